@@ -1,0 +1,36 @@
+#ifndef FRELMORY_CORE_TEXTFILE_H
+#define FRELMORY_CORE_TEXTFILE_H
+
+#include <ios>
+#include <string>
+#include <vector>
+
+namespace Files {
+
+// Whole-file text input and output. A line ends at '\n'; a '\r' right before
+// the '\n' belongs to the line end, so CR-LF files read like LF files. A last
+// line without a final newline is a line like the others.
+class TextFile
+{
+public:
+    TextFile() = delete;
+
+    // Appends every line of the file to out (which is not cleared): a non-empty
+    // line followed by lineEnd, an empty line by "\n". False, with out
+    // untouched, when the file is missing, unreadable or empty.
+    static bool load(const std::string& fileName, std::string& out, const char* lineEnd);
+
+    // Replaces the file with the lines, each followed by a newline. False when
+    // the file cannot be opened or written (a partly written file stays).
+    static bool save(const std::string& fileName, const std::vector<std::string>& lines);
+
+    // Replaces the file with the text followed by one newline.
+    static bool save(const std::string& fileName, const std::string& text);
+
+    // The file's size in bytes; 0 when it cannot be opened.
+    static std::streampos size(const std::string& fileName);
+};
+
+} // namespace Files
+
+#endif
