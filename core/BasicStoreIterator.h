@@ -1,26 +1,22 @@
-#pragma once
+#ifndef FRELMORY_CORE_BASICSTOREITERATOR_H
+#define FRELMORY_CORE_BASICSTOREITERATOR_H
 
 #include "core/BasicStore.h"
 #include "core/I_Iterator.h"
 
-namespace Util
-{
+namespace Util {
 
 // Walks the values of a BasicStore in key order. The store must outlive the
 // iterator and must not gain or lose keys during the walk.
 template <class K, class V>
-class BasicStoreIterator : protected I_Iterator<V>
-{
+class BasicStoreIterator : protected I_Iterator<V> {
 public:
-    explicit BasicStoreIterator(const BasicStore<K, V>* store)
-        : m_store(store), m_pos(store->entries().begin())
-    {
-    }
+    explicit BasicStoreIterator(const BasicStore<K, V>* store) :
+        m_store(store), m_pos(store->entries().begin()) {}
 
     void first() override { m_pos = m_store->entries().begin(); }
 
-    void next() override
-    {
+    void next() override {
         if (!isDone())
             ++m_pos;
     }
@@ -38,3 +34,5 @@ private:
 };
 
 } // namespace Util
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef FRELMORY_CORE_CMDLINEPARSER_H
+#define FRELMORY_CORE_CMDLINEPARSER_H
 
 #include <cstring>
 #include <list>
@@ -7,23 +8,20 @@
 #include <type_traits>
 #include <vector>
 
-namespace Util
-{
+namespace Util {
 
 // Runs a table of command-line flags over the program's arguments for an owner
 // of type T. Each handler pulls its flag's values with getNext(); the tokens no
 // handler consumed are written back into the caller's count and vector, so
 // several tables can run one after another over what the previous one left.
 template <class T>
-class CmdLineParser
-{
+class CmdLineParser {
 public:
     // 0 when the flag and its values were accepted, anything else when not.
     typedef int (T::*Handler)(CmdLineParser<T>* parser);
 
     // One table entry; a table ends with an entry whose flag is null.
-    struct Flag
-    {
+    struct Flag {
         const char* flag;
         Handler handler;
     };
@@ -35,8 +33,7 @@ public:
     // every handler that ran accepted its flag; the leftovers then replace the
     // arguments (followed by a null pointer). Otherwise returns the first
     // failing result and leaves the arguments as they were.
-    int parse(T& owner, const Flag* table, int* argc, char** argv)
-    {
+    int parse(T& owner, const Flag* table, int* argc, char** argv) {
         std::list<char*> tokens;
         int count = (argc && argv) ? *argc : 0;
         for (int i = 0; i < count; ++i)
@@ -47,8 +44,7 @@ public:
         for (const Flag* entry = table; entry && entry->flag && result == 0; ++entry)
             result = runEntry(owner, *entry);
 
-        if (result == 0 && argc && argv)
-        {
+        if (result == 0 && argc && argv) {
             int left = 0;
             for (char* token : tokens)
                 argv[left++] = token;
@@ -64,10 +60,8 @@ public:
     // a token that is not a number gives 0). Consumed tokens leave the list.
     // True when count tokens were there.
     template <class U>
-    bool getNext(std::vector<U>& values, int count)
-    {
-        for (; count > 0; --count)
-        {
+    bool getNext(std::vector<U>& values, int count) {
+        for (; count > 0; --count) {
             if (!m_tokens || m_pos == m_tokens->end())
                 return false;
             values.push_back(convert<U>(*m_pos));
@@ -77,12 +71,9 @@ public:
     }
 
 private:
-    int runEntry(T& owner, const Flag& entry)
-    {
-        for (std::list<char*>::iterator it = m_tokens->begin(); it != m_tokens->end(); ++it)
-        {
-            if (*it && std::strcmp(*it, entry.flag) == 0)
-            {
+    int runEntry(T& owner, const Flag& entry) {
+        for (std::list<char*>::iterator it = m_tokens->begin(); it != m_tokens->end(); ++it) {
+            if (*it && std::strcmp(*it, entry.flag) == 0) {
                 m_pos = m_tokens->erase(it);
                 return entry.handler ? (owner.*entry.handler)(this) : 0;
             }
@@ -91,8 +82,7 @@ private:
     }
 
     template <class U>
-    static U convert(const char* token)
-    {
+    static U convert(const char* token) {
         std::istringstream in(token ? token : "");
         U value = U();
         if (!(in >> value))
@@ -105,3 +95,5 @@ private:
 };
 
 } // namespace Util
+
+#endif

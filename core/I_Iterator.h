@@ -1,13 +1,12 @@
-#pragma once
+#ifndef FRELMORY_CORE_I_ITERATOR_H
+#define FRELMORY_CORE_I_ITERATOR_H
 
-namespace Util
-{
+namespace Util {
 
 // Uniform walk over a container: start with first(), loop until isDone(),
 // read currentItem() and step with next().
 template <class T>
-class I_Iterator
-{
+class I_Iterator {
 public:
     virtual void first() = 0;
     virtual void next() = 0;
@@ -20,3 +19,5 @@ protected:
 };
 
 } // namespace Util
+
+#endif

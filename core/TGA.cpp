@@ -5,18 +5,15 @@
 #include <fstream>
 #include <vector>
 
-namespace Media
-{
+namespace Media {
 
-namespace
-{
+namespace {
 
 const std::size_t k_headerSize = 18;
 const unsigned int k_maxDimension = 0xFFFF;
 
 // Header fields by byte offset.
-enum HeaderOffset
-{
+enum HeaderOffset {
     ID_LENGTH = 0,
     COLOUR_MAP_TYPE = 1,
     IMAGE_TYPE = 2,
@@ -28,20 +25,18 @@ enum HeaderOffset
 
 const unsigned char k_descriptorTopFirst = 0x20;
 
-unsigned int readWord(const unsigned char* header, int offset)
-{
+unsigned int readWord(const unsigned char* header, int offset) {
     return header[offset] | (header[offset + 1] << 8);
 }
 
-bool supportedDepth(unsigned int bitsPerPixel)
-{
+bool supportedDepth(unsigned int bitsPerPixel) {
     return bitsPerPixel == 8 || bitsPerPixel == 24 || bitsPerPixel == 32;
 }
 
 // File byte order and memory byte order differ by a swap of red and blue; the
 // same table turns either into the other: for each destination byte its source.
-void swapPixelData(const unsigned char* from, unsigned char* to, std::size_t pixels, unsigned int bytesPerPixel)
-{
+void swapPixelData(const unsigned char* from, unsigned char* to, std::size_t pixels,
+                   unsigned int bytesPerPixel) {
     static const unsigned int l_copyOffsets[5][4] = {
         {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {2, 1, 0, 0}, {2, 1, 0, 3}};
     const unsigned int* offsets = l_copyOffsets[bytesPerPixel];
@@ -50,14 +45,12 @@ void swapPixelData(const unsigned char* from, unsigned char* to, std::size_t pix
             to[b] = from[offsets[b]];
 }
 
-bool readBytes(std::ifstream& in, unsigned char* to, std::size_t count)
-{
+bool readBytes(std::ifstream& in, unsigned char* to, std::size_t count) {
     in.read(reinterpret_cast<char*>(to), static_cast<std::streamsize>(count));
     return static_cast<std::size_t>(in.gcount()) == count;
 }
 
-std::size_t bytesLeft(std::ifstream& in)
-{
+std::size_t bytesLeft(std::ifstream& in) {
     std::streampos here = in.tellg();
     in.seekg(0, std::ios::end);
     std::streampos end = in.tellg();
@@ -67,8 +60,7 @@ std::size_t bytesLeft(std::ifstream& in)
 
 // The fewest file bytes that can hold the pixel data, so a header that
 // promises more than the file holds is refused before anything is allocated.
-std::size_t minimumDataBytes(std::size_t pixels, unsigned int bytesPerPixel, bool runLength)
-{
+std::size_t minimumDataBytes(std::size_t pixels, unsigned int bytesPerPixel, bool runLength) {
     if (!runLength)
         return pixels * bytesPerPixel;
     return (pixels + 127) / 128 * (1 + bytesPerPixel);
@@ -76,12 +68,10 @@ std::size_t minimumDataBytes(std::size_t pixels, unsigned int bytesPerPixel, boo
 
 // Decodes run-length packets until the image is full. A packet that runs past
 // the last pixel is cut at the image's end.
-bool readRunLength(std::ifstream& in, unsigned char* block, std::size_t pixels, unsigned int bytesPerPixel)
-{
+bool readRunLength(std::ifstream& in, unsigned char* block, std::size_t pixels, unsigned int bytesPerPixel) {
     unsigned char pixel[4];
     std::size_t done = 0;
-    while (done < pixels)
-    {
+    while (done < pixels) {
         unsigned char packet = 0;
         if (!readBytes(in, &packet, 1))
             return false;
@@ -89,28 +79,24 @@ bool readRunLength(std::ifstream& in, unsigned char* block, std::size_t pixels, 
         if (count > pixels - done)
             count = pixels - done;
         unsigned char* to = block + done * bytesPerPixel;
-        if (packet & 0x80)
-        {
+        if (packet & 0x80) {
             if (!readBytes(in, pixel, bytesPerPixel))
                 return false;
             for (std::size_t i = 0; i < count; ++i)
                 std::memcpy(to + i * bytesPerPixel, pixel, bytesPerPixel);
-        }
-        else if (!readBytes(in, to, count * bytesPerPixel))
+        } else if (!readBytes(in, to, count * bytesPerPixel))
             return false;
         done += count;
     }
     return true;
 }
 
-void flipRows(unsigned char* block, unsigned int width, unsigned int height, unsigned int bytesPerPixel)
-{
+void flipRows(unsigned char* block, unsigned int width, unsigned int height, unsigned int bytesPerPixel) {
     std::size_t rowBytes = static_cast<std::size_t>(width) * bytesPerPixel;
     if (rowBytes == 0)
         return;
     std::vector<unsigned char> row(rowBytes);
-    for (unsigned int i = 0; i < height / 2; ++i)
-    {
+    for (unsigned int i = 0; i < height / 2; ++i) {
         unsigned char* a = block + i * rowBytes;
         unsigned char* b = block + (height - 1 - i) * rowBytes;
         std::memcpy(row.data(), a, rowBytes);
@@ -122,8 +108,7 @@ void flipRows(unsigned char* block, unsigned int width, unsigned int height, uns
 } // namespace
 
 bool TGA::loadFromFile(const char* fileName, unsigned int* width, unsigned int* height,
-                       unsigned int* bitsPerPixel, unsigned char** data)
-{
+                       unsigned int* bitsPerPixel, unsigned char** data) {
     if (!data)
         return false;
     *data = nullptr;
@@ -168,9 +153,8 @@ bool TGA::loadFromFile(const char* fileName, unsigned int* width, unsigned int* 
     return true;
 }
 
-bool TGA::saveToFile(const char* fileName, unsigned int width, unsigned int height,
-                     unsigned int bitsPerPixel, const unsigned char* data)
-{
+bool TGA::saveToFile(const char* fileName, unsigned int width, unsigned int height, unsigned int bitsPerPixel,
+                     const unsigned char* data) {
     // Everything that can be refused is refused before the file is opened, so
     // an existing file is never truncated by a save that cannot succeed.
     if (!fileName || !supportedDepth(bitsPerPixel) || width > k_maxDimension || height > k_maxDimension)
@@ -198,19 +182,18 @@ bool TGA::saveToFile(const char* fileName, unsigned int width, unsigned int heig
         swapPixelData(data, fileOrder.data(), pixels, bytesPerPixel);
 
     out.write(reinterpret_cast<const char*>(header), k_headerSize);
-    out.write(reinterpret_cast<const char*>(fileOrder.data()), static_cast<std::streamsize>(fileOrder.size()));
+    out.write(reinterpret_cast<const char*>(fileOrder.data()),
+              static_cast<std::streamsize>(fileOrder.size()));
     out.close();
     return !out.fail();
 }
 
-unsigned char* TGA::RGBtoRGBA(const unsigned char* data, unsigned int width, unsigned int height)
-{
+unsigned char* TGA::RGBtoRGBA(const unsigned char* data, unsigned int width, unsigned int height) {
     if (!data)
         return nullptr;
     std::size_t pixels = static_cast<std::size_t>(width) * height;
     unsigned char* rgba = new unsigned char[pixels * 4];
-    for (std::size_t p = 0; p < pixels; ++p)
-    {
+    for (std::size_t p = 0; p < pixels; ++p) {
         rgba[p * 4] = data[p * 3];
         rgba[p * 4 + 1] = data[p * 3 + 1];
         rgba[p * 4 + 2] = data[p * 3 + 2];

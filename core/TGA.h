@@ -1,14 +1,13 @@
-#pragma once
+#ifndef FRELMORY_CORE_TGA_H
+#define FRELMORY_CORE_TGA_H
 
-namespace Media
-{
+namespace Media {
 
 // Reads and writes TGA images: true colour of 24 or 32 bits and grey of 8 bits,
 // uncompressed or run-length encoded. In memory an image is width x height
 // pixels, bottom row first, no row padding, channels red-green-blue(-alpha) or
 // grey; the block is a new[] array that the caller releases with delete[].
-class TGA
-{
+class TGA {
 public:
     // On success *data is a new image block and the three numbers are set;
     // on failure *data is null (the numbers are set once the header is accepted).
@@ -24,3 +23,5 @@ public:
 };
 
 } // namespace Media
+
+#endif

@@ -5,16 +5,13 @@
 
 #include "core/CmdLineParser.h"
 
-namespace
-{
+namespace {
 
 // An owner whose handlers record what they were given and how often they ran.
-struct Owner
-{
+struct Owner {
     typedef Util::CmdLineParser<Owner> Parser;
 
-    int fov(Parser* p)
-    {
+    int fov(Parser* p) {
         ++calls;
         order.push_back("fov");
         std::vector<float> v;
@@ -23,16 +20,14 @@ struct Owner
         return ok ? 0 : 3;
     }
 
-    int name(Parser* p)
-    {
+    int name(Parser* p) {
         ++calls;
         order.push_back("name");
         bool ok = p->getNext(words, 2);
         return ok ? 0 : 5;
     }
 
-    int refuse(Parser*)
-    {
+    int refuse(Parser*) {
         ++calls;
         order.push_back("refuse");
         return 7;
@@ -44,18 +39,15 @@ struct Owner
     std::vector<std::string> words;
 };
 
-struct Args
-{
-    explicit Args(std::vector<std::string> tokens) : text(std::move(tokens))
-    {
+struct Args {
+    explicit Args(std::vector<std::string> tokens) : text(std::move(tokens)) {
         for (std::string& t : text)
             ptrs.push_back(&t[0]);
         ptrs.push_back(nullptr);
         argc = static_cast<int>(text.size());
     }
 
-    std::vector<std::string> left() const
-    {
+    std::vector<std::string> left() const {
         std::vector<std::string> out;
         for (int i = 0; i < argc; ++i)
             out.push_back(ptrs[i]);
@@ -72,11 +64,10 @@ typedef std::vector<std::string> Words;
 
 } // namespace
 
-TEST(CmdLineParser, HandlesFlagsInTableOrderAndWritesBackLeftovers)
-{
-    const Owner::Parser::Flag table[] = {{"--fov", &Owner::fov}, {"--name", &Owner::name}, {nullptr, nullptr}};
-    const struct
-    {
+TEST(CmdLineParser, HandlesFlagsInTableOrderAndWritesBackLeftovers) {
+    const Owner::Parser::Flag table[] = {
+        {"--fov", &Owner::fov}, {"--name", &Owner::name}, {nullptr, nullptr}};
+    const struct {
         Words args;
         int result;
         std::vector<std::string> order;
@@ -89,10 +80,12 @@ TEST(CmdLineParser, HandlesFlagsInTableOrderAndWritesBackLeftovers)
         {{"prog", "--name", "a", "--name", "x"}, 0, {"name"}, {"prog", "x"}},
         // A flag standing last has no value: the handler fails, nothing is rewritten.
         {{"prog", "x", "--fov"}, 3, {"fov"}, {"prog", "x", "--fov"}},
-        {{"prog", "--fov", "1", "--name", "only"}, 5, {"fov", "name"}, {"prog", "--fov", "1", "--name", "only"}},
+        {{"prog", "--fov", "1", "--name", "only"},
+         5,
+         {"fov", "name"},
+         {"prog", "--fov", "1", "--name", "only"}},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.args.size());
         Owner owner;
         Args args(c.args);
@@ -103,9 +96,9 @@ TEST(CmdLineParser, HandlesFlagsInTableOrderAndWritesBackLeftovers)
     }
 }
 
-TEST(CmdLineParser, GetNextConvertsAndConsumesWhatIsThere)
-{
-    const Owner::Parser::Flag table[] = {{"--fov", &Owner::fov}, {"--name", &Owner::name}, {nullptr, nullptr}};
+TEST(CmdLineParser, GetNextConvertsAndConsumesWhatIsThere) {
+    const Owner::Parser::Flag table[] = {
+        {"--fov", &Owner::fov}, {"--name", &Owner::name}, {nullptr, nullptr}};
     Owner owner;
     Args args({"prog", "--fov", "40", "--name", "two words"});
     Owner::Parser parser;
@@ -120,9 +113,9 @@ TEST(CmdLineParser, GetNextConvertsAndConsumesWhatIsThere)
     EXPECT_EQ(Words{"prog"}, nonNumber.left());
 }
 
-TEST(CmdLineParser, StopsAtFirstFailureAndAtTableEnd)
-{
-    const Owner::Parser::Flag failing[] = {{"-r", &Owner::refuse}, {"--fov", &Owner::fov}, {nullptr, nullptr}};
+TEST(CmdLineParser, StopsAtFirstFailureAndAtTableEnd) {
+    const Owner::Parser::Flag failing[] = {
+        {"-r", &Owner::refuse}, {"--fov", &Owner::fov}, {nullptr, nullptr}};
     Owner owner;
     Args args({"prog", "--fov", "1", "-r"});
     Owner::Parser parser;

@@ -7,12 +7,10 @@
 #include "core/BasicStore.h"
 #include "core/NamePtrStore.h"
 
-namespace
-{
+namespace {
 
 // Counts its own deletions so ownership can be checked.
-struct Tracked
-{
+struct Tracked {
     explicit Tracked(int* deaths) : deaths(deaths) {}
     ~Tracked() { ++*deaths; }
     int* deaths;
@@ -20,8 +18,7 @@ struct Tracked
 
 } // namespace
 
-TEST(BasicStore, AnswersMissingKeysWithTheDefault)
-{
+TEST(BasicStore, AnswersMissingKeysWithTheDefault) {
     Util::BasicStore<std::string, int> store(-1);
     EXPECT_EQ(-1, store.find("x"));
     store.add("x", 7);
@@ -33,8 +30,7 @@ TEST(BasicStore, AnswersMissingKeysWithTheDefault)
     EXPECT_EQ(-1, store.find("x"));
 }
 
-TEST(BasicStore, IteratorWalksValuesInKeyOrder)
-{
+TEST(BasicStore, IteratorWalksValuesInKeyOrder) {
     Util::BasicStore<std::string, int> store(-1);
     EXPECT_TRUE(store.getIterator()->isDone());
 
@@ -56,8 +52,7 @@ TEST(BasicStore, IteratorWalksValuesInKeyOrder)
     EXPECT_TRUE(store.getIterator()->isDone());
 }
 
-TEST(NamePtrStore, RefusesToReplaceAndDeletesOnDestroy)
-{
+TEST(NamePtrStore, RefusesToReplaceAndDeletesOnDestroy) {
     int deaths = 0;
     Util::NamePtrStore<Tracked> store("SpurtRuleSet");
     Tracked* x = new Tracked(&deaths);
@@ -77,8 +72,7 @@ TEST(NamePtrStore, RefusesToReplaceAndDeletesOnDestroy)
     EXPECT_TRUE(store.entries().empty());
 }
 
-TEST(NamePtrStore, ClearAndDestructionDeleteHeldObjectsButRemoveHandsBack)
-{
+TEST(NamePtrStore, ClearAndDestructionDeleteHeldObjectsButRemoveHandsBack) {
     int deaths = 0;
     Tracked* kept = new Tracked(&deaths);
     {
@@ -97,16 +91,15 @@ TEST(NamePtrStore, ClearAndDestructionDeleteHeldObjectsButRemoveHandsBack)
     delete kept;
 }
 
-TEST(NamePtrStore, PairIteratorYieldsNamesAndObjects)
-{
+TEST(NamePtrStore, PairIteratorYieldsNamesAndObjects) {
     int deaths = 0;
     Util::NamePtrStore<Tracked> store("s");
     Tracked* b = store.add("b", new Tracked(&deaths));
     Tracked* a = store.add("a", new Tracked(&deaths));
     Util::NamePtrStore<Tracked>::PairIteratorHandle it = store.getPairIterator();
-    std::vector<std::pair<std::string, Tracked*> > seen;
+    std::vector<std::pair<std::string, Tracked*>> seen;
     for (; !it->isDone(); it->next())
         seen.push_back(it->currentItem());
-    EXPECT_EQ((std::vector<std::pair<std::string, Tracked*> >{{"a", a}, {"b", b}}), seen);
+    EXPECT_EQ((std::vector<std::pair<std::string, Tracked*>>{{"a", a}, {"b", b}}), seen);
     EXPECT_EQ(std::make_pair(std::string(), static_cast<Tracked*>(nullptr)), it->currentItem());
 }

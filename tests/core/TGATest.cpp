@@ -8,19 +8,14 @@
 
 #include "core/TGA.h"
 
-namespace
-{
+namespace {
 
 typedef std::vector<unsigned char> Bytes;
 
-std::string tempPath(const std::string& name)
-{
-    return ::testing::TempDir() + "frelmory_tga_" + name;
-}
+std::string tempPath(const std::string& name) { return ::testing::TempDir() + "frelmory_tga_" + name; }
 
 Bytes header(unsigned char type, unsigned int width, unsigned int height, unsigned char depth,
-             unsigned char descriptor, unsigned char idLength = 0, unsigned char colourMap = 0)
-{
+             unsigned char descriptor, unsigned char idLength = 0, unsigned char colourMap = 0) {
     Bytes h(18, 0);
     h[0] = idLength;
     h[1] = colourMap;
@@ -34,50 +29,43 @@ Bytes header(unsigned char type, unsigned int width, unsigned int height, unsign
     return h;
 }
 
-Bytes operator+(Bytes a, const Bytes& b)
-{
+Bytes operator+(Bytes a, const Bytes& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
 
-std::string writeFile(const std::string& name, const Bytes& bytes)
-{
+std::string writeFile(const std::string& name, const Bytes& bytes) {
     std::string path = tempPath(name);
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path;
 }
 
-Bytes readFile(const std::string& path)
-{
+Bytes readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-struct Loaded
-{
+struct Loaded {
     bool ok = false;
     unsigned int width = 0, height = 0, bits = 0;
     Bytes pixels;
     bool dataNull = true;
 };
 
-Loaded load(const std::string& path)
-{
+Loaded load(const std::string& path) {
     Loaded r;
     unsigned char* data = reinterpret_cast<unsigned char*>(&r); // must be reset by the loader
     r.ok = Media::TGA::loadFromFile(path.c_str(), &r.width, &r.height, &r.bits, &data);
     r.dataNull = data == nullptr;
-    if (data)
-    {
+    if (data) {
         r.pixels.assign(data, data + r.width * r.height * r.bits / 8);
         delete[] data;
     }
     return r;
 }
 
-struct LoadCase
-{
+struct LoadCase {
     const char* name;
     Bytes file;
     unsigned int width, height, bits;
@@ -92,24 +80,28 @@ const Bytes k_rowB24Rgb = {9, 8, 7, 12, 11, 10};
 
 } // namespace
 
-TEST(TGA, LoadsSupportedLayouts)
-{
+TEST(TGA, LoadsSupportedLayouts) {
     const LoadCase cases[] = {
-        {"bottom_origin_24", header(2, 2, 2, 24, 0) + k_rowA24 + k_rowB24, 2, 2, 24, k_rowA24Rgb + k_rowB24Rgb},
-        {"top_origin_24", header(2, 2, 2, 24, 0x20) + k_rowA24 + k_rowB24, 2, 2, 24, k_rowB24Rgb + k_rowA24Rgb},
+        {"bottom_origin_24", header(2, 2, 2, 24, 0) + k_rowA24 + k_rowB24, 2, 2, 24,
+         k_rowA24Rgb + k_rowB24Rgb},
+        {"top_origin_24", header(2, 2, 2, 24, 0x20) + k_rowA24 + k_rowB24, 2, 2, 24,
+         k_rowB24Rgb + k_rowA24Rgb},
         {"image_id_skipped", header(2, 2, 1, 24, 0, 3) + Bytes{99, 99, 99} + k_rowA24, 2, 1, 24, k_rowA24Rgb},
         {"odd_height_top_origin", header(3, 1, 3, 8, 0x20) + Bytes{1, 2, 3}, 1, 3, 8, {3, 2, 1}},
         {"alpha_32", header(2, 1, 1, 32, 8) + Bytes{10, 20, 30, 40}, 1, 1, 32, {30, 20, 10, 40}},
         {"grey_8", header(3, 2, 1, 8, 0) + Bytes{5, 6}, 2, 1, 8, {5, 6}},
-        {"run_length_24", header(10, 7, 1, 24, 0) + Bytes{0x83, 1, 2, 3, 0x02, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 7, 1, 24,
-         Bytes{3, 2, 1, 3, 2, 1, 3, 2, 1, 3, 2, 1} + Bytes{6, 5, 4, 9, 8, 7, 12, 11, 10}},
+        {"run_length_24", header(10, 7, 1, 24, 0) + Bytes{0x83, 1, 2, 3, 0x02, 4, 5, 6, 7, 8, 9, 10, 11, 12},
+         7, 1, 24, Bytes{3, 2, 1, 3, 2, 1, 3, 2, 1, 3, 2, 1} + Bytes{6, 5, 4, 9, 8, 7, 12, 11, 10}},
         {"run_length_grey", header(11, 3, 1, 8, 0) + Bytes{0x81, 7, 0x00, 9}, 3, 1, 8, {7, 7, 9}},
-        {"repeat_packet_cut_at_image_end", header(10, 2, 1, 24, 0) + Bytes{0x85, 1, 2, 3}, 2, 1, 24,
+        {"repeat_packet_cut_at_image_end",
+         header(10, 2, 1, 24, 0) + Bytes{0x85, 1, 2, 3},
+         2,
+         1,
+         24,
          {3, 2, 1, 3, 2, 1}},
         {"raw_packet_cut_at_image_end", header(11, 2, 1, 8, 0) + Bytes{0x03, 1, 2, 3, 4}, 2, 1, 8, {1, 2}},
     };
-    for (const LoadCase& c : cases)
-    {
+    for (const LoadCase& c : cases) {
         SCOPED_TRACE(c.name);
         Loaded r = load(writeFile(c.name, c.file));
         ASSERT_TRUE(r.ok);
@@ -120,10 +112,8 @@ TEST(TGA, LoadsSupportedLayouts)
     }
 }
 
-TEST(TGA, RefusesUnsupportedTruncatedAndOversizedFiles)
-{
-    const struct
-    {
+TEST(TGA, RefusesUnsupportedTruncatedAndOversizedFiles) {
+    const struct {
         const char* name;
         Bytes file;
     } cases[] = {
@@ -140,8 +130,7 @@ TEST(TGA, RefusesUnsupportedTruncatedAndOversizedFiles)
         {"huge_header_tiny_file", header(2, 0xFFFF, 0xFFFF, 32, 8) + Bytes{1, 2, 3, 4}},
         {"huge_run_length_tiny_file", header(10, 0xFFFF, 0xFFFF, 32, 8) + Bytes{0xFF, 1, 2, 3, 4}},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Loaded r = load(writeFile(c.name, c.file));
         EXPECT_FALSE(r.ok);
@@ -153,10 +142,8 @@ TEST(TGA, RefusesUnsupportedTruncatedAndOversizedFiles)
     EXPECT_FALSE(Media::TGA::loadFromFile(nullptr, &w, &h, &b, &data));
 }
 
-TEST(TGA, SaveWritesUncompressedFileThatLoadsBack)
-{
-    const struct
-    {
+TEST(TGA, SaveWritesUncompressedFileThatLoadsBack) {
+    const struct {
         unsigned int bits;
         unsigned char type;
         Bytes pixels;   // memory order
@@ -164,11 +151,12 @@ TEST(TGA, SaveWritesUncompressedFileThatLoadsBack)
     } cases[] = {
         {8, 3, {1, 2, 3, 4}, {1, 2, 3, 4}},
         {24, 2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, {3, 2, 1, 6, 5, 4, 9, 8, 7, 12, 11, 10}},
-        {32, 2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16},
+        {32,
+         2,
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16},
          {3, 2, 1, 4, 7, 6, 5, 8, 11, 10, 9, 12, 15, 14, 13, 16}},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.bits);
         std::string path = tempPath("saved_" + std::to_string(c.bits));
         ASSERT_TRUE(Media::TGA::saveToFile(path.c_str(), 2, 2, c.bits, c.pixels.data()));
@@ -179,8 +167,7 @@ TEST(TGA, SaveWritesUncompressedFileThatLoadsBack)
     }
 }
 
-TEST(TGA, RefusedSaveLeavesExistingFileUntouched)
-{
+TEST(TGA, RefusedSaveLeavesExistingFileUntouched) {
     const Bytes original = header(3, 1, 1, 8, 0) + Bytes{42};
     std::string path = writeFile("keep_me", original);
     const unsigned char pixels[2] = {1, 2};
@@ -191,8 +178,7 @@ TEST(TGA, RefusedSaveLeavesExistingFileUntouched)
     EXPECT_FALSE(Media::TGA::saveToFile(nullptr, 1, 1, 8, pixels));
 }
 
-TEST(TGA, RGBtoRGBAAddsOpaqueAlpha)
-{
+TEST(TGA, RGBtoRGBAAddsOpaqueAlpha) {
     const unsigned char rgb[6] = {10, 20, 30, 40, 50, 60};
     unsigned char* rgba = Media::TGA::RGBtoRGBA(rgb, 2, 1);
     EXPECT_EQ((Bytes{10, 20, 30, 255, 40, 50, 60, 255}), Bytes(rgba, rgba + 8));
