@@ -1,0 +1,12 @@
+#include "core/PointsStringZY.h"
+
+namespace MathStuff {
+
+PointsStringZY::PointsStringZY(float defaultComponent)
+    : PointsString(defaultComponent, true)
+{
+}
+
+PointsStringZY::~PointsStringZY() {}
+
+} // namespace MathStuff
