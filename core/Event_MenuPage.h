@@ -1,0 +1,27 @@
+#ifndef FRELMORY_CORE_EVENT_MENUPAGE_H
+#define FRELMORY_CORE_EVENT_MENUPAGE_H
+
+#include "core/I_Event.h"
+
+namespace Menu {
+class MenuPage;
+}
+
+namespace EVT {
+
+// A menu page was opened or closed. The pages are not owned by the event;
+// the raisers put the page now shown in both.
+class Event_MenuPage : public I_Event {
+public:
+    Event_MenuPage(int id, Menu::MenuPage* page, Menu::MenuPage* otherPage)
+        : I_Event(id), page(page), otherPage(otherPage) {}
+
+    I_Event* clone() const override { return new Event_MenuPage(*this); }
+
+    Menu::MenuPage* page;
+    Menu::MenuPage* otherPage;
+};
+
+} // namespace EVT
+
+#endif
