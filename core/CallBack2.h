@@ -1,5 +1,5 @@
-#ifndef CORE_CALLBACK2_H
-#define CORE_CALLBACK2_H
+#ifndef FRELMORY_CORE_CALLBACK2_H
+#define FRELMORY_CORE_CALLBACK2_H
 
 namespace Util {
 
@@ -12,24 +12,24 @@ class CallBack2 {
 public:
     typedef R (T::*Method)(A1, A2);
 
-    CallBack2() : object_(nullptr), method_(nullptr) {}
-    CallBack2(T* object, Method method) : object_(object), method_(method) {}
+    CallBack2() : m_object(nullptr), m_method(nullptr) {}
+    CallBack2(T* object, Method method) : m_object(object), m_method(method) {}
 
     // Calls the method on the object. A callback without object or method
     // calls nothing and answers a default result.
     R operator()(A1 a1, A2 a2) const
     {
-        if (object_ == nullptr || method_ == nullptr)
+        if (m_object == nullptr || m_method == nullptr)
             return R();
-        return (object_->*method_)(a1, a2);
+        return (m_object->*m_method)(a1, a2);
     }
 
-    T* getObject() const { return object_; }
-    Method getMethod() const { return method_; }
+    T* getObject() const { return m_object; }
+    Method getMethod() const { return m_method; }
 
 private:
-    T* object_;
-    Method method_;
+    T* m_object;
+    Method m_method;
 };
 
 } // namespace Util
