@@ -1,1 +1,0 @@
-// Placeholder so the input library has a source until its first class arrives.
