@@ -1,5 +1,5 @@
-#ifndef CORE_DEBUG_H
-#define CORE_DEBUG_H
+#ifndef FRELMORY_CORE_DEBUG_H
+#define FRELMORY_CORE_DEBUG_H
 
 namespace Util {
 

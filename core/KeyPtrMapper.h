@@ -1,5 +1,5 @@
-#ifndef CORE_KEYPTRMAPPER_H
-#define CORE_KEYPTRMAPPER_H
+#ifndef FRELMORY_CORE_KEYPTRMAPPER_H
+#define FRELMORY_CORE_KEYPTRMAPPER_H
 
 #include <functional>
 #include <map>
@@ -16,8 +16,8 @@ namespace Util {
 template <class Key, class Compare = std::less<Key> >
 class KeyPtrMapper {
 public:
-    KeyPtrMapper() : impl_(new Impl) {}
-    ~KeyPtrMapper() { delete impl_; }
+    KeyPtrMapper() : m_impl(new Impl) {}
+    ~KeyPtrMapper() { delete m_impl; }
 
     KeyPtrMapper(const KeyPtrMapper&) = delete;
     KeyPtrMapper& operator=(const KeyPtrMapper&) = delete;
@@ -25,20 +25,20 @@ public:
     // Registers the pointer under the key, replacing an earlier pointer of the
     // same type (whose value is left alone). A null pointer registers the key
     // with no value, which a get cannot tell from an absent key.
-    void addBoolPtr(const Key& key, bool* p) { impl_->bools[key] = p; }
-    void addIntPtr(const Key& key, int* p) { impl_->ints[key] = p; }
-    void addUIntPtr(const Key& key, unsigned int* p) { impl_->uints[key] = p; }
-    void addULongPtr(const Key& key, unsigned long* p) { impl_->ulongs[key] = p; }
-    void addFloatPtr(const Key& key, float* p) { impl_->floats[key] = p; }
-    void addStringPtr(const Key& key, std::string* p) { impl_->strings[key] = p; }
+    void addBoolPtr(const Key& key, bool* p) { m_impl->bools[key] = p; }
+    void addIntPtr(const Key& key, int* p) { m_impl->ints[key] = p; }
+    void addUIntPtr(const Key& key, unsigned int* p) { m_impl->uints[key] = p; }
+    void addULongPtr(const Key& key, unsigned long* p) { m_impl->ulongs[key] = p; }
+    void addFloatPtr(const Key& key, float* p) { m_impl->floats[key] = p; }
+    void addStringPtr(const Key& key, std::string* p) { m_impl->strings[key] = p; }
 
     // The pointer registered under the key for that type; null when none.
-    bool* getBoolPtr(const Key& key) const { return find(impl_->bools, key); }
-    int* getIntPtr(const Key& key) const { return find(impl_->ints, key); }
-    unsigned int* getUIntPtr(const Key& key) const { return find(impl_->uints, key); }
-    unsigned long* getULongPtr(const Key& key) const { return find(impl_->ulongs, key); }
-    float* getFloatPtr(const Key& key) const { return find(impl_->floats, key); }
-    std::string* getStringPtr(const Key& key) const { return find(impl_->strings, key); }
+    bool* getBoolPtr(const Key& key) const { return find(m_impl->bools, key); }
+    int* getIntPtr(const Key& key) const { return find(m_impl->ints, key); }
+    unsigned int* getUIntPtr(const Key& key) const { return find(m_impl->uints, key); }
+    unsigned long* getULongPtr(const Key& key) const { return find(m_impl->ulongs, key); }
+    float* getFloatPtr(const Key& key) const { return find(m_impl->floats, key); }
+    std::string* getStringPtr(const Key& key) const { return find(m_impl->strings, key); }
 
 private:
     template <class T>
@@ -64,7 +64,7 @@ private:
         return it == map.end() ? nullptr : it->second;
     }
 
-    Impl* impl_;
+    Impl* m_impl;
 };
 
 } // namespace Util

@@ -55,7 +55,7 @@ public:
     virtual bool initialise(int* argc, char** argv) = 0;
 
     // The result of initialise; true until initialise has run.
-    bool getStatus() const { return status_; }
+    bool getStatus() const { return m_status; }
 
     // Flag names: "ERROR" 8, "WARN" 4, "INFO" 2, "DEBUG" 1, "STACK" 16.
     // The set bits named in that order, joined by "+"; other bits are not
@@ -67,37 +67,37 @@ public:
     static int getDebugFlags(const std::string& text);
 
 protected:
-    void setStatus(bool status) { status_ = status; }
+    void setStatus(bool status) { m_status = status; }
 
 private:
-    bool status_;
-    int debugFlags_;        // key 0
-    bool vsync_;            // key 1
-    bool fps_;              // key 3
-    bool unused_;           // key 2
-    unsigned long clearColour_; // key 4
-    int width_;             // key 5
-    int height_;            // key 6
-    bool fullScreen_;       // key 7
-    bool reverseY_;         // key 8
-    float menuFov_;         // key 9
-    float playFov_;         // key 10
-    float nearPlane_;       // key 11
-    float farPlane_;        // key 12
-    float directionSpeed_[3]; // key 13
-    float rollSpeed_[2];    // key 14
-    float sideSpeed_[2];    // key 15
-    float upSpeed_[2];      // key 16
-    float yawSpeed_[2];     // key 17
-    float pitchSpeed_[2];   // key 18
-    bool music_;            // key 19
-    bool effects_;          // key 20
-    unsigned int musicVolume_;   // key 21
-    unsigned int effectsVolume_; // key 22
-    std::string optionsFile_;    // key 23
-    std::string menuInputFile_;  // key 24
-    std::string gameInputFile_;  // key 25
-    int autoPause_;         // key 26
+    bool m_status;
+    int m_debugFlags;        // key 0
+    bool m_vsync;            // key 1
+    bool m_fps;              // key 3
+    bool m_unused;           // key 2
+    unsigned long m_clearColour; // key 4
+    int m_width;             // key 5
+    int m_height;            // key 6
+    bool m_fullScreen;       // key 7
+    bool m_reverseY;         // key 8
+    float m_menuFov;         // key 9
+    float m_playFov;         // key 10
+    float m_nearPlane;       // key 11
+    float m_farPlane;        // key 12
+    float m_directionSpeed[3]; // key 13
+    float m_rollSpeed[2];    // key 14
+    float m_sideSpeed[2];    // key 15
+    float m_upSpeed[2];      // key 16
+    float m_yawSpeed[2];     // key 17
+    float m_pitchSpeed[2];   // key 18
+    bool m_music;            // key 19
+    bool m_effects;          // key 20
+    unsigned int m_musicVolume;   // key 21
+    unsigned int m_effectsVolume; // key 22
+    std::string m_optionsFile;    // key 23
+    std::string m_menuInputFile;  // key 24
+    std::string m_gameInputFile;  // key 25
+    int m_autoPause;         // key 26
 };
 
 } // namespace Game

@@ -1,0 +1,336 @@
+#include "core/Info.h"
+
+#include "core/Conversions.h"
+#include "core/TextFile.h"
+
+#include <map>
+#include <set>
+
+namespace CFG {
+
+namespace {
+
+const char* const WHITE_SPACE = " \t\n\r";
+const char* const SELECTOR_SEPARATOR = "??";
+const char* const REFERENCE_MARK = "::";
+const char* const FILE_END_MARKER = "END_OF_CFG_RESOURCES";
+const char* const ADDED_KEY_END_MARKER = "END_OF_ADDED_KEY";
+const char* const OVERLAY_SUFFIX = ".MOD";
+
+// Answers nested deeper than this (a reference inside a reference ...) give
+// "" like a cycle, so a long chain in a data file cannot exhaust the stack.
+const std::size_t MAX_ANSWER_DEPTH = 256;
+
+typedef std::vector<std::string> Lines;
+
+std::string trimEnd(const std::string& text)
+{
+    std::string::size_type last = text.find_last_not_of(WHITE_SPACE);
+    return last == std::string::npos ? std::string() : text.substr(0, last + 1);
+}
+
+// All '"' at the start and at the end go; those inside stay.
+std::string stripQuotes(const std::string& value)
+{
+    std::string::size_type first = value.find_first_not_of('"');
+    if (first == std::string::npos)
+        return std::string();
+    std::string::size_type last = value.find_last_not_of('"');
+    return value.substr(first, last - first + 1);
+}
+
+bool endsWith(const std::string& text, const std::string& tail)
+{
+    return text.size() >= tail.size()
+        && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+} // namespace
+
+class Info::Impl {
+public:
+    struct Node;
+    // Byte-wise ordered, so names are case-sensitive; owns its nodes.
+    typedef std::map<std::string, Node*> Map;
+
+    // A plain entry (value, no sub-map) or a selector block (value is the
+    // selector key's name, sub-map owned and never null).
+    struct Node {
+        Node(const std::string& v, Map* m) : value(v), subMap(m) {}
+        std::string value;
+        Map* subMap;
+    };
+
+    explicit Impl(Info* p) : parent(p) {}
+    ~Impl() { deleteMap(entries); }
+
+    bool addConfig(const std::string& fileName);
+    bool add(const std::string& key, const std::string& value);
+    void keys(std::vector<std::string>& names) const;
+    std::string get(const std::string& key);
+    std::string get(const Map& map, const std::string& name);
+    bool populateMap(Map& map, Lines::size_type& position, const Lines& lines,
+                     const std::string& endMarker);
+    static bool readKeyVal(const std::string& text, std::string& key, std::string& value,
+                           const std::string& separator);
+    static void deleteMap(Map& map);
+
+    Map entries;
+    Info* parent;
+
+private:
+    bool readFile(const std::string& fileName, bool& parsed);
+    bool completeQuotedValue(std::string& value, Lines::size_type& position, const Lines& lines);
+    std::string expandReferences(const std::string& raw);
+    static void store(Map& map, const std::string& name, Node* node);
+
+    // Keys whose answer is being built; asking one of them again is a cycle.
+    std::set<std::string> m_answering;
+};
+
+bool Info::Impl::addConfig(const std::string& fileName)
+{
+    bool parsed = false;
+    if (!readFile(fileName, parsed))
+        return false;
+    bool ignored = false;
+    for (std::string overlay = fileName + OVERLAY_SUFFIX; readFile(overlay, ignored);
+         overlay += OVERLAY_SUFFIX) {
+    }
+    return parsed;
+}
+
+// False when the file is missing or empty; otherwise parses it into the entry
+// map and stores the parse result in parsed.
+bool Info::Impl::readFile(const std::string& fileName, bool& parsed)
+{
+    std::string text;
+    if (!Files::TextFile::load(fileName, text, "\n"))
+        return false;
+    Lines lines;
+    Util::splitString(text, "\n", lines, false);
+    Lines::size_type position = 0;
+    parsed = populateMap(entries, position, lines, FILE_END_MARKER);
+    return true;
+}
+
+bool Info::Impl::add(const std::string& key, const std::string& value)
+{
+    Lines lines(1, key + " " + KEY_VALUE_SEPARATOR + " " + value);
+    Lines::size_type position = 0;
+    return populateMap(entries, position, lines, ADDED_KEY_END_MARKER);
+}
+
+void Info::Impl::keys(std::vector<std::string>& names) const
+{
+    names.clear();
+    for (Map::const_iterator it = entries.begin(); it != entries.end(); ++it)
+        names.push_back(it->first);
+}
+
+// The line parser. Open selector blocks are kept on a list rather than on the
+// call stack, so deeply nested blocks in a damaged file cannot overflow it.
+// Returns false only when a quoted value runs past the last line.
+bool Info::Impl::populateMap(Map& map, Lines::size_type& position, const Lines& lines,
+                             const std::string& endMarker)
+{
+    struct Level {
+        Map* map;
+        std::string endMarker;
+    };
+    std::vector<Level> levels(1, Level{&map, endMarker});
+    for (; position < lines.size(); ++position) {
+        const std::string line = Util::trim(lines[position], WHITE_SPACE);
+        std::string key;
+        std::string value;
+        if (!line.empty() && line[0] == '#')
+            continue;
+        if (readKeyVal(line, key, value, KEY_VALUE_SEPARATOR)) {
+            if (!completeQuotedValue(value, position, lines))
+                return false;
+            store(*levels.back().map, key, new Node(stripQuotes(value), nullptr));
+        } else if (readKeyVal(line, key, value, SELECTOR_SEPARATOR)) {
+            Node* block = new Node(value, new Map);
+            store(*levels.back().map, key, block);
+            levels.push_back(Level{block->subMap, value});
+        } else if (line == levels.back().endMarker) {
+            levels.pop_back();
+            if (levels.empty())
+                return true;
+        }
+    }
+    return true;
+}
+
+// A value opened with '"' and not closed on its line takes the following raw
+// lines until it ends with '"'. A trailing '\' joins the next line directly;
+// a trailing "\n\" gives a newline. False when the lines run out first.
+bool Info::Impl::completeQuotedValue(std::string& value, Lines::size_type& position,
+                                     const Lines& lines)
+{
+    if (value.empty() || value[0] != '"' || (value.size() > 1 && value.back() == '"'))
+        return true;
+    do {
+        if (++position >= lines.size())
+            return false;
+        if (value.back() == '\\') {
+            value.pop_back();
+            if (value.size() > 1 && endsWith(value, "\\n")) {
+                value.resize(value.size() - 2);
+                value += '\n';
+            }
+        } else {
+            value += '\n';
+        }
+        value += trimEnd(lines[position]);
+    } while (value.back() != '"');
+    return true;
+}
+
+bool Info::Impl::readKeyVal(const std::string& text, std::string& key, std::string& value,
+                            const std::string& separator)
+{
+    std::string::size_type at = text.find(separator);
+    if (at == std::string::npos)
+        return false;
+    key = Util::trim(text.substr(0, at), WHITE_SPACE);
+    std::string::size_type rest = at + separator.size();
+    if (rest < text.size())
+        value = Util::trim(text.substr(rest), WHITE_SPACE);
+    return true;
+}
+
+// Replaces any entry of that name, deleting it with everything below it.
+void Info::Impl::store(Map& map, const std::string& name, Node* node)
+{
+    Map::iterator it = map.find(name);
+    if (it == map.end()) {
+        map.insert(Map::value_type(name, node));
+        return;
+    }
+    Map replaced;
+    replaced.insert(Map::value_type(name, it->second));
+    it->second = node;
+    deleteMap(replaced);
+}
+
+// Deletes every node of the map and the sub-maps below them, then empties it.
+// Works through a list instead of recursing, whatever the nesting depth.
+void Info::Impl::deleteMap(Map& map)
+{
+    std::vector<Node*> pending;
+    for (Map::iterator it = map.begin(); it != map.end(); ++it)
+        pending.push_back(it->second);
+    map.clear();
+    while (!pending.empty()) {
+        Node* node = pending.back();
+        pending.pop_back();
+        if (node->subMap != nullptr) {
+            for (Map::iterator it = node->subMap->begin(); it != node->subMap->end(); ++it)
+                pending.push_back(it->second);
+            delete node->subMap;
+        }
+        delete node;
+    }
+}
+
+// Lookup in one map: a selector block selects, by the full answer for its
+// selector key, the entry of its own map (again and again for nested blocks);
+// a plain entry gives the parent's answer for its name when that is not empty.
+std::string Info::Impl::get(const Map& map, const std::string& name)
+{
+    const Map* current = &map;
+    std::string wanted = name;
+    for (;;) {
+        Map::const_iterator it = current->find(wanted);
+        if (it == current->end())
+            return std::string();
+        const Node* node = it->second;
+        if (node->subMap == nullptr) {
+            if (parent != nullptr) {
+                std::string inherited = parent->get(wanted);
+                if (!inherited.empty())
+                    return inherited;
+            }
+            return node->value;
+        }
+        wanted = get(node->value);
+        current = node->subMap;
+    }
+}
+
+// The full answer. A key asked again while its own answer is being built
+// (a reference or a selector key that leads back to it) answers "".
+std::string Info::Impl::get(const std::string& key)
+{
+    if (m_answering.size() >= MAX_ANSWER_DEPTH || !m_answering.insert(key).second)
+        return std::string();
+    std::string answer = expandReferences(get(entries, key));
+    m_answering.erase(key);
+    return answer;
+}
+
+// Replaces every ::NAME:: by the answer for NAME. A pair enclosing nothing or
+// white space, and an unpaired "::" with what follows it, stay as written.
+std::string Info::Impl::expandReferences(const std::string& raw)
+{
+    Lines pieces;
+    Util::splitString(raw, REFERENCE_MARK, pieces, true);
+    if (pieces.empty())
+        return raw;
+    std::string result = pieces[0];
+    const Lines::size_type last = pieces.size() - 1;
+    for (Lines::size_type i = 1; i <= last; i += 2) {
+        const std::string& piece = pieces[i];
+        if (i == last) {
+            result += REFERENCE_MARK + piece;
+            break;
+        }
+        if (!piece.empty() && piece.find_first_of(WHITE_SPACE) == std::string::npos)
+            result += get(piece);
+        else
+            result += REFERENCE_MARK + piece + REFERENCE_MARK;
+        result += pieces[i + 1];
+    }
+    return result;
+}
+
+Info::Info(Info* parent) : m_impl(new Impl(parent)) {}
+
+Info::Info(const std::string& fileName, Info* parent) : m_impl(new Impl(parent))
+{
+    if (!m_impl->addConfig(fileName))
+        m_impl->deleteMap(m_impl->entries);
+}
+
+Info::~Info()
+{
+    delete m_impl;
+}
+
+void Info::reset()
+{
+    Impl::deleteMap(m_impl->entries);
+}
+
+bool Info::addConfig(const std::string& fileName)
+{
+    return m_impl->addConfig(fileName);
+}
+
+bool Info::add(const std::string& key, const std::string& value)
+{
+    return m_impl->add(key, value);
+}
+
+std::string Info::get(const std::string& key) const
+{
+    return m_impl->get(key);
+}
+
+void Info::keys(std::vector<std::string>& names) const
+{
+    m_impl->keys(names);
+}
+
+} // namespace CFG
