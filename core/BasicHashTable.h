@@ -5,6 +5,7 @@
 
 #include "core/BasicHashLink.h"
 #include "core/I_HashTable.h"
+#include "core/I_HashTableObject.h"
 
 namespace Util {
 
