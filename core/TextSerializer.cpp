@@ -77,8 +77,8 @@ bool TextSerializer::putData(const V& value, const char* tag) {
     return validOutput();
 }
 
-// Reads one word as the value and drops the rest of its line. A value on the
-// last line of a text that lacks its final newline is still read.
+// Reads one word as the value and drops the rest of its line. Every line must end
+// with a newline: a last line without one fails the read, although the value was read.
 template <typename V>
 bool TextSerializer::getData(V& value, const char* tag) {
     if (!getTag(tag))
@@ -94,8 +94,10 @@ bool TextSerializer::getData(V& value, const char* tag) {
 }
 
 bool TextSerializer::endLine() {
-    if (!m_stream.eof())
-        m_stream.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    // get() at the end of the stream sets the failure state, so a missing final
+    // newline fails here.
+    for (int c = m_stream.get(); c != std::char_traits<char>::eof() && c != '\n'; c = m_stream.get()) {
+    }
     return !m_stream.fail();
 }
 
