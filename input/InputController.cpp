@@ -251,8 +251,10 @@ namespace Input
 
     bool InputController::deserialize(Util::I_Serializer* s)
     {
-        if (!s->getInt(m_impl->id, MYID_TAG))
-            return false;
+        int id = 0;
+        if (!s->getInt(id, MYID_TAG))
+            return false;   // nothing of the controller has changed
+        m_impl->id = id;
         // Reading the area list destroys the present areas, so the handler forgets
         // its current area first (no leave actions); a failed read leaves it none.
         m_impl->handler->dropCurrentArea();
