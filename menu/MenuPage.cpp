@@ -62,6 +62,12 @@ MenuItem* MenuPage::addItemCallBackMultiChoice(const std::string& label,
     return addItem(new ItemCallBackMultiChoice(this, label, choices, start, callback));
 }
 
+MenuItem* MenuPage::addItemInputSwitch(const std::string& label, ItemInputSwitch::Field field,
+                                       Input::InputController* controller, MenuPage* page)
+{
+    return addItem(new ItemInputSwitch(this, label, field, controller, page));
+}
+
 MenuItem* MenuPage::addItemConfigBool(const std::string& label, int configId, bool* target)
 {
     ItemConfig<bool>::Info info;

@@ -6,9 +6,11 @@
 
 #include "menu/ChoiceCallBack.h"
 #include "menu/ItemConfig.h"
+#include "menu/ItemInputSwitch.h"
 #include "menu/MenuItem.h"
 
 namespace EVT { class I_Event; }
+namespace Input { class InputController; }
 
 namespace Menu {
 
@@ -36,6 +38,10 @@ public:
                                                  const std::vector<std::string>& choices,
                                                  unsigned int start,
                                                  const ChoiceCallBack& callback);
+    // A line showing one setting of switch 1 of the controller; RETURN opens
+    // `page` when given.
+    virtual MenuItem* addItemInputSwitch(const std::string& label, ItemInputSwitch::Field field,
+                                         Input::InputController* controller, MenuPage* page);
     // An on/off item ("OFF", "ON") starting on the value the target holds.
     virtual MenuItem* addItemConfigBool(const std::string& label, int configId, bool* target);
     virtual int getPageId() const;
