@@ -170,22 +170,23 @@ namespace Input
             sw->isHeld(false);
             sw->keepHeld(false);
         }
-        if (!area)
-            return;
-        std::vector<Switch*> found;
-        getSwitches(found, *area, TriggerId::ENTERLEAVE);
-        for (Switch* sw : found)
-            push(actions, sw->getPressActionId());
+        pushEnterLeave(actions, area, &Switch::getPressActionId);
     }
 
     void SwitchController::leftArea(std::vector<ActionId>& actions, const ScreenArea* area)
+    {
+        pushEnterLeave(actions, area, &Switch::getReleaseActionId);
+    }
+
+    void SwitchController::pushEnterLeave(std::vector<ActionId>& actions, const ScreenArea* area,
+                                          const ActionId& (Switch::*action)() const) const
     {
         if (!area)
             return;
         std::vector<Switch*> found;
         getSwitches(found, *area, TriggerId::ENTERLEAVE);
-        for (Switch* sw : found)
-            push(actions, sw->getReleaseActionId());
+        for (const Switch* sw : found)
+            push(actions, (sw->*action)());
     }
 
     void SwitchController::timePassed(std::vector<ActionId>& actions, const ScreenArea* area, long elapsedMs)

@@ -51,6 +51,10 @@ namespace Input
         unsigned int getNumSwitches() const;
 
     private:
+        // Pushes the given action of each enter/leave switch of the area.
+        void pushEnterLeave(std::vector<ActionId>& actions, const ScreenArea* area,
+                            const ActionId& (Switch::*action)() const) const;
+
         std::vector<Switch*> m_switches;
     };
 }
