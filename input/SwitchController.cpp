@@ -39,7 +39,10 @@ namespace Input
             if ((timer = sw.getTimeUntilPress()) != 0)
             {
                 if (!runDown(timer, elapsed))
-                    return sw.setTimeUntilPress(timer);
+                {
+                    sw.setTimeUntilPress(timer);
+                    return;
+                }
                 push(actions, sw.getPressActionId());
                 sw.setTimeUntilHold(trigger.getHoldDelayMSecs());
                 sw.setTimeUntilPress(trigger.getHoldDelayMSecs() != 0 ? 0 : trigger.getRepeatPressMSecs());
@@ -47,7 +50,10 @@ namespace Input
             else if ((timer = sw.getTimeUntilHold()) != 0)
             {
                 if (!runDown(timer, elapsed))
-                    return sw.setTimeUntilHold(timer);
+                {
+                    sw.setTimeUntilHold(timer);
+                    return;
+                }
                 push(actions, sw.getHoldPressActionId());
                 sw.isHeld(true);
                 sw.keepHeld(true);
@@ -57,10 +63,16 @@ namespace Input
             else if ((timer = sw.getTimeUntilRelease()) != 0)
             {
                 if (!runDown(timer, elapsed))
-                    return sw.setTimeUntilRelease(timer);
+                {
+                    sw.setTimeUntilRelease(timer);
+                    return;
+                }
                 sw.setTimeUntilRelease(0);
                 if (!sw.isHeld())
-                    return push(actions, sw.getReleaseActionId());
+                {
+                    push(actions, sw.getReleaseActionId());
+                    return;
+                }
                 push(actions, sw.getHoldReleaseActionId());
                 if (sw.keepHeld())
                 {
