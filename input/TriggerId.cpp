@@ -206,9 +206,11 @@ namespace Input
         {
             unsigned int key = 0;
             unsigned int mods = 0;
-            ok = s->getUInt(key, TRIGGERKEY_TAG);
+            // Key codes are 8 bits: a larger number is a damaged profile, and cutting it
+            // to its low bits would bind some other key to the switch.
+            ok = s->getUInt(key, TRIGGERKEY_TAG) && key <= 0xffu;
             if (ok)
-                m_key = static_cast<Devices::Keyboard::KeyCode>(key & 0xffu);   // low 8 bits
+                m_key = static_cast<Devices::Keyboard::KeyCode>(key);
             ok = ok && s->getUInt(mods, TRIGGERKEYMODS_TAG);
             if (ok)
                 m_keyMods = static_cast<Devices::Keyboard::Modifiers>(mods);

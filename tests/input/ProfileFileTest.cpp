@@ -199,8 +199,11 @@ TEST(ProfileFile, MalformedFilesReadAsFarAsTheyGo)
              EXPECT_EQ(6, trigger.getRepeatPressMSecs());
              EXPECT_EQ(37, p.controller.getSwitch(1)->getPressActionId().getId());
          }},
-        {"key number above 255 keeps its low 8 bits", replaced(example, "  Key: 32", "  Key: 288"), true,
-         [](Prefilled& p) { EXPECT_EQ(32, p.controller.getSwitch(1)->getTriggerId().getKey()); }},
+        {"key number above 255 stops the read", replaced(example, "  Key: 32", "  Key: 288"), false,
+         [](Prefilled& p) {
+             EXPECT_EQ("ANYWHERE", p.controller.getArea(7u)->getName());
+             EXPECT_EQ(nullptr, p.controller.getSwitch(1));
+         }},
         {"no final newline drops the last switch", example.substr(0, example.size() - 1), false,
          [](Prefilled& p) {
              EXPECT_EQ("ANYWHERE", p.controller.getArea(7u)->getName());
