@@ -1,0 +1,426 @@
+#include "shell/GLFWApp.h"
+
+#include "core/Event.h"
+#include "core/EventBus.h"
+#include "core/EventIds.h"
+#include "core/Event_EnterLeave.h"
+#include "core/Event_Joypad.h"
+#include "core/Event_Key.h"
+#include "core/Event_Mouse.h"
+#include "core/Event_Screen.h"
+#include "core/Event_SetMouse.h"
+#include "core/Event_Update.h"
+#include "input/Screen.h"
+#include "shell/FrameClock.h"
+#include "shell/FrameRateCounter.h"
+#include "shell/GLFWInput.h"
+#include "shell/I_Config.h"
+#include "shell/I_Game.h"
+
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <set>
+#include <string>
+
+namespace Game {
+
+namespace {
+
+const int OPTION_VSYNC = 1;
+const int OPTION_SHOW_FRAME_RATE = 3;
+const int OPTION_CLEAR_COLOUR = 4;
+
+// The open window and what its callbacks need; the callbacks are plain
+// functions, so this lives at file scope. Reset when a window opens.
+struct WindowState {
+    GLFWwindow* window = nullptr;
+    const GLFWApp* owner = nullptr;
+    std::string title;          // the title given to the constructor
+    bool mouseActive = true;    // mouse events are raised only while true; follows the focus
+    int pointerX = 0;           // last reported or warped pointer position, window pixels
+    int pointerY = 0;
+    bool lookedForJoysticks = false;
+    std::vector<int> joysticks; // joysticks present at the first frame
+    FrameClock clock;
+    FrameRateCounter frameRate;
+};
+
+WindowState g_window;
+
+// Set by the quit event; ends the frame loop. Never reset, so a second loop
+// returns at once.
+bool g_exitApp = false;
+
+void raise(EVT::I_Event& event) {
+    EVT::EventBus::instance()->raiseEvent(&event, false);
+}
+
+void raiseScreen(int width, int height) {
+    EVT::Event_Screen event(EVT::EVENT_SCREEN, GLFWInput::screenSide(width),
+                            GLFWInput::screenSide(height));
+    raise(event);
+}
+
+void raiseMouse(int mask, bool pressed) {
+    if (!g_window.mouseActive) {
+        return;
+    }
+    EVT::Event_Mouse event(EVT::EVENT_MOUSE, g_window.pointerX, g_window.pointerY, mask, pressed);
+    raise(event);
+}
+
+const I_Config* options() {
+    const I_Game* game = I_Game::instance();
+    return game != nullptr ? game->getConfig() : nullptr;
+}
+
+bool boolOption(int key, bool fallback) {
+    const I_Config* config = options();
+    const bool* value = config != nullptr ? config->getBoolPtr(key) : nullptr;
+    return value != nullptr ? *value : fallback;
+}
+
+unsigned long colourOption(int key) {
+    const I_Config* config = options();
+    const unsigned long* value = config != nullptr ? config->getULongPtr(key) : nullptr;
+    return value != nullptr ? *value : 0UL;
+}
+
+// A pointer coordinate in whole pixels. While the cursor is hidden the window
+// library reports an unbounded virtual position, so keep it in range.
+int toPixel(double position) {
+    const double limit = 1e9;
+    if (!(position > -limit)) {
+        return static_cast<int>(-limit);
+    }
+    return static_cast<int>(position < limit ? position : limit);
+}
+
+void rememberPointer(double x, double y) {
+    g_window.pointerX = toPixel(x);
+    g_window.pointerY = toPixel(y);
+}
+
+// Moves the pointer; the remembered position follows even when the window
+// library leaves the pointer alone (it warps only a focused window).
+void warpPointer(int x, int y) {
+    g_window.pointerX = x;
+    g_window.pointerY = y;
+    glfwSetCursorPos(g_window.window, x, y);
+}
+
+// Shows the cursor. Leaving the hidden mode puts the pointer back where it was
+// hidden, so the remembered position is read again.
+void showCursor() {
+    const bool wasHidden = glfwGetInputMode(g_window.window, GLFW_CURSOR) == GLFW_CURSOR_DISABLED;
+    glfwSetInputMode(g_window.window, GLFW_CURSOR, GLFW_CURSOR_NORMAL);
+    if (wasHidden) {
+        double x = 0.0;
+        double y = 0.0;
+        glfwGetCursorPos(g_window.window, &x, &y);
+        rememberPointer(x, y);
+    }
+}
+
+// Shows the picture and then handles the window's input, which raises the
+// input events from inside this call.
+void swapAndPoll() {
+    glfwSwapBuffers(g_window.window);
+    glfwPollEvents();
+}
+
+void printOpenFailure(const char* what, int width, int height) {
+    const char* reason = nullptr;
+    glfwGetError(&reason);
+    std::fprintf(stderr, "The window (%d x %d) could not be opened: %s%s%s\n", width, height, what,
+                 reason != nullptr ? ": " : "", reason != nullptr ? reason : "");
+}
+
+// Window library callbacks.
+
+void onClose(GLFWwindow*) {
+    EVT::Event event(EVT::EVENT_QUIT);
+    raise(event);
+}
+
+void onResize(GLFWwindow*, int width, int height) {
+    raiseScreen(width, height);
+}
+
+void onKey(GLFWwindow*, int key, int, int action, int mods) {
+    unsigned char code = 0;
+    bool pressed = false;
+    if (!GLFWInput::keyEvent(key, action, code, pressed)) {
+        return;
+    }
+    EVT::Event_Key event(EVT::EVENT_KEY, code, pressed, GLFWInput::modifierMask(mods));
+    raise(event);
+}
+
+void onCursor(GLFWwindow*, double x, double y) {
+    rememberPointer(x, y);
+    raiseMouse(0, false);
+}
+
+void onButton(GLFWwindow*, int button, int action, int) {
+    raiseMouse(GLFWInput::buttonMask(button), action != GLFW_RELEASE);
+}
+
+void detachInput(GLFWwindow* window) {
+    glfwSetKeyCallback(window, nullptr);
+    glfwSetCursorPosCallback(window, nullptr);
+    glfwSetMouseButtonCallback(window, nullptr);
+}
+
+// Frame loop steps.
+
+void checkFocus(bool& active) {
+    const bool now = glfwGetWindowAttrib(g_window.window, GLFW_FOCUSED) == GLFW_TRUE;
+    if (now == active) {
+        return;
+    }
+    active = now;
+    g_window.mouseActive = now;
+    EVT::Event_EnterLeave event(EVT::EVENT_ENTERLEAVE, now);
+    raise(event);
+}
+
+void checkJoysticks() {
+    if (!g_window.lookedForJoysticks) {
+        for (int number = GLFW_JOYSTICK_1; number <= GLFW_JOYSTICK_LAST; ++number) {
+            if (glfwJoystickPresent(number) == GLFW_TRUE) {
+                g_window.joysticks.push_back(number);
+            }
+        }
+        g_window.lookedForJoysticks = true;
+    }
+    for (int number : g_window.joysticks) {
+        int axisCount = 0;
+        int buttonCount = 0;
+        const float* axes = glfwGetJoystickAxes(number, &axisCount);
+        const unsigned char* buttons = glfwGetJoystickButtons(number, &buttonCount);
+        const GLFWInput::Joypad pad = GLFWInput::joypad(axes, axisCount, buttons, buttonCount);
+        EVT::Event_Joypad event(EVT::EVENT_JOYPAD, number, pad.x, pad.y, pad.buttons[0], pad.buttons[1],
+                                pad.buttons[2], pad.buttons[3]);
+        raise(event);
+    }
+}
+
+void update(double seconds) {
+    EVT::Event_Update event(EVT::EVENT_UPDATE, g_window.clock.step(seconds));
+    raise(event);
+}
+
+void showFrameRate(double seconds) {
+    if (!boolOption(OPTION_SHOW_FRAME_RATE, false) || g_window.title.empty()) {
+        return;
+    }
+    std::string text;
+    if (g_window.frameRate.frame(seconds, g_window.title, text)) {
+        glfwSetWindowTitle(g_window.window, text.c_str());
+    }
+}
+
+} // namespace
+
+GLFWApp::GLFWApp(const char* title, int width, int height, bool fullScreen, int*, char**) {
+    if (g_window.window != nullptr) {
+        std::fprintf(stderr, "The window (%d x %d) could not be opened: a window is already open\n",
+                     width, height);
+        return;
+    }
+    g_window = WindowState();
+    glfwInitHint(GLFW_JOYSTICK_HAT_BUTTONS, GLFW_FALSE);
+    if (glfwInit() != GLFW_TRUE) {
+        printOpenFailure("no window system", width, height);
+        return;
+    }
+    glfwWindowHint(GLFW_DEPTH_BITS, 24);
+    glfwWindowHint(GLFW_STENCIL_BITS, 0);
+    GLFWmonitor* monitor = fullScreen ? glfwGetPrimaryMonitor() : nullptr;
+    const char* name = title != nullptr ? title : "";
+    GLFWwindow* window = glfwCreateWindow(width, height, name, monitor, nullptr);
+    if (window == nullptr) {
+        printOpenFailure("the window system refused it", width, height);
+        glfwTerminate();
+        return;
+    }
+    glfwMakeContextCurrent(window);
+    const GLenum glew = glewInit();
+    if (glew != GLEW_OK) {
+        std::fprintf(stderr, "The window (%d x %d) could not be opened: no GL entry points: %s\n",
+                     width, height, reinterpret_cast<const char*>(glewGetErrorString(glew)));
+        glfwDestroyWindow(window);
+        glfwTerminate();
+        return;
+    }
+    g_window.window = window;
+    g_window.owner = this;
+    g_window.title = name;
+    glfwSetWindowCloseCallback(window, onClose);
+    raiseScreen(width, height);
+}
+
+GLFWApp::~GLFWApp() {
+    if (!isOpen()) {
+        return;
+    }
+    // Nothing may reach the bus while the window goes.
+    detachInput(g_window.window);
+    glfwSetWindowSizeCallback(g_window.window, nullptr);
+    glfwSetWindowCloseCallback(g_window.window, nullptr);
+    glfwDestroyWindow(g_window.window);
+    glfwTerminate();
+    g_window = WindowState();
+}
+
+bool GLFWApp::isOpen() const {
+    return g_window.window != nullptr && g_window.owner == this;
+}
+
+void GLFWApp::initWindowApp(int*, char**) {
+    if (!isOpen()) {
+        return;
+    }
+    GLFWwindow* window = g_window.window;
+    glfwSwapInterval(boolOption(OPTION_VSYNC, true) ? 1 : 0);
+    glfwSetWindowSizeCallback(window, onResize);
+    glfwSetInputMode(window, GLFW_STICKY_KEYS, GLFW_TRUE);
+    glfwSetKeyCallback(window, onKey);
+    glfwSetCursorPosCallback(window, onCursor);
+    glfwSetMouseButtonCallback(window, onButton);
+    g_window.mouseActive = true;
+    EVT::EventBus* bus = EVT::EventBus::instance();
+    bus->addConsumer(EVT::EVENT_PLAY, this);
+    bus->addConsumer(EVT::EVENT_QUIT, this);
+    bus->addConsumer(EVT::EVENT_SETMOUSE, this);
+
+    // Announce the real size and the pointer once, as the devices expect.
+    int width = 0;
+    int height = 0;
+    glfwGetWindowSize(window, &width, &height);
+    raiseScreen(width, height);
+    double x = 0.0;
+    double y = 0.0;
+    glfwGetCursorPos(window, &x, &y);
+    rememberPointer(x, y);
+    raiseMouse(0, false);
+}
+
+void GLFWApp::startWindowApp() {
+    if (!isOpen()) {
+        return;
+    }
+    bool active = glfwGetWindowAttrib(g_window.window, GLFW_FOCUSED) == GLFW_TRUE;
+    while (!g_exitApp) {
+        checkFocus(active);
+        checkJoysticks();
+        const double seconds = glfwGetTime();
+        update(seconds);
+        showFrameRate(seconds);
+
+        glPushMatrix();
+        clearWindow(colourOption(OPTION_CLEAR_COLOUR));
+        EVT::Event render(EVT::EVENT_RENDER);
+        raise(render);
+        swapAndPoll();
+        glPopMatrix();
+    }
+    detachInput(g_window.window);
+}
+
+void GLFWApp::clearWindow(unsigned long colour) {
+    if (!isOpen()) {
+        return;
+    }
+    glClearColor(((colour >> 24) & 0xff) / 255.0f, ((colour >> 16) & 0xff) / 255.0f,
+                 ((colour >> 8) & 0xff) / 255.0f, (colour & 0xff) / 255.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void GLFWApp::showWindow() {
+    if (isOpen()) {
+        swapAndPoll();
+    }
+}
+
+void GLFWApp::getAllowedSizes(std::vector<std::pair<int, int> >& sizes) {
+    sizes.clear();
+    GLFWmonitor* monitor = isOpen() ? glfwGetPrimaryMonitor() : nullptr;
+    if (monitor == nullptr) {
+        return;
+    }
+    int count = 0;
+    const GLFWvidmode* modes = glfwGetVideoModes(monitor, &count);
+    // Ordered by width, then height; modes differing only in depth or rate collapse.
+    std::set<std::pair<int, int> > distinct;
+    for (int i = 0; modes != nullptr && i < count; ++i) {
+        if (modes[i].width != 0) {
+            distinct.insert(std::make_pair(modes[i].width, modes[i].height));
+        }
+    }
+    sizes.assign(distinct.begin(), distinct.end());
+}
+
+void GLFWApp::setSize(const std::pair<int, int>& size) {
+    if (!isOpen()) {
+        return;
+    }
+    // A window side is at least one pixel.
+    const int width = std::max(1, size.first);
+    const int height = std::max(1, size.second);
+    glfwSetWindowSize(g_window.window, width, height);
+    raiseScreen(width, height);
+}
+
+void GLFWApp::handleEvent(EVT::I_Event* event) {
+    if (event == nullptr || !isOpen()) {
+        return;
+    }
+    switch (event->getEventID()) {
+    case EVT::EVENT_QUIT:
+        g_exitApp = true;
+        break;
+    case EVT::EVENT_PLAY: {
+        const I_Game* game = I_Game::instance();
+        const Devices::Screen* screen = game != nullptr ? game->getScreen() : nullptr;
+        if (screen != nullptr) {
+            warpPointer(screen->getWidth() / 2, screen->getHeight() / 2);
+        }
+        break;
+    }
+    case EVT::EVENT_SETMOUSE: {
+        const EVT::Event_SetMouse* setMouse = EVT::eventCast<EVT::Event_SetMouse>(event);
+        if (setMouse == nullptr) {
+            break;
+        }
+        const int x = setMouse->getWarpX();
+        const int y = setMouse->getWarpY();
+        const int mode = setMouse->getCursorMode();
+        const bool keepPointer = x == -1 || y == -1;
+        if (mode == EVT::Event_SetMouse::CURSOR_SHOW) {
+            showCursor();
+            if (!keepPointer) {
+                warpPointer(x, y);
+            }
+        } else if (mode == EVT::Event_SetMouse::CURSOR_HIDE) {
+            if (!keepPointer) {
+                warpPointer(x, y);
+            }
+            glfwSetInputMode(g_window.window, GLFW_CURSOR, GLFW_CURSOR_DISABLED);
+        } else {
+            warpPointer(x, y);
+        }
+        // The devices expect the pointer's position right after every set-mouse event.
+        raiseMouse(0, false);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+} // namespace Game

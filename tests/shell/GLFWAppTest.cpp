@@ -1,0 +1,354 @@
+#include "shell/GLFWApp.h"
+
+#include "core/Event.h"
+#include "core/EventBus.h"
+#include "core/EventIds.h"
+#include "core/Event_Key.h"
+#include "core/Event_Mouse.h"
+#include "core/Event_Screen.h"
+#include "core/Event_SetMouse.h"
+#include "core/Event_Update.h"
+#include "core/I_EventConsumer.h"
+#include "FakeRenderController.h"
+#include "TestGame.h"
+#include "shell/I_Config.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Keeps a copy of every event of the ids it is subscribed to, in arrival
+// order, and runs an optional action on each.
+class Recorder : public EVT::I_EventConsumer {
+public:
+    explicit Recorder(std::vector<int> ids) {
+        for (int id : ids) {
+            EVT::EventBus::instance()->addConsumer(id, this);
+        }
+    }
+
+    void handleEvent(EVT::I_Event* event) override {
+        events.emplace_back(event->clone());
+        if (onEvent) {
+            onEvent(*event);
+        }
+    }
+
+    std::vector<int> ids() const {
+        std::vector<int> result;
+        for (const auto& event : events) {
+            result.push_back(event->getEventID());
+        }
+        return result;
+    }
+
+    template <typename E>
+    std::vector<const E*> all(int id) const {
+        std::vector<const E*> result;
+        for (const auto& event : events) {
+            if (event->getEventID() == id) {
+                const E* typed = dynamic_cast<const E*>(event.get());
+                EXPECT_NE(nullptr, typed) << "event " << id << " of an unexpected class";
+                if (typed != nullptr) {
+                    result.push_back(typed);
+                }
+            }
+        }
+        return result;
+    }
+
+    std::vector<std::unique_ptr<EVT::I_Event> > events;
+    std::function<void(const EVT::I_Event&)> onEvent;
+};
+
+void raiseNow(EVT::I_Event&& event) {
+    EVT::EventBus::instance()->raiseEvent(&event, false);
+}
+
+// Lets the window handle its input until `done` holds or two seconds pass.
+bool pumpUntil(Game::GLFWApp& app, const std::function<bool()>& done) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        app.showWindow();
+    }
+    return true;
+}
+
+const char* const TITLE = "Frelmory window test";
+
+TEST(GLFWApp, ConstructionOpensTheWindowAndRaisesItsSize) {
+    Recorder screens({EVT::EVENT_SCREEN});
+    Game::GLFWApp app(TITLE, 320, 200, false, nullptr, nullptr);
+    ASSERT_TRUE(app.isOpen());
+    const auto events = screens.all<EVT::Event_Screen>(EVT::EVENT_SCREEN);
+    ASSERT_EQ(1u, events.size());
+    EXPECT_EQ(320, events[0]->width);
+    EXPECT_EQ(200, events[0]->height);
+}
+
+TEST(GLFWApp, InitRaisesOneScreenEventThenOneMouseEvent) {
+    Game::GLFWApp app(TITLE, 320, 200, false, nullptr, nullptr);
+    ASSERT_TRUE(app.isOpen());
+    Recorder recorder({EVT::EVENT_SCREEN, EVT::EVENT_MOUSE});
+    app.initWindowApp(nullptr, nullptr);
+    ASSERT_EQ((std::vector<int>{EVT::EVENT_SCREEN, EVT::EVENT_MOUSE}), recorder.ids());
+    const auto screen = recorder.all<EVT::Event_Screen>(EVT::EVENT_SCREEN);
+    ASSERT_EQ(1u, screen.size());
+    EXPECT_EQ(320, screen[0]->width);
+    EXPECT_EQ(200, screen[0]->height);
+    const auto mouse = recorder.all<EVT::Event_Mouse>(EVT::EVENT_MOUSE);
+    ASSERT_EQ(1u, mouse.size());
+    EXPECT_EQ(0, mouse[0]->button);
+    EXPECT_FALSE(mouse[0]->pressed);
+}
+
+TEST(GLFWApp, FramesRaiseUpdateThenRenderUntilAConsumerQuits) {
+    Game::GLFWApp app(TITLE, 160, 120, false, nullptr, nullptr);
+    ASSERT_TRUE(app.isOpen());
+    app.initWindowApp(nullptr, nullptr);
+    Recorder frames({EVT::EVENT_UPDATE, EVT::EVENT_RENDER});
+    int renders = 0;
+    frames.onEvent = [&renders](const EVT::I_Event& event) {
+        if (event.getEventID() == EVT::EVENT_RENDER && ++renders == 2) {
+            raiseNow(EVT::Event(EVT::EVENT_QUIT));
+        }
+    };
+    app.startWindowApp();
+    EXPECT_EQ((std::vector<int>{EVT::EVENT_UPDATE, EVT::EVENT_RENDER, EVT::EVENT_UPDATE,
+                                EVT::EVENT_RENDER}),
+              frames.ids());
+    for (const EVT::Event_Update* update : frames.all<EVT::Event_Update>(EVT::EVENT_UPDATE)) {
+        EXPECT_GE(update->ms, 0);
+    }
+    // The exit flag stays set: a second loop returns at once.
+    frames.events.clear();
+    app.startWindowApp();
+    EXPECT_TRUE(frames.events.empty());
+}
+
+TEST(GLFWApp, EachFrameClearsToTheColourOption) {
+    TestSupport::TestGame game;
+    *game.getConfig()->getULongPtr(4) = 0x336699FFUL;
+    Game::GLFWApp app(TITLE, 64, 48, false, nullptr, nullptr);
+    ASSERT_TRUE(app.isOpen());
+    app.initWindowApp(nullptr, nullptr);
+    unsigned char pixel[4] = {0, 0, 0, 0};
+    Recorder render({EVT::EVENT_RENDER});
+    render.onEvent = [&pixel](const EVT::I_Event&) {
+        glReadPixels(10, 10, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+        raiseNow(EVT::Event(EVT::EVENT_QUIT));
+    };
+    app.startWindowApp();
+    EXPECT_EQ(0x33, pixel[0]);
+    EXPECT_EQ(0x66, pixel[1]);
+    EXPECT_EQ(0x99, pixel[2]);
+
+    app.clearWindow(0xFF000000UL);
+    glReadPixels(10, 10, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+    EXPECT_EQ(0xFF, pixel[0]);
+    EXPECT_EQ(0x00, pixel[1]);
+    EXPECT_EQ(0x00, pixel[2]);
+}
+
+TEST(GLFWApp, SetMouseIsFollowedByOneMouseEventAtTheRememberedPosition) {
+    Game::GLFWApp app(TITLE, 320, 200, false, nullptr, nullptr);
+    ASSERT_TRUE(app.isOpen());
+    app.initWindowApp(nullptr, nullptr);
+    const struct {
+        int x;
+        int y;
+        int mode;
+        int expectX;
+        int expectY;
+    } cases[] = {
+        {50, 60, EVT::Event_SetMouse::CURSOR_KEEP, 50, 60},
+        {-1, -1, EVT::Event_SetMouse::CURSOR_HIDE, 50, 60},  // hides without moving
+        {70, 80, EVT::Event_SetMouse::CURSOR_HIDE, 70, 80},
+        {100, 110, EVT::Event_SetMouse::CURSOR_SHOW, 100, 110},
+        {90, -1, EVT::Event_SetMouse::CURSOR_SHOW, 100, 110},   // shows without moving
+    };
+    for (const auto& c : cases) {
+        Recorder mouse({EVT::EVENT_MOUSE});
+        raiseNow(EVT::Event_SetMouse(EVT::EVENT_SETMOUSE, c.x, c.y, c.mode));
+        const auto events = mouse.all<EVT::Event_Mouse>(EVT::EVENT_MOUSE);
+        ASSERT_EQ(1u, events.size()) << "mode " << c.mode;
+        EXPECT_EQ(c.expectX, events[0]->x) << "mode " << c.mode;
+        EXPECT_EQ(c.expectY, events[0]->y) << "mode " << c.mode;
+        EXPECT_EQ(0, events[0]->button);
+        EXPECT_FALSE(events[0]->pressed);
+    }
+    // An event of another class under the set-mouse id is ignored.
+    Recorder mouse({EVT::EVENT_MOUSE});
+    raiseNow(EVT::Event(EVT::EVENT_SETMOUSE));
+    EXPECT_TRUE(mouse.events.empty());
+}
+
+TEST(GLFWApp, RealKeyPressReachesTheBusAsAKeyEvent) {
+    Game::GLFWApp app(TITLE, 320, 200, false, nullptr, nullptr);
+    ASSERT_TRUE(app.isOpen());
+    app.initWindowApp(nullptr, nullptr);
+    Recorder keys({EVT::EVENT_KEY});
+    ASSERT_EQ(0, std::system("xdotool keydown shift keydown a keyup a keyup shift key KP_5 F1 Up"));
+    // F1 has no game code: four presses and four releases remain.
+    ASSERT_TRUE(pumpUntil(app, [&keys] { return keys.events.size() >= 6; }));
+    const auto events = keys.all<EVT::Event_Key>(EVT::EVENT_KEY);
+    const struct {
+        unsigned char key;
+        bool pressed;
+        unsigned int modifiers;
+    } expected[] = {
+        {'a', true, 1}, {'a', false, 1}, {133, true, 0}, {133, false, 0}, {6, true, 0}, {6, false, 0},
+    };
+    ASSERT_EQ(6u, events.size());
+    for (size_t i = 0; i < events.size(); ++i) {
+        EXPECT_EQ(expected[i].key, events[i]->key) << i;
+        EXPECT_EQ(expected[i].pressed, events[i]->pressed) << i;
+        EXPECT_EQ(expected[i].modifiers, events[i]->modifiers) << i;
+    }
+}
+
+TEST(GLFWApp, RealPointerInputReachesTheBusAsMouseEvents) {
+    Game::GLFWApp app(TITLE, 320, 200, false, nullptr, nullptr);
+    ASSERT_TRUE(app.isOpen());
+    app.initWindowApp(nullptr, nullptr);
+    Recorder mouse({EVT::EVENT_MOUSE});
+    const std::string command = std::string("xdotool search --name '^") + TITLE +
+                                "$' mousemove --window %1 40 30 click 3";
+    ASSERT_EQ(0, std::system(command.c_str()));
+    ASSERT_TRUE(pumpUntil(app, [&mouse] { return mouse.events.size() >= 3; }));
+    const auto events = mouse.all<EVT::Event_Mouse>(EVT::EVENT_MOUSE);
+    ASSERT_EQ(3u, events.size());
+    EXPECT_EQ(40, events[0]->x);
+    EXPECT_EQ(30, events[0]->y);
+    EXPECT_EQ(0, events[0]->button);
+    // The button events carry the last pointer position.
+    EXPECT_EQ(2, events[1]->button);
+    EXPECT_TRUE(events[1]->pressed);
+    EXPECT_EQ(40, events[1]->x);
+    EXPECT_EQ(30, events[1]->y);
+    EXPECT_EQ(2, events[2]->button);
+    EXPECT_FALSE(events[2]->pressed);
+}
+
+TEST(GLFWApp, RunsUnderTheGameRootAndPlayCentresThePointer) {
+    TestSupport::TestGame game;
+    TestSupport::FakeRenderController render;
+    Game::GLFWApp app(TITLE, 300, 200, false, nullptr, nullptr);
+    ASSERT_TRUE(app.isOpen());
+    Recorder recorder({EVT::EVENT_UPDATE, EVT::EVENT_MOUSE});
+    int updates = 0;
+    recorder.onEvent = [&updates](const EVT::I_Event& event) {
+        if (event.getEventID() != EVT::EVENT_UPDATE) {
+            return;
+        }
+        if (++updates == 1) {
+            raiseNow(EVT::Event(EVT::EVENT_PLAY));
+            raiseNow(EVT::Event_SetMouse(EVT::EVENT_SETMOUSE, -1, -1,
+                                         EVT::Event_SetMouse::CURSOR_SHOW));
+        } else {
+            raiseNow(EVT::Event(EVT::EVENT_QUIT));
+        }
+    };
+    game.runGame(nullptr, nullptr, &app, &render, nullptr);
+    EXPECT_EQ(2, updates);
+    // The screen device took the window's size from the start-up, and the
+    // pointer went to its centre.
+    const auto mouse = recorder.all<EVT::Event_Mouse>(EVT::EVENT_MOUSE);
+    ASSERT_FALSE(mouse.empty());
+    EXPECT_EQ(150, mouse.back()->x);
+    EXPECT_EQ(100, mouse.back()->y);
+    EXPECT_EQ((std::vector<std::string>{"initGame", "shutdownGame"}), game.calls);
+}
+
+TEST(GLFWApp, SetSizeAnnouncesTheSizeWithNoZeroSide) {
+    Game::GLFWApp app(TITLE, 320, 200, false, nullptr, nullptr);
+    ASSERT_TRUE(app.isOpen());
+    Recorder screens({EVT::EVENT_SCREEN});
+    app.setSize(std::make_pair(240, 0));
+    const auto events = screens.all<EVT::Event_Screen>(EVT::EVENT_SCREEN);
+    ASSERT_EQ(1u, events.size());
+    EXPECT_EQ(240, events[0]->width);
+    EXPECT_EQ(1, events[0]->height);
+
+    std::vector<std::pair<int, int> > sizes(1, std::make_pair(-5, -5));
+    app.getAllowedSizes(sizes);
+    ASSERT_FALSE(sizes.empty());
+    for (size_t i = 0; i < sizes.size(); ++i) {
+        EXPECT_GT(sizes[i].first, 0);
+        if (i > 0) {
+            EXPECT_LT(sizes[i - 1], sizes[i]);  // ascending, no duplicates
+        }
+    }
+}
+
+TEST(GLFWApp, WindowWithABadSizeIsAFailureNotALoop) {
+    Recorder recorder({EVT::EVENT_SCREEN, EVT::EVENT_MOUSE, EVT::EVENT_UPDATE});
+    testing::internal::CaptureStderr();
+    Game::GLFWApp app(TITLE, 0, 0, false, nullptr, nullptr);
+    const std::string message = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(app.isOpen());
+    EXPECT_NE(std::string::npos, message.find("could not be opened")) << message;
+    // Every operation is harmless: no loop runs and nothing is raised.
+    app.initWindowApp(nullptr, nullptr);
+    app.startWindowApp();
+    app.showWindow();
+    app.clearWindow(0);
+    app.setSize(std::make_pair(10, 10));
+    std::vector<std::pair<int, int> > sizes(1, std::make_pair(1, 1));
+    app.getAllowedSizes(sizes);
+    EXPECT_TRUE(sizes.empty());
+    EXPECT_TRUE(recorder.events.empty());
+}
+
+TEST(GLFWApp, WindowWithoutADisplayIsAFailure) {
+    ASSERT_EQ(0, setenv("DISPLAY", ":4093", 1));
+    testing::internal::CaptureStderr();
+    Game::GLFWApp app(TITLE, 320, 200, false, nullptr, nullptr);
+    const std::string message = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(app.isOpen());
+    EXPECT_NE(std::string::npos, message.find("could not be opened")) << message;
+    app.startWindowApp();
+}
+
+TEST(GLFWApp, OnlyOneWindowIsOpenAtATime) {
+    Game::GLFWApp first(TITLE, 64, 48, false, nullptr, nullptr);
+    ASSERT_TRUE(first.isOpen());
+    testing::internal::CaptureStderr();
+    {
+        Game::GLFWApp second(TITLE, 64, 48, false, nullptr, nullptr);
+        EXPECT_FALSE(second.isOpen());
+    }
+    testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(first.isOpen());
+}
+
+TEST(GLFWApp, OutlivesTheGameRootAndTheGLObjects) {
+    std::unique_ptr<TestSupport::TestGame> game(new TestSupport::TestGame);
+    std::unique_ptr<Game::GLFWApp> app(new Game::GLFWApp(TITLE, 64, 48, false, nullptr, nullptr));
+    ASSERT_TRUE(app->isOpen());
+    app->initWindowApp(nullptr, nullptr);
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    EXPECT_EQ(GL_TRUE, glIsTexture(texture));
+    // The program entry's order: GL objects and the game root go first.
+    glDeleteTextures(1, &texture);
+    EXPECT_EQ(static_cast<GLenum>(GL_NO_ERROR), glGetError());
+    game.reset();
+    raiseNow(EVT::Event(EVT::EVENT_PLAY));  // no game root, no screen: nothing to centre on
+    app->showWindow();
+    app.reset();
+}
+
+} // namespace
