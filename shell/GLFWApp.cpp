@@ -232,6 +232,12 @@ GLFWApp::GLFWApp(const char* title, int width, int height, bool fullScreen, int*
                      width, height);
         return;
     }
+    // The window library aborts on a negative size instead of failing.
+    if (width <= 0 || height <= 0) {
+        std::fprintf(stderr, "The window (%d x %d) could not be opened: both sides must be at "
+                     "least one pixel\n", width, height);
+        return;
+    }
     g_window = WindowState();
     glfwInitHint(GLFW_JOYSTICK_HAT_BUTTONS, GLFW_FALSE);
     if (glfwInit() != GLFW_TRUE) {

@@ -293,22 +293,25 @@ TEST(GLFWApp, SetSizeAnnouncesTheSizeWithNoZeroSide) {
 }
 
 TEST(GLFWApp, WindowWithABadSizeIsAFailureNotALoop) {
-    Recorder recorder({EVT::EVENT_SCREEN, EVT::EVENT_MOUSE, EVT::EVENT_UPDATE});
-    testing::internal::CaptureStderr();
-    Game::GLFWApp app(TITLE, 0, 0, false, nullptr, nullptr);
-    const std::string message = testing::internal::GetCapturedStderr();
-    EXPECT_FALSE(app.isOpen());
-    EXPECT_NE(std::string::npos, message.find("could not be opened")) << message;
-    // Every operation is harmless: no loop runs and nothing is raised.
-    app.initWindowApp(nullptr, nullptr);
-    app.startWindowApp();
-    app.showWindow();
-    app.clearWindow(0);
-    app.setSize(std::make_pair(10, 10));
-    std::vector<std::pair<int, int> > sizes(1, std::make_pair(1, 1));
-    app.getAllowedSizes(sizes);
-    EXPECT_TRUE(sizes.empty());
-    EXPECT_TRUE(recorder.events.empty());
+    const std::pair<int, int> badSizes[] = {{0, 0}, {640, 0}, {-5, 480}, {-1, -1}};
+    for (const auto& size : badSizes) {
+        Recorder recorder({EVT::EVENT_SCREEN, EVT::EVENT_MOUSE, EVT::EVENT_UPDATE});
+        testing::internal::CaptureStderr();
+        Game::GLFWApp app(TITLE, size.first, size.second, false, nullptr, nullptr);
+        const std::string message = testing::internal::GetCapturedStderr();
+        EXPECT_FALSE(app.isOpen());
+        EXPECT_NE(std::string::npos, message.find("could not be opened")) << message;
+        // Every operation is harmless: no loop runs and nothing is raised.
+        app.initWindowApp(nullptr, nullptr);
+        app.startWindowApp();
+        app.showWindow();
+        app.clearWindow(0);
+        app.setSize(std::make_pair(10, 10));
+        std::vector<std::pair<int, int> > sizes(1, std::make_pair(1, 1));
+        app.getAllowedSizes(sizes);
+        EXPECT_TRUE(sizes.empty());
+        EXPECT_TRUE(recorder.events.empty());
+    }
 }
 
 TEST(GLFWApp, WindowWithoutADisplayIsAFailure) {
