@@ -203,8 +203,8 @@ void checkJoysticks() {
         const float* axes = glfwGetJoystickAxes(number, &axisCount);
         const unsigned char* buttons = glfwGetJoystickButtons(number, &buttonCount);
         const GLFWInput::Joypad pad = GLFWInput::joypad(axes, axisCount, buttons, buttonCount);
-        EVT::Event_Joypad event(EVT::EVENT_JOYPAD, number, pad.x, pad.y, pad.buttons[0], pad.buttons[1],
-                                pad.buttons[2], pad.buttons[3]);
+        EVT::Event_Joypad event(EVT::EVENT_JOYPAD, number, pad.x, pad.y, pad.buttons[0],
+                                pad.buttons[1], pad.buttons[2], pad.buttons[3]);
         raise(event);
     }
 }

@@ -208,7 +208,9 @@ TEST(GLFWApp, RealKeyPressReachesTheBusAsAKeyEvent) {
         bool pressed;
         unsigned int modifiers;
     } expected[] = {
-        {'a', true, 1}, {'a', false, 1}, {133, true, 0}, {133, false, 0}, {6, true, 0}, {6, false, 0},
+        {'a', true, 1}, {'a', false, 1},   // shift held
+        {133, true, 0}, {133, false, 0},   // keypad 5
+        {6, true, 0},   {6, false, 0},     // up
     };
     ASSERT_EQ(6u, events.size());
     for (size_t i = 0; i < events.size(); ++i) {
