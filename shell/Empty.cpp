@@ -1,1 +1,0 @@
-// placeholder until the first shell source lands
