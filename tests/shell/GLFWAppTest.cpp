@@ -3,6 +3,7 @@
 #include "core/Event.h"
 #include "core/EventBus.h"
 #include "core/EventIds.h"
+#include "core/Event_EnterLeave.h"
 #include "core/Event_Key.h"
 #include "core/Event_Mouse.h"
 #include "core/Event_Screen.h"
@@ -16,6 +17,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
@@ -135,6 +137,48 @@ TEST(GLFWApp, FramesRaiseUpdateThenRenderUntilAConsumerQuits) {
     frames.events.clear();
     app.startWindowApp();
     EXPECT_TRUE(frames.events.empty());
+}
+
+TEST(GLFWApp, FocusChangesAreRaisedBeforeTheUpdateAndSilenceTheMouse) {
+    Game::GLFWApp app(TITLE, 160, 120, false, nullptr, nullptr);
+    ASSERT_TRUE(app.isOpen());
+    app.initWindowApp(nullptr, nullptr);
+    const std::string window = std::string("xdotool search --name '^") + TITLE + "$' ";
+    Recorder recorder({EVT::EVENT_UPDATE, EVT::EVENT_ENTERLEAVE, EVT::EVENT_MOUSE});
+    int updates = 0;
+    recorder.onEvent = [&](const EVT::I_Event& event) {
+        if (event.getEventID() != EVT::EVENT_UPDATE) {
+            return;
+        }
+        ++updates;
+        if (updates == 1) {
+            EXPECT_EQ(0, std::system((window + "windowunmap --sync").c_str()));
+        } else if (updates == 2) {
+            // Inactive: a set-mouse event is carried out but raises no mouse event.
+            raiseNow(EVT::Event_SetMouse(EVT::EVENT_SETMOUSE, 5, 5, 0));
+            EXPECT_EQ(0, std::system((window + "windowmap --sync windowfocus --sync").c_str()));
+        } else {
+            raiseNow(EVT::Event(EVT::EVENT_QUIT));
+        }
+    };
+    app.startWindowApp();
+    std::vector<int> ids = recorder.ids();
+    ids.erase(std::remove(ids.begin(), ids.end(), static_cast<int>(EVT::EVENT_MOUSE)), ids.end());
+    EXPECT_EQ((std::vector<int>{EVT::EVENT_UPDATE, EVT::EVENT_ENTERLEAVE, EVT::EVENT_UPDATE,
+                                EVT::EVENT_ENTERLEAVE, EVT::EVENT_UPDATE}),
+              ids);
+    const auto focus = recorder.all<EVT::Event_EnterLeave>(EVT::EVENT_ENTERLEAVE);
+    ASSERT_EQ(2u, focus.size());
+    EXPECT_FALSE(focus[0]->active);
+    EXPECT_TRUE(focus[1]->active);
+    // No mouse event between losing and regaining the focus.
+    bool inactive = false;
+    for (const auto& event : recorder.events) {
+        if (event->getEventID() == EVT::EVENT_ENTERLEAVE) {
+            inactive = !dynamic_cast<const EVT::Event_EnterLeave&>(*event).active;
+        }
+        EXPECT_FALSE(inactive && event->getEventID() == EVT::EVENT_MOUSE);
+    }
 }
 
 TEST(GLFWApp, EachFrameClearsToTheColourOption) {
