@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "TempPath.h"
+
 #include <fstream>
 #include <string>
 #include <vector>
@@ -23,7 +25,7 @@ private:
 };
 
 std::string writeRules(const std::string& name, const std::string& text) {
-    std::string path = ::testing::TempDir() + "frelmory_spurt_" + name;
+    std::string path = TestSupport::tempPath("spurt_" + name);
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }

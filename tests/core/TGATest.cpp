@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "TempPath.h"
+
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -12,7 +14,7 @@ namespace {
 
 typedef std::vector<unsigned char> Bytes;
 
-std::string tempPath(const std::string& name) { return ::testing::TempDir() + "frelmory_tga_" + name; }
+std::string tempPath(const std::string& name) { return TestSupport::tempPath("tga_" + name); }
 
 Bytes header(unsigned char type, unsigned int width, unsigned int height, unsigned char depth,
              unsigned char descriptor, unsigned char idLength = 0, unsigned char colourMap = 0) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "TempPath.h"
+
 #include <climits>
 #include <cstdio>
 #include <fstream>
@@ -20,7 +22,7 @@ namespace {
 // A text file in the test's temporary directory, removed with the object.
 struct TextFixture {
     TextFixture(const std::string& name, const std::string& content)
-        : path(::testing::TempDir() + "menu_" + name)
+        : path(TestSupport::tempPath("menu_" + name))
     {
         std::ofstream(path, std::ios::binary) << content;
     }
@@ -118,7 +120,7 @@ TEST(ItemTextPage, MissingBlankAndUnterminatedFilesGiveWholeLines)
     TextFixture blank("blank.txt", "  \n\n \t\n");
     TextFixture withEnd("end.txt", "one two\n");
     TextFixture withoutEnd("noend.txt", "one two");
-    const std::string missing = ::testing::TempDir() + "menu_no_such_file.txt";
+    const std::string missing = TestSupport::tempPath("menu_no_such_file.txt");
     struct Case {
         std::string path;
         std::string text;

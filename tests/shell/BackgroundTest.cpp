@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "TempPath.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -33,7 +35,7 @@ protected:
 
     std::string picture(unsigned int w, unsigned int h, unsigned int bits)
     {
-        const std::string file = testing::TempDir() + "background_" + std::to_string(files.size()) + ".tga";
+        const std::string file = TestSupport::tempPath("background_" + std::to_string(files.size()) + ".tga");
         std::vector<unsigned char> data(w * h * bits / 8, 7);
         EXPECT_TRUE(Media::TGA::saveToFile(file.c_str(), w, h, bits, data.data()));
         files.push_back(file);
@@ -91,7 +93,7 @@ TEST_F(BackgroundTest, KeepsTrueColourAsRGBAAndRefusesOtherDepthsOrMissingFiles)
     Game::Background* background = game.getBackground();
     EXPECT_FALSE(background->load(picture(4, 4, 8)));
     EXPECT_TRUE(background->load(picture(4, 4, 24)));
-    EXPECT_FALSE(background->load(testing::TempDir() + "no_such_picture.tga"));
+    EXPECT_FALSE(background->load(TestSupport::tempPath("no_such_picture.tga")));
     EXPECT_FALSE(background->isLoaded());
 
     ASSERT_TRUE(background->load(picture(4, 4, 24)));
