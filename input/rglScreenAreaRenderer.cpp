@@ -1,0 +1,61 @@
+#include "input/rglScreenAreaRenderer.h"
+
+#include "core/EventBus.h"
+#include "core/EventIds.h"
+#include "core/Event_View.h"
+#include "input/Screen.h"
+#include "input/ScreenAreaShape.h"
+
+#include <GL/gl.h>
+
+namespace KWEP
+{
+    rglScreenAreaRenderer::rglScreenAreaRenderer(const Devices::Screen* screen) : m_screen(screen)
+    {
+    }
+
+    const Devices::Screen* rglScreenAreaRenderer::getScreen() const
+    {
+        return m_screen;
+    }
+
+    void rglScreenAreaRenderer::startRender()
+    {
+        // A default view record keeps every value: the render back end only switches
+        // to its orthographic projection over the current view, in window pixels.
+        EVT::Event_View view(EVT::EVENT_VIEW, EVT::Event_View::ORTHOGRAPHIC, Render::ViewData());
+        EVT::EventBus::instance()->raiseEvent(&view, false);
+
+        // Half a pixel in, so that shape edges on whole pixels cover whole pixels.
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glTranslatef(0.5f, 0.5f, 0.0f);
+
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    }
+
+    void rglScreenAreaRenderer::stopRender()
+    {
+        glDisable(GL_BLEND);
+    }
+
+    void rglScreenAreaRenderer::drawBox(float left, float top, float width, float height,
+                                        unsigned long colour, int iconId)
+    {
+        if (!m_screen)
+            return;
+        const ScreenAreaShape shape =
+            ScreenAreaShape::build(left, top, width, height, static_cast<float>(m_screen->getWidth()),
+                                   static_cast<float>(m_screen->getHeight()), iconId);
+
+        glColor4ub(static_cast<GLubyte>((colour >> 24) & 255), static_cast<GLubyte>((colour >> 16) & 255),
+                   static_cast<GLubyte>((colour >> 8) & 255), static_cast<GLubyte>(colour & 255));
+
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glVertexPointer(2, GL_FLOAT, 0, shape.vertices().data());
+        glDrawArrays(shape.primitive() == ScreenAreaShape::LINE_LOOP ? GL_LINE_LOOP : GL_TRIANGLES, 0,
+                     shape.vertexCount());
+        glDisableClientState(GL_VERTEX_ARRAY);
+    }
+}
