@@ -51,11 +51,6 @@ namespace
     protected:
         void SetUp() override
         {
-            // Mesa's software rasteriser without its LLVM code generator: the code
-            // generator registers its unwind tables from inside an allocation, and the
-            // sanitizer's full unwinding on allocation then locks up.
-            setenv("GALLIUM_DRIVER", "softpipe", 0);
-            setenv("DRAW_USE_LLVM", "0", 0);
             ASSERT_TRUE(glfwInit());
             glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
             m_window = glfwCreateWindow(WIDTH, HEIGHT, "areas", nullptr, nullptr);
