@@ -24,9 +24,6 @@ public:
         return (m_object->*m_method)(a1, a2);
     }
 
-    T* getObject() const { return m_object; }
-    Method getMethod() const { return m_method; }
-
 private:
     T* m_object;
     Method m_method;

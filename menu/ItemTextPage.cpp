@@ -27,7 +27,7 @@ void ItemTextPage::layOut(const std::string& fileName)
     std::string text;
     if (Files::TextFile::load(fileName, text, " ")) {
         std::vector<std::vector<std::string>> pages;
-        Format::Pagitizer pagitizer(Format::Style(3), 0, static_cast<unsigned int>(m_charsWide));
+        Format::Pagitizer pagitizer(Format::ALIGN_FULL, 0, static_cast<unsigned int>(m_charsWide));
         pagitizer.format(text, pages);
         text = Format::asString(pages, "");
         const std::string::size_type last = text.find_last_not_of(" \t\n\r");
@@ -62,7 +62,12 @@ bool ItemTextPage::handleKey(unsigned char) { return false; }
 int ItemTextPage::getCharsWide() const { return m_charsWide; }
 int ItemTextPage::getCharsHigh() const { return m_charsHigh; }
 int ItemTextPage::getNumLines() const { return m_numLines; }
-int ItemTextPage::getNumPages() const { return (m_numLines + m_charsHigh - 1) / m_charsHigh; }
+// Rounded up without adding the two sizes, which overflows for a window as
+// high as the largest int.
+int ItemTextPage::getNumPages() const
+{
+    return m_numLines / m_charsHigh + (m_numLines % m_charsHigh != 0 ? 1 : 0);
+}
 int ItemTextPage::getCurLineNum() const { return m_curLine; }
 
 void ItemTextPage::setCurLineNum(int line)

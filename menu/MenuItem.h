@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/HashedID.h"
+#include "input/Keyboard.h"
 
 namespace Menu {
 
@@ -30,16 +31,16 @@ public:
         KIND_CALLBACK_MULTI_CHOICE = 14
     };
 
-    // Key codes of the keyboard device that items act on.
-    enum Key {
-        KEY_LEFT = 4,
-        KEY_RIGHT = 5,
-        KEY_UP = 6,
-        KEY_DOWN = 7,
-        KEY_PAGE_UP = 11,
-        KEY_PAGE_DOWN = 12,
-        KEY_RETURN = 13,
-        KEY_ESC = 27
+    // The keyboard device's codes of the keys that items act on.
+    enum Key : unsigned char {
+        KEY_LEFT = Devices::Keyboard::KEY_LEFT,
+        KEY_RIGHT = Devices::Keyboard::KEY_RIGHT,
+        KEY_UP = Devices::Keyboard::KEY_UP,
+        KEY_DOWN = Devices::Keyboard::KEY_DOWN,
+        KEY_PAGE_UP = Devices::Keyboard::KEY_PAGEUP,
+        KEY_PAGE_DOWN = Devices::Keyboard::KEY_PAGEDOWN,
+        KEY_RETURN = Devices::Keyboard::KEY_RETURN,
+        KEY_ESC = Devices::Keyboard::KEY_ESC
     };
 
     MenuItem(int kind, MenuPage* page, const std::string& label, bool selectable);

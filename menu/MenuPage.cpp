@@ -7,7 +7,6 @@
 #include "core/EventIds.h"
 #include "core/Event_MenuPage.h"
 #include "menu/ItemBack.h"
-#include "menu/ItemCallBackMultiChoice.h"
 #include "menu/ItemEvent.h"
 #include "menu/ItemGotoPage.h"
 #include "menu/ItemTitle.h"
@@ -54,12 +53,14 @@ MenuItem* MenuPage::addItemEvent(const std::string& label, const EVT::I_Event* e
     return addItem(new ItemEvent(this, label, event));
 }
 
-MenuItem* MenuPage::addItemCallBackMultiChoice(const std::string& label,
-                                               const std::vector<std::string>& choices,
-                                               unsigned int start,
-                                               const ChoiceCallBack& callback)
+ItemCallBackMultiChoice* MenuPage::addItemCallBackMultiChoice(
+    const std::string& label, const std::vector<std::string>& choices, unsigned int start,
+    const ChoiceCallBack& callback)
 {
-    return addItem(new ItemCallBackMultiChoice(this, label, choices, start, callback));
+    ItemCallBackMultiChoice* item =
+        new ItemCallBackMultiChoice(this, label, choices, start, callback);
+    addItem(item);
+    return item;
 }
 
 MenuItem* MenuPage::addItemInputSwitch(const std::string& label, ItemInputSwitch::Field field,

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "menu/ChoiceCallBack.h"
+#include "menu/ItemCallBackMultiChoice.h"
 #include "menu/ItemConfig.h"
 #include "menu/ItemInputSwitch.h"
 #include "menu/MenuItem.h"
@@ -34,10 +35,9 @@ public:
     virtual MenuItem* addItemGotoPage(const std::string& label, MenuPage* page);
     // The item keeps a clone of the event (none for null).
     virtual MenuItem* addItemEvent(const std::string& label, const EVT::I_Event* event);
-    virtual MenuItem* addItemCallBackMultiChoice(const std::string& label,
-                                                 const std::vector<std::string>& choices,
-                                                 unsigned int start,
-                                                 const ChoiceCallBack& callback);
+    virtual ItemCallBackMultiChoice* addItemCallBackMultiChoice(
+        const std::string& label, const std::vector<std::string>& choices, unsigned int start,
+        const ChoiceCallBack& callback);
     // A line showing one setting of switch 1 of the controller; RETURN opens
     // `page` when given.
     virtual MenuItem* addItemInputSwitch(const std::string& label, ItemInputSwitch::Field field,
