@@ -139,3 +139,16 @@ TEST(MenuChoicePage, LineReportsLabelAndIndexThenReturnsToTheOpener)
     EXPECT_EQ(handler.calls, (std::vector<std::pair<std::string, int>>{{"800x600", 1}}));
     EXPECT_EQ(sizes.itemList().size(), 3u); // the back item is gone again
 }
+
+// A tree built before the game has set its settings handler holds callbacks
+// without an object: stepping and choosing must still work and call nothing.
+TEST(ItemCallBackMultiChoice, CallBackWithoutHandlerCallsNothing)
+{
+    MenuPage main("MAIN", 0);
+    Menu::MenuChoicePage sizes("SIZE", {"640x480"}, Menu::ChoiceCallBack(), 10);
+    MenuItem* opener = main.addItemGotoPage("SIZE", &sizes);
+    MenuItem* volume = main.addItemCallBackMultiChoice("VOL", {"0", "50"}, 0, Menu::ChoiceCallBack());
+    EXPECT_EQ(volume->keypress(MenuItem::KEY_RETURN), volume);
+    EXPECT_EQ(volume->getString(), "VOL 50");
+    EXPECT_EQ(opener->keypress(MenuItem::KEY_RETURN)->keypress(MenuItem::KEY_RETURN), opener);
+}

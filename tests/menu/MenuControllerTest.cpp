@@ -4,6 +4,7 @@
 #include "core/EventWithString.h"
 #include "core/Event_Key.h"
 #include "core/Event_Update.h"
+#include "menu/ItemCallBackMultiChoice.h"
 #include "menu/ItemChoice.h"
 #include "menu/MenuController.h"
 #include "menu/MenuPage.h"
@@ -215,4 +216,52 @@ TEST(MenuController, QueuedActionMovesAfterTheUpdateAndItsItemEventFollowsNextDe
     ASSERT_EQ(recorder.ids(), std::vector<int>{29});
     EXPECT_EQ(recorder.events[0].first, t.options);
     EXPECT_EQ(recorder.events[0].second, t.play);
+}
+
+// 28 and 29 wait for the delivery in which the controller works to end; 30,
+// 21 and an event item's own event arrive at once, 21 before 30.
+TEST(MenuController, PageAndItemEventsAreQueuedWhileChoiceOptionAndItemEventsArriveAtOnce)
+{
+    bool music = false;
+    Menu::I_MenuItemChosen handler;
+    MenuPage main("MAIN", 0);
+    MenuPage sub("SUB", 1);
+    EVT::Event play(EVT::EVENT_PLAY);
+    MenuItem* playItem = main.addItemEvent("PLAY", &play);
+    main.addItemConfigBool("MUSIC", 19, &music);
+    Menu::ItemCallBackMultiChoice* volume =
+        main.addItemCallBackMultiChoice("VOL", {"0", "50"}, 0, MenuTest::callBackTo(handler));
+    MenuItem* more = main.addItemGotoPage("MORE", &sub);
+    Menu::MenuController controller;
+    Recorder recorder({EVT::EVENT_PLAY});
+
+    struct Step {
+        const char* what;
+        std::function<void()> operation;
+        std::vector<int> atOnce;
+        std::vector<int> queued;
+    } steps[] = {
+        {"init", [&] { controller.init(playItem); }, {}, {28, 29}},
+        {"event item", [] { action(EVT::EVENT_MENU_SELECT); }, {1}, {}},
+        {"event item again", [] { action(EVT::EVENT_MENU_SELECT); }, {1}, {}},
+        {"down", [] { action(EVT::EVENT_MENU_DOWN); }, {}, {29}},
+        {"edit", [] { action(EVT::EVENT_MENU_SELECT); }, {}, {29}},
+        {"next choice", [] { key(MenuItem::KEY_RIGHT); }, {30}, {29}},
+        {"accept", [] { action(EVT::EVENT_MENU_SELECT); }, {21, 30}, {}},
+        {"down", [] { action(EVT::EVENT_MENU_DOWN); }, {}, {29}},
+        {"step choice", [] { action(EVT::EVENT_MENU_SELECT); }, {30}, {}},
+        {"down", [] { action(EVT::EVENT_MENU_DOWN); }, {}, {29}},
+        {"open", [] { action(EVT::EVENT_MENU_SELECT); }, {}, {28, 29}},
+        {"back", [] { action(EVT::EVENT_MENU_BACK); }, {}, {28, 29}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        const MenuTest::Timing timing = MenuTest::timeInsideDelivery(recorder, step.operation);
+        EXPECT_EQ(timing.atOnce, step.atOnce);
+        EXPECT_EQ(timing.queued, step.queued);
+    }
+    EXPECT_TRUE(music);
+    EXPECT_EQ(volume->getString(), "VOL 50");
+    EXPECT_EQ(controller.getCurItem(), more);
+    controller.init(nullptr);
 }

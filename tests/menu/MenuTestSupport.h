@@ -1,11 +1,13 @@
 #ifndef FRELMORY_TESTS_MENU_MENUTESTSUPPORT_H
 #define FRELMORY_TESTS_MENU_MENUTESTSUPPORT_H
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "core/Event.h"
 #include "core/EventBus.h"
 #include "core/EventIds.h"
 #include "core/Event_ConfigChange.h"
@@ -43,10 +45,13 @@ struct Seen {
 // Records the menu events (21, 28, 29, 30) in the order they arrive.
 class Recorder : public EVT::I_EventConsumer {
 public:
-    Recorder()
+    // Also records the extra ids, payload not read.
+    explicit Recorder(std::initializer_list<int> extra = {})
     {
         for (int id : {EVT::EVENT_CONFIGCHANGE, EVT::EVENT_MENUPAGE, EVT::EVENT_MENUITEM,
                        EVT::EVENT_MENUCHOICE})
+            EVT::EventBus::instance()->addConsumer(id, this);
+        for (int id : extra)
             EVT::EventBus::instance()->addConsumer(id, this);
     }
 
@@ -76,6 +81,48 @@ public:
 
     std::vector<Seen> events;
 };
+
+// The ids the recorder saw while an operation ran inside the delivery of an
+// event (as the controller's work always does) and those that reached it only
+// once that delivery had ended: the queued ones.
+struct Timing {
+    std::vector<int> atOnce;
+    std::vector<int> queued;
+};
+
+class InsideDelivery : public EVT::I_EventConsumer {
+public:
+    InsideDelivery(Recorder& recorder, std::function<void()> operation)
+        : m_recorder(recorder), m_operation(std::move(operation))
+    {
+        EVT::EventBus::instance()->addConsumer(EVT::EVENT_RENDER, this);
+    }
+
+    Timing run()
+    {
+        m_recorder.events.clear();
+        EVT::Event render(EVT::EVENT_RENDER);
+        EVT::EventBus::instance()->raiseEvent(&render, false);
+        std::vector<int> all = m_recorder.ids();
+        return {m_atOnce, std::vector<int>(all.begin() + m_atOnce.size(), all.end())};
+    }
+
+    void handleEvent(EVT::I_Event*) override
+    {
+        m_operation();
+        m_atOnce = m_recorder.ids();
+    }
+
+private:
+    Recorder& m_recorder;
+    std::function<void()> m_operation;
+    std::vector<int> m_atOnce;
+};
+
+inline Timing timeInsideDelivery(Recorder& recorder, std::function<void()> operation)
+{
+    return InsideDelivery(recorder, std::move(operation)).run();
+}
 
 } // namespace MenuTest
 

@@ -154,3 +154,35 @@ TEST(ItemTextPage, NonPositiveSizesAreTakenAsOne)
     text->setPageSize(-3, 0);
     EXPECT_EQ(text->getCharsHigh(), 1);
 }
+
+TEST(MenuTextPage, ScrollLineAnnouncesAMovedWindowAtOnce)
+{
+    TextFixture file("ten.txt", tenLines());
+    MenuTextPage page("HELP", file.path, 20, 4, 1);
+    MenuItem* up = page.itemList()[2];
+    MenuItem* down = page.itemList()[3];
+    Recorder recorder;
+    struct Case {
+        MenuItem* line;
+        std::vector<int> atOnce;
+    } cases[] = {
+        {up, {}},     // already at the top
+        {down, {30}},
+        {up, {30}},
+    };
+    for (const Case& c : cases) {
+        const MenuTest::Timing timing = MenuTest::timeInsideDelivery(
+            recorder, [&] { c.line->keypress(MenuItem::KEY_RETURN); });
+        EXPECT_EQ(timing.atOnce, c.atOnce);
+        EXPECT_TRUE(timing.queued.empty());
+    }
+}
+
+TEST(ItemTextPage, WindowAsHighAsTheLargestIntShowsTheWholeTextOnOnePage)
+{
+    TextFixture file("ten.txt", tenLines());
+    MenuTextPage page("HELP", file.path, 20, INT_MAX, 1);
+    ASSERT_EQ(page.itemList().size(), 2u); // no scroll lines
+    EXPECT_EQ(textBlock(page)->getNumPages(), 1);
+    EXPECT_EQ(textBlock(page)->getString(), textBlock(page)->getText());
+}
