@@ -191,16 +191,22 @@ namespace Input
         std::string word;
         if (!s->getString(word, TRIGGERTYPE_TAG))
             return false;
-        if (word == s_noTriggerWord)
-            m_type = NO_TRIGGER;
+        // A word that names no type leaves the type as it was and is followed by the
+        // four times alone, so no device fields are read for it.
+        bool named = false;
         for (const TypeWord& entry : s_typeWords)
         {
             if (word == entry.word)
+            {
                 m_type = entry.type;
+                named = true;
+            }
         }
+        if (word == s_noTriggerWord)
+            m_type = NO_TRIGGER;
 
         bool ok = true;
-        switch (m_type)
+        switch (named ? m_type : NO_TRIGGER)
         {
         case KEY:
         {

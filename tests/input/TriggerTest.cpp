@@ -1,7 +1,10 @@
+#include "core/TextSerializer.h"
 #include "input/ActionId.h"
 #include "input/TriggerId.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 using Devices::Keyboard;
 using Devices::Mouse;
@@ -73,6 +76,20 @@ TEST(TriggerId, DeviceFieldsAnswerOnlyForTheirType)
     EXPECT_EQ(4, pad.getJPadFlagMask());
     EXPECT_EQ(0, pad.getKey());
     EXPECT_EQ(0, TriggerId().getFirstPressMSecs());
+}
+
+TEST(TriggerId, UnknownTypeWordKeepsTheTypeAndReadsOnlyTheTimes)
+{
+    TriggerId trigger(Keyboard::KEY_ESC, Keyboard::MOD_ALT);
+    std::stringstream text("TriggerType: PEDAL\n  FirstPress: 5\n  RepeatPress: 6\n"
+                           "  HoldDelay: 7\n  RepeatHold: 8\n");
+    Util::TextSerializer serializer(text);
+    ASSERT_TRUE(trigger.deserialize(&serializer));
+    EXPECT_EQ(TriggerId::KEY, trigger.getType());
+    EXPECT_EQ(Keyboard::KEY_ESC, trigger.getKey());
+    EXPECT_EQ(Keyboard::MOD_ALT, trigger.getKeymods());
+    EXPECT_EQ(5, trigger.getFirstPressMSecs());
+    EXPECT_EQ(8, trigger.getRepeatHoldMSecs());
 }
 
 TEST(ActionId, OrdersByNumberThenByText)
