@@ -164,14 +164,15 @@ bool Spurt::copyText(std::string& out, const std::string& text, std::string::siz
             std::string::size_type end = i + 1;
             while (end < text.size() && isNameChar(text[end]))
                 ++end;
+            // A reference without a name is malformed text, copied or not.
+            if (end == i + 1)
+                return false;
             if (end < text.size() && text[end] == '/') {
                 if (end + 1 >= text.size())
                     return false;
                 end += 2;
             }
             std::string reference = text.substr(i + 1, end - i - 1);
-            if (reference.empty())
-                return false;
             if (copying && !expandReference(out, reference, letter, budget))
                 return false;
             i = end - 1;

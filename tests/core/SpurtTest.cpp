@@ -109,6 +109,8 @@ TEST(Spurt, MalformedEntryTextFailsTheExpansion) {
         {"{a{b}}", false, "a"}, {"a}b", false, "a"},        {"a|b", false, "a"},
         {"x\\ y", false, "x"},  {"x\\", false, "x"},        {"x\\a/", false, "x"},
         {"{a|b", true, "a"},    {"x\\other!", true, "xo!"}, {"x\\nope", false, "x"},
+        // A reference without a name fails even where its alternative is not copied.
+        {"{a|\\/x}b", false, "a"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
