@@ -112,16 +112,16 @@ void warpPointer(int x, int y) {
     glfwSetCursorPos(g_window.window, x, y);
 }
 
-// Shows the cursor. Leaving the hidden mode puts the pointer back where it was
-// hidden, so the remembered position is read again.
+// Shows the cursor. A hidden cursor comes back at the centre of the window,
+// whatever position the window library kept from before it was hidden.
 void showCursor() {
     const bool wasHidden = glfwGetInputMode(g_window.window, GLFW_CURSOR) == GLFW_CURSOR_DISABLED;
     glfwSetInputMode(g_window.window, GLFW_CURSOR, GLFW_CURSOR_NORMAL);
     if (wasHidden) {
-        double x = 0.0;
-        double y = 0.0;
-        glfwGetCursorPos(g_window.window, &x, &y);
-        rememberPointer(x, y);
+        int width = 0;
+        int height = 0;
+        glfwGetWindowSize(g_window.window, &width, &height);
+        warpPointer(width / 2, height / 2);
     }
 }
 
@@ -141,16 +141,16 @@ void printOpenFailure(const char* what, int width, int height) {
 
 // Window library callbacks.
 
-void onClose(GLFWwindow*) {
+void WindowCloseFunc(GLFWwindow*) {
     EVT::Event event(EVT::EVENT_QUIT);
     raise(event);
 }
 
-void onResize(GLFWwindow*, int width, int height) {
+void ReshapeFunc(GLFWwindow*, int width, int height) {
     raiseScreen(width, height);
 }
 
-void onKey(GLFWwindow*, int key, int, int action, int mods) {
+void KeyFunc(GLFWwindow*, int key, int, int action, int mods) {
     unsigned char code = 0;
     bool pressed = false;
     if (!GLFWInput::keyEvent(key, action, code, pressed)) {
@@ -160,12 +160,12 @@ void onKey(GLFWwindow*, int key, int, int action, int mods) {
     raise(event);
 }
 
-void onCursor(GLFWwindow*, double x, double y) {
+void MouseMotionFunc(GLFWwindow*, double x, double y) {
     rememberPointer(x, y);
     raiseMouse(0, false);
 }
 
-void onButton(GLFWwindow*, int button, int action, int) {
+void MouseButtonFunc(GLFWwindow*, int button, int action, int) {
     raiseMouse(GLFWInput::buttonMask(button), action != GLFW_RELEASE);
 }
 
@@ -266,7 +266,7 @@ GLFWApp::GLFWApp(const char* title, int width, int height, bool fullScreen, int*
     g_window.window = window;
     g_window.owner = this;
     g_window.title = name;
-    glfwSetWindowCloseCallback(window, onClose);
+    glfwSetWindowCloseCallback(window, WindowCloseFunc);
     raiseScreen(width, height);
 }
 
@@ -293,27 +293,26 @@ void GLFWApp::initWindowApp(int*, char**) {
     }
     GLFWwindow* window = g_window.window;
     glfwSwapInterval(boolOption(OPTION_VSYNC, true) ? 1 : 0);
-    glfwSetWindowSizeCallback(window, onResize);
+    // The size and pointer handlers announce the window's real size and the
+    // pointer's position as soon as they are installed, as the devices expect.
+    glfwSetWindowSizeCallback(window, ReshapeFunc);
+    int width = 0;
+    int height = 0;
+    glfwGetWindowSize(window, &width, &height);
+    ReshapeFunc(window, width, height);
     glfwSetInputMode(window, GLFW_STICKY_KEYS, GLFW_TRUE);
-    glfwSetKeyCallback(window, onKey);
-    glfwSetCursorPosCallback(window, onCursor);
-    glfwSetMouseButtonCallback(window, onButton);
+    glfwSetKeyCallback(window, KeyFunc);
+    glfwSetCursorPosCallback(window, MouseMotionFunc);
+    double x = 0.0;
+    double y = 0.0;
+    glfwGetCursorPos(window, &x, &y);
+    MouseMotionFunc(window, x, y);
+    glfwSetMouseButtonCallback(window, MouseButtonFunc);
     g_window.mouseActive = true;
     EVT::EventBus* bus = EVT::EventBus::instance();
     bus->addConsumer(EVT::EVENT_PLAY, this);
     bus->addConsumer(EVT::EVENT_QUIT, this);
     bus->addConsumer(EVT::EVENT_SETMOUSE, this);
-
-    // Announce the real size and the pointer once, as the devices expect.
-    int width = 0;
-    int height = 0;
-    glfwGetWindowSize(window, &width, &height);
-    raiseScreen(width, height);
-    double x = 0.0;
-    double y = 0.0;
-    glfwGetCursorPos(window, &x, &y);
-    rememberPointer(x, y);
-    raiseMouse(0, false);
 }
 
 void GLFWApp::startWindowApp() {

@@ -219,6 +219,8 @@ TEST(GLFWApp, SetMouseIsFollowedByOneMouseEventAtTheRememberedPosition) {
         {50, 60, EVT::Event_SetMouse::CURSOR_KEEP, 50, 60},
         {-1, -1, EVT::Event_SetMouse::CURSOR_HIDE, 50, 60},  // hides without moving
         {70, 80, EVT::Event_SetMouse::CURSOR_HIDE, 70, 80},
+        {-1, -1, EVT::Event_SetMouse::CURSOR_SHOW, 160, 100},  // a hidden cursor comes back centred
+        {-1, -1, EVT::Event_SetMouse::CURSOR_HIDE, 160, 100},
         {100, 110, EVT::Event_SetMouse::CURSOR_SHOW, 100, 110},
         {90, -1, EVT::Event_SetMouse::CURSOR_SHOW, 100, 110},   // shows without moving
     };
