@@ -36,6 +36,12 @@ TEST(ItemChoice, SetChoicesClampsTheIndex)
     }
     item->keypress(MenuItem::KEY_RETURN); // no choices: no edit mode
     EXPECT_FALSE(item->isSelected());
+    Recorder recorder;
+    item->choosePrev(); // no choice before -1 to step to
+    item->chooseNext();
+    EXPECT_EQ(item->getCurrentIndex(), -1);
+    EXPECT_EQ(item->getString(), "L");
+    EXPECT_TRUE(recorder.events.empty());
 }
 
 TEST(ItemChoice, StopsAtTheEndsAndEscRestoresTheCommittedChoice)
@@ -88,6 +94,33 @@ TEST(ItemConfig, AcceptWritesTargetsOnlyWhenTheChoiceChanged)
     item->keypress(MenuItem::KEY_ESC); // cancel leaves the target alone
     EXPECT_TRUE(music);
     EXPECT_EQ(item->getString(), "MUSIC ON");
+}
+
+TEST(ItemConfig, ChoiceWithFewerValuesThanTargetsWritesOnlyThoseItHas)
+{
+    bool first = true;
+    bool second = true;
+    Menu::ItemConfig<bool>::Info info;
+    info.configId = 7;
+    info.startIndex = 1;
+    info.labels = {"WINDOW", "FULL"};
+    info.values = {{false}, {true, true}};
+    info.targets = {&first, &second, nullptr};
+    MenuPage page("P", 0);
+    Menu::ItemConfig<bool>* item = page.addItemConfig<bool>("MODE", &info);
+    EXPECT_EQ(item->getType(), MenuItem::KIND_CONFIG);
+    EXPECT_EQ(item->getString(), "MODE FULL");
+
+    item->keypress(MenuItem::KEY_RETURN);
+    item->keypress(MenuItem::KEY_LEFT);
+    item->keypress(MenuItem::KEY_RETURN);
+    EXPECT_FALSE(first);
+    EXPECT_TRUE(second);
+    item->keypress(MenuItem::KEY_RETURN);
+    item->keypress(MenuItem::KEY_RIGHT);
+    item->keypress(MenuItem::KEY_RETURN); // the null target is skipped
+    EXPECT_TRUE(first);
+    EXPECT_TRUE(second);
 }
 
 TEST(ItemCallBackMultiChoice, StepsRoundAndReportsTheWholeLine)
