@@ -49,6 +49,9 @@ T strToNum(const std::string& text, int base, T def)
     if constexpr (std::is_floating_point<T>::value) {
         double value = 0.0;
         if (!Detail::readReal(text, value)) return def;
+        // Narrowing a double beyond the type's range is undefined; say infinity.
+        if (value > std::numeric_limits<T>::max()) return std::numeric_limits<T>::infinity();
+        if (value < std::numeric_limits<T>::lowest()) return -std::numeric_limits<T>::infinity();
         return static_cast<T>(value);
     } else {
         // Integers never exceed 32 bits, even where the host type is wider.

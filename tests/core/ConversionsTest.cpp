@@ -75,7 +75,8 @@ TEST(StrToNum, ReadsDecimalRealsOnly)
         EXPECT_EQ(Util::strToNum<float>(c.text, 16, static_cast<float>(RD)), static_cast<float>(c.expected)) << c.text;
     }
     // Within the double range but beyond the single range: infinity.
-    EXPECT_TRUE(std::isinf(Util::strToNum<float>("1e39", 10, 0.0f)));
+    EXPECT_EQ(Util::strToNum<float>("1e39", 10, 0.0f), std::numeric_limits<float>::infinity());
+    EXPECT_EQ(Util::strToNum<float>("-1e39", 10, 0.0f), -std::numeric_limits<float>::infinity());
 }
 
 TEST(NumToStr, WritesBasesPrefixesPaddingAndThirtyTwoBitPatterns)
