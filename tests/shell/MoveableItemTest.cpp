@@ -117,6 +117,41 @@ TEST_F(MoveableItemTest, UpdatesIntegrateSwitchedOnMotionsPerMillisecond)
     expectVec(item.getOrientation().direction, -1, 0, 0);
 }
 
+TEST_F(MoveableItemTest, EachMotionBitMovesOrTurnsTheWayItsSignSays)
+{
+    // One update of 10 ms from the start orientation: moves of 10 units along
+    // the direction, 45 along up and side (up x direction = (-1, 0, 0)), turns
+    // of 45 degrees.
+    const float h = 0.70710678f;
+    struct Case {
+        int kind;
+        Vec position, direction, up;
+    };
+    const Case cases[] = {
+        {2, Vec(0, 0, -10), Vec(0, 0, -1), Vec(0, 1, 0)},
+        {4, Vec(0, 0, 10), Vec(0, 0, -1), Vec(0, 1, 0)},
+        {6, Vec(0, 45, 0), Vec(0, 0, -1), Vec(0, 1, 0)},
+        {8, Vec(0, -45, 0), Vec(0, 0, -1), Vec(0, 1, 0)},
+        {10, Vec(-45, 0, 0), Vec(0, 0, -1), Vec(0, 1, 0)},
+        {12, Vec(45, 0, 0), Vec(0, 0, -1), Vec(0, 1, 0)},
+        {14, Vec(0, 0, 0), Vec(0, 0, -1), Vec(-h, h, 0)},  // roll -45 about the direction
+        {16, Vec(0, 0, 0), Vec(0, 0, -1), Vec(h, h, 0)},   // roll +45
+        {18, Vec(0, 0, 0), Vec(-h, 0, -h), Vec(0, 1, 0)},  // yaw +45 about up
+        {20, Vec(0, 0, 0), Vec(h, 0, -h), Vec(0, 1, 0)},   // yaw -45
+        {22, Vec(0, 0, 0), Vec(0, h, -h), Vec(0, h, h)},   // pitch -45 about the side
+        {24, Vec(0, 0, 0), Vec(0, -h, -h), Vec(0, h, -h)}, // pitch +45
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        Game::MoveableItem item(nullptr);
+        move(item, c.kind);
+        update(10);
+        expectVec(item.getOrientation().position, c.position.x, c.position.y, c.position.z);
+        expectVec(item.getOrientation().direction, c.direction.x, c.direction.y, c.direction.z);
+        expectVec(item.getOrientation().up, c.up.x, c.up.y, c.up.z);
+    }
+}
+
 TEST_F(MoveableItemTest, FastModeSwitchesToTheOtherSpeedAndSaysSo)
 {
     Game::MoveableItem item(nullptr);
