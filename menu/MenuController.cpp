@@ -90,11 +90,19 @@ void MenuController::handleEvent(EVT::I_Event* event)
     }
 }
 
+// An item's own action may restart or stop the controller, or tear its tree
+// down (an event item's event is delivered at once): then the key's result is
+// stale and must not be touched.
 void MenuController::keypress(unsigned char key)
 {
     MenuItem* item = liveCurItem();
-    if (item != nullptr)
-        setCurItem(item->keypress(key));
+    if (item == nullptr)
+        return;
+    const unsigned long id = m_curItemId;
+    MenuItem* next = item->keypress(key);
+    if (m_curItemId != id || (next == item && !isAlive(id)))
+        return;
+    setCurItem(next);
 }
 
 // The current item, or null when it has been deleted since it became current.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/Event.h"
 #include "core/EventWithString.h"
 #include "core/Event_Key.h"
@@ -264,4 +266,51 @@ TEST(MenuController, PageAndItemEventsAreQueuedWhileChoiceOptionAndItemEventsArr
     EXPECT_EQ(volume->getString(), "VOL 50");
     EXPECT_EQ(controller.getCurItem(), more);
     controller.init(nullptr);
+}
+
+namespace {
+
+// Runs its reaction when the play event arrives, as a game may do to the
+// menus from an event item.
+class PlayReaction : public EVT::I_EventConsumer {
+public:
+    explicit PlayReaction(std::function<void()> reaction) : m_reaction(std::move(reaction))
+    {
+        EVT::EventBus::instance()->addConsumer(EVT::EVENT_PLAY, this);
+    }
+    void handleEvent(EVT::I_Event*) override { m_reaction(); }
+
+private:
+    std::function<void()> m_reaction;
+};
+
+} // namespace
+
+TEST(MenuController, ItemWhoseOwnEventTearsTheTreeDownIsNotTouchedAgain)
+{
+    EVT::Event play(EVT::EVENT_PLAY);
+    MenuPage next("NEXT", 1);
+    MenuItem* again = next.addItemEvent("AGAIN", nullptr);
+    enum Controller { LEFT_ALONE, STOPPED, RESTARTED };
+    for (Controller how : {LEFT_ALONE, STOPPED, RESTARTED}) {
+        SCOPED_TRACE(how);
+        auto* page = new MenuPage("MAIN", 0);
+        MenuItem* item = page->addItemEvent("PLAY", &play);
+        Menu::MenuController controller;
+        controller.init(item);
+        PlayReaction reaction([&] {
+            if (how != LEFT_ALONE)
+                controller.init(how == RESTARTED ? again : nullptr);
+            delete page;
+        });
+        Recorder recorder;
+        action(EVT::EVENT_MENU_SELECT); // AddressSanitizer reports any touch
+        EXPECT_EQ(recorder.ids(), how == RESTARTED ? (std::vector<int>{28, 29})
+                                                   : std::vector<int>{});
+        if (how == RESTARTED) {
+            EXPECT_EQ(controller.getCurItem(), again);
+        }
+        action(EVT::EVENT_MENU_SELECT); // a dead current item takes no key
+        controller.init(nullptr);
+    }
 }
