@@ -27,6 +27,21 @@ Vector3<T> crossProduct(const Vector3<T>& a, const Vector3<T>& b)
 }
 
 template <typename T>
+Vector3<T> operator+(const Vector3<T>& a, const Vector3<T>& b)
+{
+    return Vector3<T>(a.x + b.x, a.y + b.y, a.z + b.z);
+}
+
+template <typename T>
+Vector3<T>& operator+=(Vector3<T>& a, const Vector3<T>& b)
+{
+    a.x += b.x;
+    a.y += b.y;
+    a.z += b.z;
+    return a;
+}
+
+template <typename T>
 Vector3<T> operator-(const Vector3<T>& a, const Vector3<T>& b)
 {
     return Vector3<T>(a.x - b.x, a.y - b.y, a.z - b.z);

@@ -31,9 +31,7 @@ const MathStuff::Orientation<float>& CameraItem::getOrientation() const
     const MathStuff::Orientation<float>& own = ownOrientation();
     const MathStuff::Vector3<float>& at = tracked->getOrientation().position;
     m_view = own;
-    m_view.position.x = at.x + own.position.x;
-    m_view.position.y = at.y + own.position.y;
-    m_view.position.z = at.z + own.position.z;
+    m_view.position = at + own.position;
     return m_view;
 }
 

@@ -97,11 +97,7 @@ void MoveableItem::setSpeeds()
 
 void MoveableItem::moveAlong(const Vec& axis, float amount)
 {
-    Vec& position = ownOrientation().position;
-    const Vec step = axis * amount;
-    position.x += step.x;
-    position.y += step.y;
-    position.z += step.z;
+    ownOrientation().position += axis * amount;
 }
 
 void MoveableItem::moveEvent(EVT::Event_Move* event)

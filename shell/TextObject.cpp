@@ -14,13 +14,6 @@ namespace {
 const int YAW_START = 18;
 const int YAW_STOP = 19;
 
-void addTo(MathStuff::Vector3<float>& v, const MathStuff::Vector3<float>& delta)
-{
-    v.x += delta.x;
-    v.y += delta.y;
-    v.z += delta.z;
-}
-
 } // namespace
 
 TextObject::TextObject(const Font* font, const char* text, const MathStuff::Orientation<float>* orientation,
@@ -86,9 +79,9 @@ void TextObject::createText()
 
 void TextObject::move(const MathStuff::Vector3<float>& delta)
 {
-    addTo(m_orientation.position, delta);
+    m_orientation.position += delta;
     for (Game::MoveableItem* letter : m_letters)
-        addTo(letter->getOrientation().position, delta);
+        letter->getOrientation().position += delta;
 }
 
 } // namespace Text3D

@@ -69,9 +69,7 @@ void WorldItem::render()
     // Only the first body carries the item's placement; the models of moved
     // items face along x where the item faces along its direction.
     MathStuff::Orientation<float>& first = bodies.front();
-    first.position.x += m_orientation.position.x;
-    first.position.y += m_orientation.position.y;
-    first.position.z += m_orientation.position.z;
+    first.position += m_orientation.position;
     first.scale = m_orientation.scale;
     MathStuff::Matrix4x4<float> turn;
     turn.loadRotation(-90.0f, first.up);
