@@ -31,6 +31,12 @@ bool hasHexPrefix(const std::string& text, std::size_t pos)
         && isDigitIn(text[pos + 2], 16);
 }
 
+bool hasBareHexPrefix(const std::string& text, std::size_t pos)
+{
+    return pos + 1 < text.size() && text[pos] == '0' && (text[pos + 1] == 'x' || text[pos + 1] == 'X')
+        && !hasHexPrefix(text, pos);
+}
+
 } // namespace
 
 namespace Detail {
@@ -48,6 +54,8 @@ bool readInteger(const std::string& text, int base, bool allowMinus,
         ++pos;
     }
 
+    // "0x" with no hex digit after it holds no digits: the caller's default applies.
+    if ((base != 8 && base != 10) && hasBareHexPrefix(text, pos)) return false;
     if (base == 16) {
         if (hasHexPrefix(text, pos)) pos += 2;
     } else if (base != 8 && base != 10) {

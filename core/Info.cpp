@@ -3,6 +3,7 @@
 #include "core/Conversions.h"
 #include "core/TextFile.h"
 
+#include <iostream>
 #include <map>
 #include <set>
 
@@ -20,6 +21,12 @@ const char* const OVERLAY_SUFFIX = ".MOD";
 // Answers nested deeper than this (a reference inside a reference ...) give
 // "" like a cycle, so a long chain in a data file cannot exhaust the stack.
 const std::size_t MAX_ANSWER_DEPTH = 256;
+
+// One lookup expands at most this many references and builds an answer of at
+// most this many bytes; lines that refer to each other several times each would
+// otherwise cost exponential time and memory.
+const std::size_t MAX_LOOKUP_EXPANSIONS = 10000;
+const std::size_t MAX_ANSWER_LENGTH = 1u << 20;
 
 typedef std::vector<std::string> Lines;
 
@@ -86,6 +93,9 @@ private:
 
     // Keys whose answer is being built; asking one of them again is a cycle.
     std::set<std::string> m_answering;
+    // The work of the lookup under way; once over its bounds every answer is "".
+    std::size_t m_expansions = 0;
+    bool m_overBudget = false;
 };
 
 bool Info::Impl::addConfig(const std::string& fileName)
@@ -263,10 +273,26 @@ std::string Info::Impl::get(const Map& map, const std::string& name)
 // (a reference or a selector key that leads back to it) answers "".
 std::string Info::Impl::get(const std::string& key)
 {
+    const bool outermost = m_answering.empty();
+    if (outermost) {
+        m_expansions = 0;
+        m_overBudget = false;
+    }
+    if (m_overBudget || ++m_expansions > MAX_LOOKUP_EXPANSIONS) {
+        m_overBudget = true;
+        return std::string();
+    }
     if (m_answering.size() >= MAX_ANSWER_DEPTH || !m_answering.insert(key).second)
         return std::string();
     std::string answer = expandReferences(get(entries, key));
     m_answering.erase(key);
+    if (answer.size() > MAX_ANSWER_LENGTH)
+        m_overBudget = true;
+    if (outermost && m_overBudget) {
+        std::cerr << "Configuration: the answer for key " << key
+                  << " refers to other keys too often or grows too long; it reads as empty" << std::endl;
+        return std::string();
+    }
     return answer;
 }
 
@@ -281,6 +307,10 @@ std::string Info::Impl::expandReferences(const std::string& raw)
     std::string result = pieces[0];
     const Lines::size_type last = pieces.size() - 1;
     for (Lines::size_type i = 1; i <= last; i += 2) {
+        if (m_overBudget || result.size() > MAX_ANSWER_LENGTH) {
+            m_overBudget = true;
+            return std::string();
+        }
         const std::string& piece = pieces[i];
         if (i == last) {
             result += REFERENCE_MARK + piece;

@@ -177,6 +177,8 @@ bool Spurt::copyText(std::string& out, const std::string& text, std::string::siz
                 return false;
             i = end - 1;
         } else if (c != '\0' && copying) {
+            if (out.size() >= k_maxPhraseLength)
+                return false;
             out += c;
         }
     }

@@ -26,6 +26,8 @@ public:
     // other without end fails the expansion instead of running away.
     static const int k_maxDepth = 64;
     static const long k_maxReferences = 10000;
+    // A phrase longer than this (bytes) fails its expansion.
+    static const std::size_t k_maxPhraseLength = 65536;
 
     // Uses the given source (not owned) or, when null, a shared generator
     // over the C library seeded with the time.

@@ -11,6 +11,8 @@ namespace {
 
 const std::size_t k_headerSize = 18;
 const unsigned int k_maxDimension = 0xFFFF;
+// The largest image the game takes: 8192 x 8192 pixels.
+const std::size_t k_maxPixels = 8192u * 8192u;
 
 // Header fields by byte offset.
 enum HeaderOffset {
@@ -135,6 +137,9 @@ bool TGA::loadFromFile(const char* fileName, unsigned int* width, unsigned int* 
     *bitsPerPixel = depth;
     unsigned int bytesPerPixel = depth / 8;
     std::size_t pixels = static_cast<std::size_t>(*width) * *height;
+    // A run-length image can claim far more pixels than its file holds bytes.
+    if (pixels > k_maxPixels)
+        return false;
     bool runLength = header[IMAGE_TYPE] == 10 || header[IMAGE_TYPE] == 11;
     if (bytesLeft(in) < minimumDataBytes(pixels, bytesPerPixel, runLength))
         return false;

@@ -25,7 +25,8 @@ TEST(StrToNum, ReadsSignedIntegersAndFallsBackToTheDefault)
         {"1F", 10, 1},            {"017", 8, 15},          {"017", 0, 15},
         {"017", 10, 17},          {"2147483647", 10, 2147483647L},
         {"-2147483648", 10, -2147483647L - 1},             {"2147483648", 10, D},
-        {"0x", 16, 0},            {"-", 10, D},
+        {"0x", 16, D},            {"-", 10, D},            {"0x", 0, D},
+        {"0XG", 16, D},           {"0x", 10, 0},
     };
     for (const IntCase& c : cases) {
         EXPECT_EQ(Util::strToNum<int>(c.text, c.base, static_cast<int>(D)), c.expected) << c.text << " base " << c.base;

@@ -228,6 +228,23 @@ TEST_F(ConfigFiles, CyclesAnswerEmptyInsteadOfRecursing)
     EXPECT_EQ(child.get("A"), "p");
 }
 
+// Seventeen lines, each naming the one before four times: 4^16 expansions unbounded.
+TEST_F(ConfigFiles, ExponentialReferencesAnswerEmptyWithinBoundedWork)
+{
+    std::string text = "k0 == base value\n";
+    for (int i = 1; i <= 17; ++i) {
+        std::string ref = "::k" + std::to_string(i - 1) + "::";
+        text += "k" + std::to_string(i) + " == " + ref + ref + ref + ref + "\n";
+    }
+    CFG::Info info(write("exponential.cfg", text), nullptr);
+    EXPECT_EQ(info.get("k17"), "");
+    std::string sixteen;
+    for (int i = 0; i < 16; ++i)
+        sixteen += "base value";
+    EXPECT_EQ(info.get("k2"), sixteen);
+    EXPECT_EQ(info.get("k0"), "base value");
+}
+
 TEST_F(ConfigFiles, DamagedFilesNeitherCrashNorHang)
 {
     std::string garbage;

@@ -131,6 +131,17 @@ TEST(Spurt, SelfReferringRulesStopInsteadOfRunningAway) {
     EXPECT_EQ("12345678", rules.get("deep"));
 }
 
+TEST(Spurt, PhraseBeyondTheLengthCapFailsTheExpansion) {
+    // Each expansion of "big" repeats a 1000-byte entry 200 times: 200 kB.
+    std::string rules = "%long\n" + std::string(1000, 'x') + "\n%big\n";
+    for (int i = 0; i < 200; ++i)
+        rules += "\\long";
+    rules += "\n%small\n\\long\\long\n";
+    Loaded loaded(rules);
+    loaded.get("big", false);
+    EXPECT_EQ(std::string(2000, 'x'), loaded.get("small"));
+}
+
 TEST(Spurt, ParseReportsTheFirstFaultWithItsMessage) {
     const struct {
         const char* name;

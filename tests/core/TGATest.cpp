@@ -114,6 +114,15 @@ TEST(TGA, LoadsSupportedLayouts) {
     }
 }
 
+// count full run-length packets of 128 grey pixels each.
+Bytes runLengthPackets(std::size_t count) {
+    Bytes packets;
+    packets.reserve(count * 5);
+    for (std::size_t i = 0; i < count; ++i)
+        packets.insert(packets.end(), {0xFF, 9, 9, 9, 255});
+    return packets;
+}
+
 TEST(TGA, RefusesUnsupportedTruncatedAndOversizedFiles) {
     const struct {
         const char* name;
@@ -131,6 +140,8 @@ TEST(TGA, RefusesUnsupportedTruncatedAndOversizedFiles) {
         {"cut_after_packet_header", header(10, 2, 1, 24, 0) + Bytes{0x01}},
         {"huge_header_tiny_file", header(2, 0xFFFF, 0xFFFF, 32, 8) + Bytes{1, 2, 3, 4}},
         {"huge_run_length_tiny_file", header(10, 0xFFFF, 0xFFFF, 32, 8) + Bytes{0xFF, 1, 2, 3, 4}},
+        // 16385 x 16385 pixels in 2.1 million full packets: a file of 10 MB asking for 1 GB.
+        {"run_length_beyond_the_largest_image", header(10, 16385, 16385, 32, 8) + runLengthPackets(2097436)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
