@@ -1,0 +1,21 @@
+# Model data without GL: the DMF module, materials and their store, material
+# definition files, triangle models and the DMF model loader.
+
+# The DMF module: reading, writing, reshaping.
+set(RENDER_DMF_SOURCES
+  DmfRead.cpp
+  DmfWrite.cpp
+  DmfTransform.cpp
+)
+
+# Materials, the material store, triangle models and the loader.
+set(RENDER_MODEL_SOURCES
+  Material.cpp
+  MaterialStore.cpp
+  Model.cpp
+  DMFMaterials.cpp
+  LoaderDMF.cpp
+)
+
+add_library(render_model STATIC ${RENDER_DMF_SOURCES} ${RENDER_MODEL_SOURCES})
+target_link_libraries(render_model PUBLIC core shell)
