@@ -1,0 +1,295 @@
+// Line models drawn over the fake render controller, with the GL calls recorded
+// (RecordingGL) in place of a driver.
+
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ExpectVector.h"
+#include "FakeRenderController.h"
+#include "FakeVertexArray.h"
+#include "RecordingGL.h"
+#include "TestGame.h"
+#include "core/EventBus.h"
+#include "core/EventIds.h"
+#include "core/Event_Effect.h"
+#include "core/I_EventConsumer.h"
+#include "physics/PolyModel.h"
+#include "world/rglPolyModel.h"
+
+namespace {
+
+using Physics::PolyModel;
+using TestSupport::expectVec;
+typedef MathStuff::Vector3<float> Vec;
+typedef std::vector<Vec> Points;
+typedef MathStuff::Orientation<float> Orientation;
+
+// Line widths of the effect events raised.
+class EffectLog : public EVT::I_EventConsumer {
+public:
+    EffectLog() { EVT::EventBus::instance()->addConsumer(EVT::EVENT_EFFECT, this); }
+    void handleEvent(EVT::I_Event* event) override
+    {
+        const EVT::Event_Effect* effect = EVT::eventCast<EVT::Event_Effect>(event);
+        ASSERT_NE(effect, nullptr);
+        EXPECT_EQ(effect->maxLineWidth, 0.0f);
+        EXPECT_EQ(effect->fogStart, 0);
+        EXPECT_EQ(effect->depthTest, 0);
+        widths.push_back(effect->lineWidth);
+    }
+    std::vector<float> widths;
+};
+
+// Answers every vertex array request with null.
+class NoArrays : public TestSupport::FakeRenderController {
+public:
+    Render::I_VertexArray* createVertexArray(int, bool) override { return nullptr; }
+};
+
+const Points CLOCKWISE_SQUARE{Vec(0, 0, 0), Vec(0, 1, 0), Vec(1, 1, 0), Vec(1, 0, 0)};
+const Points ANTICLOCKWISE_SQUARE{Vec(0, 0, 0), Vec(1, 0, 0), Vec(1, 1, 0), Vec(0, 1, 0)};
+
+PolyModel::Part* polygon(const std::string& name, const Points& points, float width,
+                         PolyModel::Colour colour = PolyModel::Colour{1, 2, 3, 4})
+{
+    PolyModel::Part* part = new PolyModel::PolygonPart(name, points);
+    part->width = width;
+    part->colour = colour;
+    return part;
+}
+
+PolyModel::Part* polyline(const std::string& name, const Points& points, float width)
+{
+    PolyModel::Part* part = new PolyModel::PolylinePart(name, points);
+    part->width = width;
+    return part;
+}
+
+PolyModel::Part* circle(const std::string& name, int plane, float width, int segments)
+{
+    PolyModel::Part* part = new PolyModel::CirclePart(name, 2.0f, segments, 1.0f);
+    part->plane = plane;
+    part->width = width;
+    return part;
+}
+
+PolyModel* model(const std::vector<PolyModel::Part*>& parts)
+{
+    PolyModel* made = new PolyModel("drawn");
+    for (PolyModel::Part* part : parts)
+        made->addPart(part);
+    return made;
+}
+
+class rglPolyModelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        game.runGame(nullptr, nullptr, nullptr, &renderer, nullptr);
+        RecordingGL::reset();
+    }
+
+    // Every vertex the model wrote into its array.
+    static Points written(const KWEP::rglPolyModel& shown)
+    {
+        const auto* array = dynamic_cast<const TestSupport::FakeVertexArray*>(shown.getVertexArray());
+        Points out;
+        if (!array)
+            return out;
+        for (int offset = 0; offset + 12 <= array->getBufferSize(); offset += 12) {
+            float xyz[3] = {0, 0, 0};
+            array->getVertices(xyz, 1, offset);
+            out.push_back(Vec(xyz[0], xyz[1], xyz[2]));
+        }
+        return out;
+    }
+
+    static Orientation at(float x, float y, float z)
+    {
+        Orientation o;
+        o.position = Vec(x, y, z);
+        return o;
+    }
+
+    TestSupport::FakeRenderController renderer;
+    TestSupport::TestGame game;
+    EffectLog effects;
+};
+
+
+TEST_F(rglPolyModelTest, EachKindAndWidthGetsItsPrimitiveAndVertices)
+{
+    const Points triangle{Vec(0, 0, 0), Vec(0, 1, 0), Vec(1, 0, 0)};
+    KWEP::rglPolyModel shown(model({
+        polygon("outline", CLOCKWISE_SQUARE, 2.0f),
+        polyline("path", {Vec(0, 0, 0), Vec(1, 0, 0), Vec(1, 1, 0)}, 2.0f),
+        circle("ring", PolyModel::PLANE_ZY, 1.0f, 4),
+        polygon("filled", triangle, 0.0f),
+        circle("disc", PolyModel::PLANE_XY, 0.0f, 4),
+        polyline("filled path", triangle, 0.0f),
+    }));
+    const std::vector<KWEP::rglPolyModel::Part*>& parts = shown.getPartRecords();
+    ASSERT_EQ(parts.size(), 6u);
+    struct Expected {
+        unsigned int mode;
+        int first;
+        int count;
+    };
+    const std::vector<Expected> expected{{GL_LINE_LOOP, 0, 4},  {GL_LINE_STRIP, 4, 3}, {GL_LINE_LOOP, 7, 4},
+                                         {GL_TRIANGLES, 11, 3}, {GL_TRIANGLES, 14, 6}, {GL_TRIANGLES, 20, 3}};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(parts[i]->primitive, expected[i].mode);
+        EXPECT_EQ(parts[i]->first, expected[i].first);
+        EXPECT_EQ(parts[i]->count, expected[i].count);
+        EXPECT_EQ(parts[i]->modelPart, static_cast<int>(i));
+    }
+
+    const auto* array = dynamic_cast<const TestSupport::FakeVertexArray*>(shown.getVertexArray());
+    ASSERT_NE(array, nullptr);
+    EXPECT_EQ(array->getBufferSize(), 23 * 12);
+    EXPECT_EQ(array->vertexInfo.count, 3);
+    EXPECT_EQ(array->vertexInfo.type, Render::I_VertexArray::FLOAT);
+    const Points v = written(shown);
+    ASSERT_EQ(v.size(), 23u);
+    for (int i = 0; i < 4; ++i)
+        expectVec(v[i], CLOCKWISE_SQUARE[i].x, CLOCKWISE_SQUARE[i].y, CLOCKWISE_SQUARE[i].z);
+    expectVec(v[6], 1, 1, 0);
+    // The ZY circle runs clockwise in (z, y): from the last segment down.
+    expectVec(v[7], 0, -2, 0);
+    expectVec(v[8], 0, 0, -2);
+    expectVec(v[9], 0, 2, 0);
+    expectVec(v[10], 0, 0, 2);
+    // The one triangle of the filled outline comes out reversed, so it faces +z.
+    const float facing = (v[12].x - v[11].x) * (v[13].y - v[11].y) - (v[13].x - v[11].x) * (v[12].y - v[11].y);
+    EXPECT_GT(facing, 0.0f);
+    for (int corner = 11; corner < 14; ++corner)
+        expectVec(v[corner], v[corner].x, v[corner].y, 0);
+}
+
+TEST_F(rglPolyModelTest, DrawsEachPartWithItsColourAndPrimitiveInsideOnePush)
+{
+    KWEP::rglPolyModel shown(model({polygon("outline", CLOCKWISE_SQUARE, 2.0f, PolyModel::Colour{0x80, 0, 0xFF, 9}),
+                                    polygon("filled", CLOCKWISE_SQUARE, 0.0f)}));
+    const Orientation placed = at(5, 6, 7);
+    shown.display(&placed);
+    const std::vector<RecordingGL::Draw>& draws = RecordingGL::draws();
+    ASSERT_EQ(draws.size(), 2u);
+    EXPECT_EQ(draws[0].mode, static_cast<unsigned int>(GL_LINE_LOOP));
+    EXPECT_EQ(draws[0].first, 0);
+    EXPECT_EQ(draws[0].count, 4);
+    EXPECT_EQ(draws[0].colour, (std::array<unsigned char, 4>{{0x80, 0, 0xFF, 9}}));
+    EXPECT_EQ(draws[1].mode, static_cast<unsigned int>(GL_TRIANGLES));
+    EXPECT_EQ(draws[1].first, 4);
+    EXPECT_EQ(draws[1].count, 6);
+    for (const RecordingGL::Draw& draw : draws) {
+        EXPECT_EQ(draw.depth, 1);
+        EXPECT_EQ(draw.matrix[12], 5.0f);
+        EXPECT_EQ(draw.matrix[13], 6.0f);
+        EXPECT_EQ(draw.matrix[14], 7.0f);
+    }
+    EXPECT_EQ(RecordingGL::depth(), 0);
+    const auto* array = dynamic_cast<const TestSupport::FakeVertexArray*>(shown.getVertexArray());
+    EXPECT_EQ(array->uses, 2) << "one use to fill, one to draw";
+}
+
+TEST_F(rglPolyModelTest, OffsetIsScaledButNotTurned)
+{
+    PolyModel::Part* part = polygon("outline", CLOCKWISE_SQUARE, 1.0f);
+    part->offset = Vec(1, 2, 3);
+    KWEP::rglPolyModel shown(model({part}));
+    Orientation turned(Vec(10, 20, 30), Vec(1, 0, 0), Vec(0, 1, 0), Vec(2, 3, 4));
+    shown.display(&turned);
+    ASSERT_EQ(RecordingGL::draws().size(), 1u);
+    const std::array<float, 16>& m = RecordingGL::draws()[0].matrix;
+    EXPECT_EQ(m[12], 12.0f);
+    EXPECT_EQ(m[13], 26.0f);
+    EXPECT_EQ(m[14], 42.0f);
+    // Model z runs along the body's x, scaled by z's scale.
+    EXPECT_EQ(m[8], 4.0f);
+    EXPECT_EQ(m[5], 3.0f);
+}
+
+TEST_F(rglPolyModelTest, RaisesAnEffectOnlyWhenTheWidthChanges)
+{
+    KWEP::rglPolyModel shown(model({polygon("a", CLOCKWISE_SQUARE, 0.0f), polygon("b", CLOCKWISE_SQUARE, 2.0f),
+                                    polygon("c", CLOCKWISE_SQUARE, 2.0f), polygon("d", CLOCKWISE_SQUARE, 3.0f),
+                                    polygon("e", CLOCKWISE_SQUARE, 0.0f)}));
+    shown.display(std::vector<Orientation>(1));
+    EXPECT_EQ(effects.widths, (std::vector<float>{2.0f, 3.0f, 0.0f}));
+    // Each call starts again from width 0.
+    effects.widths.clear();
+    shown.display(std::vector<Orientation>(1));
+    EXPECT_EQ(effects.widths, (std::vector<float>{2.0f, 3.0f, 0.0f}));
+}
+
+TEST_F(rglPolyModelTest, PartThatCannotBeFilledVanishesAndTheOthersKeepTheirBodies)
+{
+    testing::internal::CaptureStderr();
+    KWEP::rglPolyModel shown(model({polygon("left", CLOCKWISE_SQUARE, 1.0f),
+                                    polygon("wrong way", ANTICLOCKWISE_SQUARE, 0.0f),
+                                    polygon("right", CLOCKWISE_SQUARE, 0.0f)}));
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_NE(errors.find("wrong way"), std::string::npos) << errors;
+    EXPECT_EQ(errors.find('\n'), errors.size() - 1) << errors;
+    EXPECT_EQ(shown.getPartNames().size(), 3u);
+    ASSERT_EQ(shown.getPartRecords().size(), 2u);
+
+    shown.display(std::vector<Orientation>{at(1, 0, 0), at(2, 0, 0), at(3, 0, 0)});
+    ASSERT_EQ(RecordingGL::draws().size(), 2u);
+    EXPECT_EQ(RecordingGL::draws()[0].matrix[12], 1.0f);
+    EXPECT_EQ(RecordingGL::draws()[1].matrix[12], 3.0f);
+
+    // Any other count: every part at the first.
+    RecordingGL::reset();
+    shown.display(std::vector<Orientation>{at(4, 0, 0), at(5, 0, 0)});
+    ASSERT_EQ(RecordingGL::draws().size(), 2u);
+    EXPECT_EQ(RecordingGL::draws()[0].matrix[12], 4.0f);
+    EXPECT_EQ(RecordingGL::draws()[1].matrix[12], 4.0f);
+}
+
+TEST_F(rglPolyModelTest, ModelWithoutPartsOrOrientationsDrawsNothing)
+{
+    KWEP::rglPolyModel empty(model({circle("no segments", PolyModel::PLANE_XY, 1.0f, 0)}));
+    EXPECT_TRUE(empty.getPartRecords().empty());
+    EXPECT_EQ(empty.getVertexArray(), nullptr);
+    empty.display(std::vector<Orientation>(1));
+    KWEP::rglPolyModel none(nullptr);
+    none.display(std::vector<Orientation>(1));
+    EXPECT_TRUE(none.getPartNames().empty());
+    KWEP::rglPolyModel square(model({polygon("outline", CLOCKWISE_SQUARE, 1.0f)}));
+    square.display(std::vector<Orientation>());
+    square.display(static_cast<const Orientation*>(nullptr));
+    EXPECT_TRUE(RecordingGL::draws().empty());
+    EXPECT_TRUE(effects.widths.empty());
+}
+
+TEST(rglPolyModelWithoutArray, KeepsItsPartsAndDrawsNothing)
+{
+    NoArrays renderer;
+    {
+        TestSupport::TestGame game;
+        game.runGame(nullptr, nullptr, nullptr, &renderer, nullptr);
+        RecordingGL::reset();
+        EffectLog effects;
+        KWEP::rglPolyModel shown(model({polygon("outline", CLOCKWISE_SQUARE, 2.0f)}));
+        EXPECT_EQ(shown.getPartRecords().size(), 1u);
+        EXPECT_EQ(shown.getVertexArray(), nullptr);
+        shown.display(std::vector<Orientation>(1));
+        EXPECT_TRUE(RecordingGL::draws().empty());
+        EXPECT_TRUE(effects.widths.empty());
+    }
+    // No render controller at all.
+    TestSupport::TestGame bare;
+    KWEP::rglPolyModel shown(model({polygon("outline", CLOCKWISE_SQUARE, 2.0f)}));
+    EXPECT_EQ(shown.getPartRecords().size(), 1u);
+    shown.display(std::vector<Orientation>(1));
+    EXPECT_TRUE(RecordingGL::draws().empty());
+}
+
+} // namespace

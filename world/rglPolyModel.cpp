@@ -1,0 +1,190 @@
+#include "world/rglPolyModel.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <iostream>
+
+#include "core/EventBus.h"
+#include "core/EventIds.h"
+#include "core/Event_Effect.h"
+#include "core/Matrix4x4.h"
+#include "physics/Triangulate2D.h"
+#include "shell/I_Game.h"
+#include "shell/I_RenderController.h"
+#include "shell/I_VertexArray.h"
+
+namespace KWEP {
+
+namespace {
+
+const int VERTEX_BYTES = 3 * sizeof(float);
+
+const rglPolyModel::Points* outlineOf(const Physics::PolyModel::Part& part)
+{
+    if (part.kind == Physics::PolyModel::KIND_POLYGON)
+        return &static_cast<const Physics::PolyModel::PolygonPart&>(part).points;
+    if (part.kind == Physics::PolyModel::KIND_POLYLINE)
+        return &static_cast<const Physics::PolyModel::PolylinePart&>(part).points;
+    return nullptr;
+}
+
+Render::I_RenderController* renderController()
+{
+    Game::I_Game* game = Game::I_Game::instance();
+    return game ? game->getRenderController() : nullptr;
+}
+
+} // namespace
+
+rglPolyModel::rglPolyModel(Physics::PolyModel* model)
+    : Physics::DisplayablePolyModel(model), m_array(nullptr), m_modelPartCount(0)
+{
+    if (!model)
+        return;
+    Points vertices;
+    for (const Physics::PolyModel::Part* part : model->getParts())
+        addPart(*part, m_modelPartCount++, vertices);
+    fillArray(vertices);
+}
+
+rglPolyModel::~rglPolyModel()
+{
+    for (Part* part : m_parts)
+        delete part;
+    delete m_array;
+}
+
+rglPolyModel::Points rglPolyModel::makeCircle(const Physics::PolyModel::CirclePart& circle, int plane)
+{
+    Points points;
+    const int n = circle.segments;
+    if (n <= 0)
+        return points;
+    points.reserve(n);
+    const double step = circle.ratio * 2.0 * M_PI / n;
+    const float r = circle.radius;
+    for (int i = n - 1; i >= 0; --i) {
+        const float c = r * static_cast<float>(std::cos(i * step));
+        const float s = r * static_cast<float>(std::sin(i * step));
+        if (plane == Physics::PolyModel::PLANE_ZY)
+            points.push_back(MathStuff::Vector3<float>(0.0f, s, c));
+        else if (plane == Physics::PolyModel::PLANE_XZ)
+            points.push_back(MathStuff::Vector3<float>(c, 0.0f, s));
+        else
+            points.push_back(MathStuff::Vector3<float>(c, s, 0.0f));
+    }
+    return points;
+}
+
+void rglPolyModel::addPart(const Physics::PolyModel::Part& part, int index, Points& vertices)
+{
+    Points circle;
+    const Points* points = outlineOf(part);
+    if (part.kind == Physics::PolyModel::KIND_CIRCLE) {
+        circle = makeCircle(static_cast<const Physics::PolyModel::CirclePart&>(part), part.plane);
+        points = &circle;
+    }
+    if (!points)
+        return;
+    Part record{index, part.offset, part.colour, GL_LINE_LOOP, part.width,
+                static_cast<int>(vertices.size()), 0};
+    if (part.width != 0.0f) {
+        if (part.kind == Physics::PolyModel::KIND_POLYLINE)
+            record.primitive = GL_LINE_STRIP;
+        vertices.insert(vertices.end(), points->begin(), points->end());
+    } else if (!triangulate(part, record, *points, vertices)) {
+        std::cerr << "Line model " << getName() << ": filled part " << part.getName()
+                  << " is not drawn: its outline cannot be cut into triangles (it must run clockwise"
+                  << " and must not cross itself)" << std::endl;
+        return;
+    }
+    record.count = static_cast<int>(vertices.size()) - record.first;
+    if (record.count > 0)
+        m_parts.push_back(new Part(record));
+}
+
+bool rglPolyModel::triangulate(const Physics::PolyModel::Part& part, Part& record, const Points& points,
+                               Points& vertices)
+{
+    Geometry::Triangulate2D cutter;
+    Geometry::Triangulate2D::Triangles triangles;
+    bool cut = false;
+    if (part.plane == Physics::PolyModel::PLANE_ZY)
+        cut = cutter.triangulateZY(points, false, triangles);
+    else if (part.plane == Physics::PolyModel::PLANE_XZ)
+        cut = cutter.triangulateXZ(points, false, triangles);
+    else
+        cut = cutter.triangulateXY(points, false, triangles);
+    if (!cut)
+        return false;
+    for (const MathStuff::TriIndex& t : triangles) {
+        vertices.push_back(points[t.c]);
+        vertices.push_back(points[t.b]);
+        vertices.push_back(points[t.a]);
+    }
+    record.primitive = GL_TRIANGLES;
+    return true;
+}
+
+void rglPolyModel::fillArray(const Points& vertices)
+{
+    Render::I_RenderController* controller = renderController();
+    if (vertices.empty() || !controller)
+        return;
+    const int count = static_cast<int>(vertices.size());
+    m_array = controller->createVertexArray(count * VERTEX_BYTES, true);
+    if (!m_array)
+        return;
+    m_array->defineVertexInfo(3, Render::I_VertexArray::FLOAT);
+    m_array->beginUsing();
+    for (int i = 0; i < count; ++i) {
+        const float xyz[3] = {vertices[i].x, vertices[i].y, vertices[i].z};
+        m_array->putVertices(xyz, 1, i * VERTEX_BYTES);
+    }
+    m_array->endUsing();
+}
+
+void rglPolyModel::display(const MathStuff::Orientation<float>* orientation)
+{
+    if (orientation)
+        display(std::vector<MathStuff::Orientation<float> >(1, *orientation));
+}
+
+void rglPolyModel::display(const std::vector<MathStuff::Orientation<float> >& orientations)
+{
+    if (!m_array || orientations.empty())
+        return;
+    // Records know their model part, so a part that drew nothing does not
+    // shift the others onto the wrong bodies.
+    const bool perPart = static_cast<int>(orientations.size()) == m_modelPartCount;
+    float lastWidth = 0.0f;
+    m_array->beginUsing();
+    for (const Part* part : m_parts)
+        drawPart(*part, orientations[perPart ? part->modelPart : 0], lastWidth);
+    m_array->endUsing();
+}
+
+void rglPolyModel::drawPart(const Part& part, const MathStuff::Orientation<float>& orientation,
+                            float& lastWidth) const
+{
+    // The offset is scaled with the item but lies along world axes.
+    MathStuff::Orientation<float> placed = orientation;
+    placed.position.x += orientation.scale.x * part.offset.x;
+    placed.position.y += orientation.scale.y * part.offset.y;
+    placed.position.z += orientation.scale.z * part.offset.z;
+    MathStuff::Matrix4x4<float> transform;
+    placed.getTransformation(transform);
+    glPushMatrix();
+    glMultMatrixf(transform.m);
+    glColor4ub(part.colour.red, part.colour.green, part.colour.blue, part.colour.alpha);
+    if (part.width != lastWidth) {
+        EVT::Event_Effect effect(EVT::EVENT_EFFECT, 0, 0, 0, 0, 0, 0, 0.0f, 0.0f, 0.0f, 0, 0.0f, part.width);
+        EVT::EventBus::instance()->raiseEvent(&effect, false);
+        lastWidth = part.width;
+    }
+    glDrawArrays(part.primitive, part.first, part.count);
+    glPopMatrix();
+}
+
+} // namespace KWEP
