@@ -1,0 +1,59 @@
+#ifndef PHYSICS_CHIPMUNKWORLDMOUSE_H
+#define PHYSICS_CHIPMUNKWORLDMOUSE_H
+
+#include <chipmunk/chipmunk.h>
+
+#include "physics/ChipmunkWorldImpl.h"
+
+namespace Physics {
+
+// The grab: a kinematic body that follows the pointer and, while something
+// is held, one or two pivot joints from it to the held body. The body's
+// velocity comes from the pointer's displacement since the last sub-step, so
+// the held body is thrown with the pointer's speed when released.
+class ChipmunkWorld::Impl::Mouse {
+public:
+    struct Settings {
+        // Filter of the grab's point query.
+        unsigned layers;
+        unsigned group;
+        // Of each grab joint; INFINITY for no limit.
+        double maxForce;
+        double oldVelocityWeighting;
+        double newVelocityWeighting;
+    };
+
+    // Adds the mouse body to the space (not owned).
+    Mouse(cpSpace* space, const Settings& settings);
+    ~Mouse();
+
+    Mouse(const Mouse&) = delete;
+    Mouse& operator=(const Mouse&) = delete;
+
+    void move(cpVect point);
+    ChipmunkItem* grab(cpVect point, bool rigid);
+    // The item held, or null; the grab ends.
+    ChipmunkItem* release();
+    // Ends the grab when it holds this body / a body of this item.
+    void releaseBody(const cpBody* body);
+    void releaseItem(const ChipmunkItem* item);
+
+private:
+    static void velocityFunc(cpBody* body, cpVect gravity, cpFloat damping, cpFloat dt);
+    static void positionFunc(cpBody* body, cpFloat dt);
+
+    cpConstraint* addPivot(cpBody* held, cpVect at);
+    cpBody* heldBody() const;
+
+    cpSpace* m_space;
+    Settings m_settings;
+    cpBody* m_body;
+    // Pointer displacement since the last sub-step.
+    cpVect m_displacement;
+    cpConstraint* m_joint1;
+    cpConstraint* m_joint2;
+};
+
+} // namespace Physics
+
+#endif
