@@ -1,0 +1,343 @@
+#include "render/rglController.h"
+
+#include <algorithm>
+#include <deque>
+
+#include "core/EventBus.h"
+#include "core/EventIds.h"
+#include "core/Event_Camera.h"
+#include "core/Event_Effect.h"
+#include "core/Event_Scissor.h"
+#include "core/Event_Screen.h"
+#include "core/Event_View.h"
+#include "core/Event_Viewport.h"
+#include "render/RenderQueue.h"
+#include "render/rglErrors.h"
+#include "render/rglRenderBuffer.h"
+#include "render/rglVertexBufferObject.h"
+
+#include <GL/glew.h>
+#include <GL/glu.h>
+#include <GLFW/glfw3.h>
+
+namespace RGL {
+
+namespace {
+
+const float s_defaultMaxLineWidth = 1000.0f;
+
+// The projection needs a positive size and 0 < near < far (perspective).
+bool hasArea(const Render::ViewData& view)
+{
+    return view.w > 0 && view.h > 0;
+}
+
+void applyCamera(const EVT::Event_Camera& camera)
+{
+    const MathStuff::Vector3<float>& f = camera.direction;
+    const MathStuff::Vector3<float>& u = camera.up;
+    const MathStuff::Vector3<float> back(-f.x, -f.y, -f.z);
+    const MathStuff::Vector3<float> s = crossProduct(u, back);
+    const GLfloat matrix[16] = {s.x, u.x, back.x, 0, s.y, u.y, back.y, 0,
+                                s.z, u.z, back.z, 0, 0,   0,   0,      1};
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glMultMatrixf(matrix);
+    glTranslatef(-camera.position.x, -camera.position.y, -camera.position.z);
+}
+
+void applyScissor(const EVT::Event_Scissor& scissor)
+{
+    if (scissor.enable) {
+        glScissor(scissor.x, scissor.y, scissor.width, scissor.height);
+        glEnable(GL_SCISSOR_TEST);
+    } else {
+        glDisable(GL_SCISSOR_TEST);
+    }
+}
+
+void switchCap(GLenum cap, int value)
+{
+    if (value == 1)
+        glEnable(cap);
+    else if (value == 2)
+        glDisable(cap);
+}
+
+} // namespace
+
+struct rglController::Impl {
+    explicit Impl(const ViewData& initial) : view(initial) {}
+
+    ViewData view;
+    std::deque<ViewData> stack;
+    float maxLineWidth = s_defaultMaxLineWidth;
+    Render::OGL::RenderQueue queue;
+
+    void applyView(const EVT::Event_View& event);
+    void setOrthographic(float eventNear);
+    void setPerspective();
+    void applyEffect(const EVT::Event_Effect& effect);
+    void applyFog(const EVT::Event_Effect& effect) const;
+};
+
+void rglController::Impl::applyView(const EVT::Event_View& event)
+{
+    if (event.mode == EVT::Event_View::ORTHOGRAPHIC)
+        setOrthographic(event.view.near);
+    else if (event.mode == EVT::Event_View::PERSPECTIVE)
+        setPerspective();
+}
+
+void rglController::Impl::setOrthographic(float eventNear)
+{
+    // A zero-sized view would give a degenerate matrix: the last projection stays.
+    if (!hasArea(view))
+        return;
+    const double w = view.w;
+    const double h = view.h;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(w - w * view.zoomX, w * view.zoomX, h - h * view.zoomY, h * view.zoomY,
+            eventNear != 0.0f ? eventNear : -1.0, view.far);
+    glDisable(GL_DEPTH_TEST);
+}
+
+void rglController::Impl::setPerspective()
+{
+    if (!hasArea(view) || !(view.near > 0.0f) || !(view.far > view.near))
+        return;
+    const double aspect = static_cast<double>(view.w) / static_cast<double>(view.h);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(view.zoomX * view.fov, aspect, view.near, view.far);
+    glEnable(GL_DEPTH_TEST);
+}
+
+void rglController::Impl::applyFog(const EVT::Event_Effect& effect) const
+{
+    if (effect.fogStart == 0)
+        return;
+    if (effect.fogStart == 100) {
+        glDisable(GL_FOG);
+        return;
+    }
+    const GLfloat colour[4] = {effect.red / 255.0f, effect.green / 255.0f, effect.blue / 255.0f,
+                               effect.alpha / 255.0f};
+    glFogfv(GL_FOG_COLOR, colour);
+    glFogf(GL_FOG_START, static_cast<float>(effect.fogStart) * view.far / 100.0f);
+    glFogf(GL_FOG_END, static_cast<float>(effect.fogEnd) * view.far / 100.0f);
+    glFogi(GL_FOG_MODE, GL_LINEAR);
+    glEnable(GL_FOG);
+}
+
+void rglController::Impl::applyEffect(const EVT::Event_Effect& effect)
+{
+    applyFog(effect);
+    if (effect.scaleX != 0.0f || effect.scaleY != 0.0f || effect.scaleZ != 0.0f)
+        glScalef(effect.scaleX, effect.scaleY, effect.scaleZ);
+    switchCap(GL_DEPTH_TEST, effect.depthTest);
+    if (effect.maxLineWidth > 0.0f)
+        maxLineWidth = effect.maxLineWidth;
+    else if (effect.maxLineWidth < 0.0f)
+        maxLineWidth = s_defaultMaxLineWidth;
+    if (effect.lineWidth != 0.0f)
+        glLineWidth(std::min(effect.lineWidth, maxLineWidth));
+    switchCap(GL_LINE_SMOOTH, effect.lineSmooth);
+}
+
+rglController::rglController(const ViewData& initial) : m_impl(new Impl(initial))
+{
+}
+
+rglController::~rglController() = default;
+
+void rglController::handleEvent(EVT::I_Event* event)
+{
+    if (const EVT::Event_Camera* camera = EVT::eventCast<EVT::Event_Camera>(event)) {
+        applyCamera(*camera);
+    } else if (const EVT::Event_View* view = EVT::eventCast<EVT::Event_View>(event)) {
+        setViewData(view->view);
+        m_impl->applyView(*view);
+    } else if (const EVT::Event_Screen* screen = EVT::eventCast<EVT::Event_Screen>(event)) {
+        m_impl->view.x = 0;
+        m_impl->view.y = 0;
+        m_impl->view.w = screen->width;
+        m_impl->view.h = screen->height;
+        setViewport();
+    } else if (const EVT::Event_Viewport* viewport = EVT::eventCast<EVT::Event_Viewport>(event)) {
+        m_impl->view.x = viewport->x;
+        m_impl->view.y = viewport->y;
+        m_impl->view.w = viewport->width;
+        m_impl->view.h = viewport->height;
+        setViewport();
+    } else if (const EVT::Event_Scissor* scissor = EVT::eventCast<EVT::Event_Scissor>(event)) {
+        applyScissor(*scissor);
+    } else if (const EVT::Event_Effect* effect = EVT::eventCast<EVT::Event_Effect>(event)) {
+        m_impl->applyEffect(*effect);
+    }
+}
+
+void rglController::init()
+{
+    setVsync();
+    glEnable(GL_CULL_FACE);
+    EVT::EventBus* bus = EVT::EventBus::instance();
+    for (int id : {EVT::EVENT_SCREEN, EVT::EVENT_VIEWPORT, EVT::EVENT_SCISSOR, EVT::EVENT_CAMERA,
+                   EVT::EVENT_VIEW, EVT::EVENT_EFFECT})
+        bus->addConsumer(id, this);
+    EVT::Event_View view(EVT::EVENT_VIEW, EVT::Event_View::PERSPECTIVE, ViewData());
+    bus->raiseEvent(&view, false);
+}
+
+void rglController::pushViewData()
+{
+    m_impl->stack.push_back(m_impl->view);
+}
+
+void rglController::popViewData()
+{
+    if (m_impl->stack.empty())
+        return;
+    const ViewData saved = m_impl->stack.back();
+    setViewData(saved);
+    m_impl->stack.pop_back();
+}
+
+void rglController::setViewData(const ViewData& data)
+{
+    ViewData& view = m_impl->view;
+    if (data.fov != 0.0f)
+        view.fov = data.fov;
+    const bool viewportGiven = data.x != -1 || data.y != -1 || data.w != 0 || data.h != 0;
+    if (data.x != -1)
+        view.x = data.x;
+    if (data.y != -1)
+        view.y = data.y;
+    if (data.w != 0)
+        view.w = data.w;
+    if (data.h != 0)
+        view.h = data.h;
+    if (data.near != 0.0f)
+        view.near = data.near;
+    if (data.far != 0.0f)
+        view.far = data.far;
+    if (data.zoomX != 0.0f)
+        view.zoomX = data.zoomX;
+    if (data.zoomY != 0.0f)
+        view.zoomY = data.zoomY;
+    if (data.vsync != -1) {
+        view.vsync = data.vsync;
+        setVsync();
+    }
+    if (viewportGiven)
+        setViewport();
+}
+
+const Render::ViewData& rglController::getViewData() const
+{
+    return m_impl->view;
+}
+
+MathStuff::Vector3<float> rglController::getPickRay(int x, int y) const
+{
+    GLdouble modelview[16] = {};
+    GLdouble projection[16] = {};
+    GLint viewport[4] = {};
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    const double windowY = viewport[3] - y;
+    GLdouble nearPoint[3] = {};
+    GLdouble farPoint[3] = {};
+    if (gluUnProject(x, windowY, 0.0, modelview, projection, viewport, &nearPoint[0],
+                     &nearPoint[1], &nearPoint[2]) != GL_TRUE ||
+        gluUnProject(x, windowY, 1.0, modelview, projection, viewport, &farPoint[0], &farPoint[1],
+                     &farPoint[2]) != GL_TRUE)
+        return MathStuff::Vector3<float>(0, 0, 0);
+    return MathStuff::Vector3<float>(static_cast<float>(farPoint[0] - nearPoint[0]),
+                                     static_cast<float>(farPoint[1] - nearPoint[1]),
+                                     static_cast<float>(farPoint[2] - nearPoint[2]));
+}
+
+Render::I_RenderQueue* rglController::getRenderQueue()
+{
+    return &m_impl->queue;
+}
+
+void rglController::copyScreen(unsigned char* rgba, int x, int y, int w, int h)
+{
+    if (rgba == nullptr || w <= 0 || h <= 0)
+        return;
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(x, y, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    drainErrors();
+}
+
+void rglController::showScreen(unsigned char* rgba, int x, int y, int w, int h)
+{
+    if (rgba == nullptr || w <= 0 || h <= 0)
+        return;
+    glPushAttrib(GL_TRANSFORM_BIT | GL_VIEWPORT_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    // A 2 x 2 viewport around the pixel puts the raster position exactly on it,
+    // also at the window's edge where a plain raster position would be clipped.
+    glDepthRange(1.0, 1.0);
+    glViewport(x - 1, y - 1, 2, 2);
+    glRasterPos4f(0, 0, 0, 1);
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glPopAttrib();
+    glDrawPixels(w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+}
+
+Render::I_VertexArray* rglController::createVertexArray(int bytes, bool writeOnly)
+{
+    if (bytes < 0)
+        return nullptr;
+    rglVertexArray* array = nullptr;
+    if (rglVertexBufferObject::VBOsSupported())
+        array = new rglVertexBufferObject(bytes, writeOnly ? GL_WRITE_ONLY : GL_READ_WRITE);
+    else
+        array = new rglVertexArray(bytes);
+    if (array->getBufferSize() != bytes) {
+        delete array;
+        return nullptr;
+    }
+    return array;
+}
+
+Render::I_RenderBuffer* rglController::createRenderBuffer(int w, int h,
+                                                          Render::I_RenderBuffer::RBType type)
+{
+    rglRenderBuffer* buffer = new rglRenderBuffer(w, h, type);
+    if (!buffer->isValid()) {
+        delete buffer;
+        return nullptr;
+    }
+    return buffer;
+}
+
+void rglController::setVsync()
+{
+    glfwSwapInterval(m_impl->view.vsync != 0 ? 1 : 0);
+}
+
+void rglController::setViewport() const
+{
+    const ViewData& view = m_impl->view;
+    glViewport(view.x, view.y, view.w, view.h);
+}
+
+float rglController::getMaxLineWidth() const
+{
+    return m_impl->maxLineWidth;
+}
+
+} // namespace RGL

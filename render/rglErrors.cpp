@@ -1,0 +1,25 @@
+#include "render/rglErrors.h"
+
+#include <GL/glew.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace RGL {
+
+void drainErrors()
+{
+    // Without a context glGetError may answer an error for ever; the bound
+    // stops the loop there.
+    for (int i = 0; i < 64 && glGetError() != GL_NO_ERROR; ++i) {
+    }
+}
+
+void fatalExit(const char* fault)
+{
+    std::fprintf(stderr, "Render error: %s\n", fault);
+    std::fflush(stderr);
+    std::exit(1);
+}
+
+} // namespace RGL

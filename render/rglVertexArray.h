@@ -1,0 +1,67 @@
+#ifndef RGL_RGLVERTEXARRAY_H
+#define RGL_RGLVERTEXARRAY_H
+
+#include <memory>
+#include <vector>
+
+#include "shell/I_VertexArray.h"
+
+namespace RGL {
+
+// An interleaved vertex array in client memory. Attributes sit in a vertex in
+// the order they were defined; the stride covers all defined ones. Copies whose
+// byte range leaves the block copy nothing.
+class rglVertexArray : public Render::I_VertexArray {
+public:
+    // A block of that many bytes (none for 0). A negative size makes an empty
+    // array whose size answers the negative number, so the render controller
+    // discards it.
+    explicit rglVertexArray(int bytes);
+    ~rglVertexArray() override;
+
+    rglVertexArray(const rglVertexArray&) = delete;
+    rglVertexArray& operator=(const rglVertexArray&) = delete;
+
+    int getBufferSize() const override;
+    // An unknown data type ends the process (exit code 1).
+    void defineVertexInfo(int count, DataType type) override;
+    void defineTextureInfo(int count, DataType type) override;
+    void defineColorInfo(int count, DataType type) override;
+    void getVertices(float* out, int count, int byteOffset) const override;
+    void putVertices(const float* in, int count, int byteOffset) override;
+    void getData(void* out, int bytes, int byteOffset) const override;
+    void putData(const void* in, int bytes, int byteOffset) override;
+    // Binds the block and enables the defined attributes' client arrays; a
+    // second beginUsing before endUsing, or endUsing without beginUsing, ends
+    // the process (exit code 1).
+    void beginUsing() const override;
+    void endUsing() const override;
+
+    // Splits the texture attribute into coordinate pairs, pair t going to the
+    // client texture unit units[t] (GL_TEXTURE0 + n). Without units the whole
+    // attribute goes to the client unit active at beginUsing.
+    void setTextureUnits(const std::vector<unsigned>& units);
+
+    // Byte offset of the attribute (0 texture, 1 colour, 2 position) in a
+    // vertex, and the stride; -1 offset while the attribute is undefined.
+    int getAttributeOffset(int attribute) const;
+    int getStride() const;
+
+protected:
+    // For buffer objects: the block lives in GL, not in client memory.
+    rglVertexArray(int bytes, unsigned target, bool clientBlock);
+    unsigned getTarget() const;
+    unsigned getBufferName() const;
+    void setBufferName(unsigned name);
+    void setBufferSize(int bytes);
+    // Whether [byteOffset, byteOffset + bytes) lies inside the block.
+    bool inRange(int bytes, int byteOffset) const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};
+
+} // namespace RGL
+
+#endif

@@ -1,0 +1,9 @@
+# The OpenGL back end in a real GL context under a private Xvfb server.
+find_package(GLEW REQUIRED)
+find_package(OpenGL REQUIRED)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(RENDER_TEST_GLFW3 REQUIRED IMPORTED_TARGET glfw3)
+
+frelmory_add_test(NAME render_gl_tests DISPLAY
+  SOURCES ControllerTest.cpp VertexArrayTest.cpp
+  LIBS render PkgConfig::RENDER_TEST_GLFW3 GLEW::GLEW OpenGL::GL OpenGL::GLU)
