@@ -1,6 +1,7 @@
 #include "shell/I_World.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/EventBus.h"
 #include "core/EventIds.h"
@@ -13,12 +14,22 @@ I_World::I_World() : m_cameraItem(nullptr)
     EVT::EventBus::instance()->addConsumer(EVT::EVENT_RENDER, this);
 }
 
-I_World::~I_World()
+I_World::~I_World() { deleteItems(); }
+
+void I_World::deleteItems()
 {
     // Deleting an item may unlink it and others (items leave the game's world in
     // their destructors, and may delete items of their own), so the list is
     // emptied front by front, never by a count taken beforehand. The entries are
     // taken off first, so an item listed twice is deleted once.
+    if (m_walks > 0) {
+        for (WorldItem*& entry : m_items) {
+            WorldItem* item = entry;
+            std::replace(m_items.begin(), m_items.end(), item, static_cast<WorldItem*>(nullptr));
+            delete item;
+        }
+        return;
+    }
     while (!m_items.empty()) {
         WorldItem* item = m_items.front();
         m_items.remove(item);
@@ -36,9 +47,33 @@ void I_World::addItem(WorldItem* item) { m_items.push_back(item); }
 
 void I_World::removeItem(WorldItem* item)
 {
+    if (!item)
+        return;
     const auto it = std::find(m_items.begin(), m_items.end(), item);
-    if (it != m_items.end())
+    if (it == m_items.end())
+        return;
+    if (m_walks > 0)
+        *it = nullptr;
+    else
         m_items.erase(it);
+}
+
+void I_World::walkItems(const std::function<void(WorldItem*)>& visit)
+{
+    if (m_items.empty())
+        return;
+    // A walk never erases, so the last entry stays valid as its end mark even
+    // when that item goes.
+    const auto last = std::prev(m_items.end());
+    ++m_walks;
+    for (auto it = m_items.begin();; ++it) {
+        if (*it)
+            visit(*it);
+        if (it == last)
+            break;
+    }
+    if (--m_walks == 0)
+        m_items.remove(nullptr);
 }
 
 WorldItem* I_World::findItem(unsigned long id)

@@ -1,6 +1,7 @@
 #ifndef GAME_I_WORLD_H
 #define GAME_I_WORLD_H
 
+#include <functional>
 #include <list>
 
 #include "core/I_EventConsumer.h"
@@ -35,12 +36,24 @@ public:
     virtual WorldItem* findItem(unsigned long id);
     virtual void renderWorld() = 0;
 
+    // Calls visit on every item listed when the walk starts, in list order.
+    // The walk survives the list changing under it: an item removed meanwhile
+    // (also one deleted by another's visit) leaves a blank entry that is skipped
+    // and dropped when the outermost walk ends; items added meanwhile are kept
+    // for the next walk. Walks may nest.
+    void walkItems(const std::function<void(WorldItem*)>& visit);
+
 protected:
     const std::list<WorldItem*>& items() const { return m_items; }
+    // Deletes every listed item, front by front until none is left (deleting
+    // one may unlink others); an item listed twice is deleted once. Inside a
+    // walk the entries are blanked instead of erased.
+    void deleteItems();
 
 private:
     std::list<WorldItem*> m_items;
     const WorldItem* m_cameraItem;
+    int m_walks = 0; // walks running; removals only blank their entry meanwhile
 };
 
 } // namespace Game

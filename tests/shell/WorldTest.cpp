@@ -113,6 +113,49 @@ TEST(World, DestructionDeletesEveryListedItemOnceEvenWhenItemsDeleteOthers)
     EXPECT_EQ(deletions, 6);
 }
 
+TEST(World, WalkSurvivesItemsDeletedAndAddedByTheVisitedItems)
+{
+    TestSupport::TestGame game;
+    TestSupport::TestWorld& world = *game.testWorld();
+    Item* first = new Item;
+    Item* second = new Item;
+    Item* last = new Item;
+    Item* added = nullptr;
+    std::vector<Game::WorldItem*> visited;
+    world.walkItems([&](Game::WorldItem* item) {
+        visited.push_back(item);
+        if (item != first)
+            return;
+        delete second; // deleted by another item's visit: skipped
+        delete last;   // the end mark of the walk goes too
+        added = new Item;
+    });
+    EXPECT_EQ(visited, (std::vector<Game::WorldItem*>{first}));
+    EXPECT_EQ(world.listed(), (std::list<Game::WorldItem*>{first, added}));
+
+    // A nested walk keeps the blanks until the outer one ends; the next walk
+    // visits the item added during the last.
+    visited.clear();
+    bool firstGone = false;
+    world.walkItems([&](Game::WorldItem* item) {
+        visited.push_back(item);
+        if (firstGone)
+            return;
+        world.walkItems([&](Game::WorldItem* inner) {
+            if (inner == first) {
+                delete first;
+                firstGone = true;
+            }
+        });
+        EXPECT_EQ(world.findItem(added->getID()), added);
+        EXPECT_EQ(world.listed().size(), 2u);
+    });
+    EXPECT_EQ(visited, (std::vector<Game::WorldItem*>{first, added}));
+    EXPECT_EQ(world.listed(), (std::list<Game::WorldItem*>{added}));
+    delete added;
+    world.walkItems([&](Game::WorldItem*) { ADD_FAILURE() << "empty world visited"; });
+}
+
 TEST(WorldItem, DrawsItsModelAtItsOrientation)
 {
     TestSupport::TestGame game;
