@@ -1,6 +1,11 @@
 #include "core/TextFile.h"
 
+#include <cerrno>
 #include <fstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Files {
 
@@ -8,6 +13,64 @@ namespace {
 
 // Room reserved for one line; most lines of our files are shorter.
 const std::size_t LINE_RESERVE = 300;
+// mkstemp replaces these six characters at the end of the temporary name.
+const char* const TEMP_SUFFIX = ".XXXXXX";
+const mode_t NEW_FILE_MODE = 0666;
+
+bool writeAll(int fd, const std::string& bytes)
+{
+    const char* next = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, next, left);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        next += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// The permissions of the file being replaced, or those a new file would get.
+mode_t modeFor(const std::string& fileName)
+{
+    struct stat old;
+    if (::stat(fileName.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        return old.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return NEW_FILE_MODE & ~mask;
+}
+
+// Makes the rename itself durable; a folder that cannot be synced loses
+// nothing but that guarantee.
+void syncFolderOf(const std::string& fileName)
+{
+    const std::size_t slash = fileName.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : fileName.substr(0, slash + 1);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// Writes the bytes to a new file beside the target and renames it over the
+// target only once they are on disk.
+bool replaceFile(const std::string& fileName, const std::string& bytes)
+{
+    std::string tempName = fileName + TEMP_SUFFIX;
+    const int fd = ::mkstemp(&tempName[0]);
+    if (fd < 0) return false;
+    bool done = ::fchmod(fd, modeFor(fileName)) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    done = (::close(fd) == 0) && done;
+    done = done && ::rename(tempName.c_str(), fileName.c_str()) == 0;
+    if (!done) {
+        ::unlink(tempName.c_str());
+        return false;
+    }
+    syncFolderOf(fileName);
+    return true;
+}
 
 } // namespace
 
@@ -41,14 +104,12 @@ bool TextFile::load(const std::string& fileName, std::string& out, const char* l
 
 bool TextFile::save(const std::string& fileName, const std::vector<std::string>& lines)
 {
-    std::ofstream out(fileName, std::ios::out | std::ios::trunc);
-    for (std::size_t i = 0; i < lines.size() && out; ++i) {
-        out << lines[i] << '\n';
-        out.flush();
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += '\n';
     }
-    const bool written = static_cast<bool>(out);
-    out.close();
-    return written;
+    return replaceFile(fileName, text);
 }
 
 bool TextFile::save(const std::string& fileName, const std::string& text)

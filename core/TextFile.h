@@ -20,8 +20,12 @@ public:
     // untouched, when the file is missing, unreadable or empty.
     static bool load(const std::string& fileName, std::string& out, const char* lineEnd);
 
-    // Replaces the file with the lines, each followed by a newline. False when
-    // the file cannot be opened or written (a partly written file stays).
+    // Replaces the file with the lines, each followed by a newline, whole or
+    // not at all: the text goes to a new file in the same folder, which is
+    // synced to disk and then renamed over the old one, so a crash or a kill
+    // leaves either the old or the new contents. False when any step fails
+    // (no folder, not writable, disk full, a folder of that name); the old
+    // file then stays as it was and no new file is left behind.
     static bool save(const std::string& fileName, const std::vector<std::string>& lines);
 
     // Replaces the file with the text followed by one newline.

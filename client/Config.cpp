@@ -1,0 +1,142 @@
+#include "client/Config.h"
+
+#include "core/CFG.h"
+#include "core/Conversions.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace KWEP {
+
+namespace {
+
+const char* const DEFAULT_OPTIONS_FILE = "KWEP_OPTIONS.cfg";
+const char* const MENU_PROFILE = "Input/KWEP_MENU_INPUT_STANDARD.cfg";
+const char* const GAME_PROFILE = "Input/KWEP_GAME_INPUT_STANDARD.cfg";
+const float DEFAULT_FOV = 33.0f;
+// The shell's planes, kept when the configuration gives no usable one: a
+// near plane of 0 would leave the perspective without depth resolution.
+const float DEFAULT_NEAR = 1.0f;
+const float DEFAULT_FAR = 50000.0f;
+const unsigned long DEFAULT_BACKGROUND = 0xFFFFFFFFul;
+
+float planeFromConfig(const char* key, float fallback)
+{
+    const float value = Util::strToNum<float>(CFG::get(key), 10, fallback);
+    return (std::isfinite(value) && value > 0.0f) ? value : fallback;
+}
+
+} // namespace
+
+struct Config::Impl {
+    float sensitivity = 0.5f;  // key 27
+    float tilt = 4.0f;         // key 28
+    bool smooth = true;        // key 29
+    bool helpShown = false;
+    bool saveOnExit = false;
+    std::string failedFlag;    // the flag that stopped the last parse
+};
+
+Config::Config() : m_impl(new Impl)
+{
+    const std::string configDir = CFG::get("CONFIG_DIR");
+    *getStringPtr(23) = DEFAULT_OPTIONS_FILE;
+    *getStringPtr(24) = configDir + MENU_PROFILE;
+    *getStringPtr(25) = configDir + GAME_PROFILE;
+    *getFloatPtr(9) = DEFAULT_FOV;
+    *getFloatPtr(10) = DEFAULT_FOV;
+    *getFloatPtr(11) = planeFromConfig("MIN_Z", DEFAULT_NEAR);
+    *getFloatPtr(12) = planeFromConfig("MAX_Z", DEFAULT_FAR);
+    *getULongPtr(4) = Util::strToNum<unsigned long>(CFG::get("MENU_BACKGROUND"), 16,
+                                                    DEFAULT_BACKGROUND);
+    addFloatPtr(KEY_SENSITIVITY, &m_impl->sensitivity);
+    addFloatPtr(KEY_TILT, &m_impl->tilt);
+    addBoolPtr(KEY_SMOOTH, &m_impl->smooth);
+}
+
+Config::~Config()
+{
+    if (m_impl->saveOnExit)
+        saveOptFile();
+    delete m_impl;
+}
+
+// Both passes work on a copy of the line, so that a failure in the second
+// leaves the caller's line whole, as one in the first does.
+bool Config::initialise(int* argc, char** argv)
+{
+    static const Parser::Flag l_optFileTable[] = {
+        {OPTFILE_OPT, &Config::optFileOptFn},
+        {nullptr, nullptr},
+    };
+    int count = (argc && argv) ? *argc : 0;
+    std::vector<char*> line(argv, argv + count);
+    line.push_back(nullptr);
+    int result = runTable(l_optFileTable, &count, line.data());
+    if (result == RESULT_OK) {
+        loadOptFile();
+        result = parseGameOpts(&count, line.data());
+    }
+    if (result == RESULT_OK && argc && argv) {
+        std::copy(line.begin(), line.begin() + count + 1, argv);
+        *argc = count;
+    }
+    setStatus(result == RESULT_OK);
+    return getStatus();
+}
+
+bool Config::helpShown() const { return m_impl->helpShown; }
+
+void Config::setSaveOnExit(bool save) { m_impl->saveOnExit = save; }
+
+bool Config::getSaveOnExit() const { return m_impl->saveOnExit; }
+
+int Config::parseGameOpts(int* argc, char** argv)
+{
+    return runTable(gameFlags(), argc, argv);
+}
+
+const Config::Parser::Flag* Config::gameFlags()
+{
+    static const Parser::Flag l_table[] = {
+        {HELP_OPT, &Config::helpOptFn},
+        {MENU_INPUT_OPT, &Config::menuInputOptFn},
+        {GAME_INPUT_OPT, &Config::gameInputOptFn},
+        {AUTOPAUSE_OPT, &Config::autoPauseOptFn},
+        {SENSITIVITY_OPT, &Config::sensitivityOptFn},
+        {MUSIC_OPT, &Config::musicOptFn},
+        {SFXS_OPT, &Config::sfxsOptFn},
+        {WSIZE_OPT, &Config::windowSizeOptFn},
+        {FULLSCREEN_OPT, &Config::fullscreenOptFn},
+        {FOV_OPT, &Config::fovOptFn},
+        {REVY_OPT, &Config::reverseYAxisOptFn},
+        {VSYNC_OPT, &Config::vsyncOptFn},
+        {FPS_OPT, &Config::fpsOptFn},
+        {DEBUG_OPT, &Config::debugOptFn},
+        {TILT_OPT, &Config::tiltOptFn},
+        {SMOOTH_OPT, &Config::smoothOptFn},
+        {nullptr, nullptr},
+    };
+    return l_table;
+}
+
+int Config::runTable(const Parser::Flag* table, int* argc, char** argv)
+{
+    m_impl->helpShown = false;
+    m_impl->failedFlag.clear();
+    Parser parser;
+    const int result = parser.parse(*this, table, argc, argv);
+    m_impl->helpShown = (result == RESULT_HELP_SHOWN);
+    return result;
+}
+
+int Config::failed(const char* flag)
+{
+    m_impl->failedFlag = flag;
+    return RESULT_INVALID;
+}
+
+const std::string& Config::failedFlag() const { return m_impl->failedFlag; }
+
+} // namespace KWEP

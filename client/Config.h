@@ -1,0 +1,143 @@
+#ifndef KWEP_CONFIG_H
+#define KWEP_CONFIG_H
+
+#include "core/CmdLineParser.h"
+#include "shell/I_Config.h"
+
+#include <iosfwd>
+#include <string>
+
+namespace KWEP {
+
+// The flag texts, shared by the flag tables, the options-file writer and the
+// help text.
+inline constexpr char HELP_OPT[] = "--help";
+inline constexpr char OPTFILE_OPT[] = "--optfile";
+inline constexpr char MENU_INPUT_OPT[] = "--menu-input";
+inline constexpr char GAME_INPUT_OPT[] = "--game-input";
+inline constexpr char AUTOPAUSE_OPT[] = "--auto-pause";
+inline constexpr char SENSITIVITY_OPT[] = "--sensitivity";
+inline constexpr char MUSIC_OPT[] = "--music";
+inline constexpr char SFXS_OPT[] = "--sfxs";
+inline constexpr char WSIZE_OPT[] = "--wsize";
+inline constexpr char FULLSCREEN_OPT[] = "--fullscreen";
+inline constexpr char FOV_OPT[] = "--fov";
+inline constexpr char REVY_OPT[] = "--revY";
+inline constexpr char VSYNC_OPT[] = "--vsync";
+inline constexpr char FPS_OPT[] = "--fps";
+inline constexpr char DEBUG_OPT[] = "--debug";
+inline constexpr char TILT_OPT[] = "--tilt";
+inline constexpr char SMOOTH_OPT[] = "--smooth";
+
+// The game's option keys: the shell's keys 0 to 26 with some defaults taken
+// from the configuration store, plus
+//
+// key  type   default  meaning
+// 27   float  0.5      sensitivity (stored, saved and shown only)
+// 28   float  4.0      tilt
+// 29   bool   true     smooth
+//
+// Options arrive in three layers, each over the one before: these defaults,
+// the options file (key 23), the command line. The configuration store must
+// be loaded before construction. The destructor writes the options file back,
+// but only once the owner has allowed it with setSaveOnExit(true), so a run
+// that ends through "--help", a bad command line or a failed start-up leaves
+// the file as it was.
+class Config : public Game::I_Config {
+public:
+    enum Key {
+        KEY_SENSITIVITY = 27,
+        KEY_TILT = 28,
+        KEY_SMOOTH = 29
+    };
+
+    // Results of a flag handler and of a parse.
+    enum Result {
+        RESULT_OK = 0,
+        RESULT_INVALID = 1,    // a flag had a missing or bad value
+        RESULT_HELP_SHOWN = 2  // "--help" printed the help text
+    };
+
+    typedef Util::CmdLineParser<Config> Parser;
+
+    Config();
+    ~Config() override;
+
+    // "--optfile" first (over the whole line, program name included), then
+    // the options file, then the rest of the line. True when all of it was
+    // accepted; argc and argv then hold the tokens no flag used. On false
+    // they are as the caller passed them, and helpShown() tells whether the
+    // help was printed or the line was not valid.
+    bool initialise(int* argc, char** argv) override;
+
+    // True when the last parse stopped because "--help" printed the help.
+    bool helpShown() const;
+
+    // Whether the destructor writes the options file; false at first.
+    void setSaveOnExit(bool save);
+    bool getSaveOnExit() const;
+
+    // Runs the game's flag table over the argc tokens of argv (the first
+    // one included); returns a Result. On RESULT_OK argc and argv hold the
+    // tokens no flag used, followed by a null pointer (argv needs argc + 1
+    // entries); otherwise they are unchanged.
+    int parseGameOpts(int* argc, char** argv);
+
+    // Reads the file named by key 23 and applies its flags, "--help" and
+    // "--optfile" excepted. A bad entry stops the flags after it in table
+    // order and prints one warning naming the file and the flag. False when
+    // the file could not be read or held a bad entry.
+    bool loadOptFile();
+
+    // Replaces the file named by key 23 with the current options, whole or
+    // not at all; a failure prints one warning naming the file.
+    bool saveOptFile();
+
+    // The help text with the current values; "--help" prints it on the
+    // standard output stream.
+    void writeHelp(std::ostream& out) const;
+
+    // The options file's text as saveOptFile writes it, less the final
+    // empty line that the text file's save adds.
+    std::string optionsText() const;
+
+private:
+    struct Impl;
+    Impl* m_impl;
+
+    // The game's flags in the order they are applied, "--help" first.
+    static const Parser::Flag* gameFlags();
+    int runTable(const Parser::Flag* table, int* argc, char** argv);
+
+    // The flag handlers: RESULT_OK, or RESULT_INVALID after noting the flag.
+    int optFileOptFn(Parser* parser);
+    int helpOptFn(Parser* parser);
+    int menuInputOptFn(Parser* parser);
+    int gameInputOptFn(Parser* parser);
+    int autoPauseOptFn(Parser* parser);
+    int sensitivityOptFn(Parser* parser);
+    int musicOptFn(Parser* parser);
+    int sfxsOptFn(Parser* parser);
+    int windowSizeOptFn(Parser* parser);
+    int fullscreenOptFn(Parser* parser);
+    int fovOptFn(Parser* parser);
+    int reverseYAxisOptFn(Parser* parser);
+    int vsyncOptFn(Parser* parser);
+    int fpsOptFn(Parser* parser);
+    int debugOptFn(Parser* parser);
+    int tiltOptFn(Parser* parser);
+    int smoothOptFn(Parser* parser);
+
+    // Shared steps of the handler families.
+    int fileValue(Parser* parser, int key, const char* flag);
+    int onOffValue(Parser* parser, int key, const char* flag);
+    int volumeValue(Parser* parser, int onKey, int volumeKey, const char* flag);
+    int floatValue(Parser* parser, int key, float low, float high, const char* flag);
+    int failed(const char* flag);
+    // The flag that stopped the last parse; "" when none did.
+    const std::string& failedFlag() const;
+};
+
+} // namespace KWEP
+
+#endif

@@ -1,0 +1,154 @@
+// The flag handlers of KWEP::Config. Each takes its values from the parser
+// and returns RESULT_OK, or RESULT_INVALID (after noting its flag) when a
+// value is missing or does not fit the option, leaving the option as it was.
+#include "client/Config.h"
+
+#include "client/OptionNumber.h"
+
+#include <limits>
+#include <vector>
+
+namespace KWEP {
+
+namespace {
+
+// A field of view of 0 means "keep" to the render back end, and 180 or more
+// gives a projection with no area; either would also be saved and break
+// every later start.
+const float MIN_FOV = 1.0f;
+const float MAX_FOV = 179.0f;
+const float ANY_LOW = std::numeric_limits<float>::lowest();
+const float ANY_HIGH = std::numeric_limits<float>::max();
+
+// The first word of the next token; false when no token was left.
+bool nextWord(Config::Parser* parser, std::string& word)
+{
+    std::vector<std::string> words;
+    if (!parser->getNext(words, 1))
+        return false;
+    word = words[0];
+    return true;
+}
+
+} // namespace
+
+int Config::optFileOptFn(Parser* parser) { return fileValue(parser, 23, OPTFILE_OPT); }
+
+int Config::menuInputOptFn(Parser* parser) { return fileValue(parser, 24, MENU_INPUT_OPT); }
+
+int Config::gameInputOptFn(Parser* parser) { return fileValue(parser, 25, GAME_INPUT_OPT); }
+
+int Config::autoPauseOptFn(Parser* parser)
+{
+    std::string word;
+    int seconds = 0;
+    if (!nextWord(parser, word) || !OptionNumber::read(word, seconds))
+        return failed(AUTOPAUSE_OPT);
+    *getIntPtr(26) = seconds;
+    return RESULT_OK;
+}
+
+int Config::sensitivityOptFn(Parser* parser)
+{
+    return floatValue(parser, KEY_SENSITIVITY, ANY_LOW, ANY_HIGH, SENSITIVITY_OPT);
+}
+
+int Config::musicOptFn(Parser* parser) { return volumeValue(parser, 19, 21, MUSIC_OPT); }
+
+int Config::sfxsOptFn(Parser* parser) { return volumeValue(parser, 20, 22, SFXS_OPT); }
+
+// Both sides or neither: a window narrower or lower than one pixel cannot
+// be opened.
+int Config::windowSizeOptFn(Parser* parser)
+{
+    std::vector<std::string> words;
+    int width = 0;
+    int height = 0;
+    if (!parser->getNext(words, 2) || !OptionNumber::read(words[0], width)
+        || !OptionNumber::read(words[1], height) || width < 1 || height < 1)
+        return failed(WSIZE_OPT);
+    *getIntPtr(5) = width;
+    *getIntPtr(6) = height;
+    return RESULT_OK;
+}
+
+int Config::fullscreenOptFn(Parser* parser) { return onOffValue(parser, 7, FULLSCREEN_OPT); }
+
+int Config::fovOptFn(Parser* parser) { return floatValue(parser, 10, MIN_FOV, MAX_FOV, FOV_OPT); }
+
+int Config::reverseYAxisOptFn(Parser* parser) { return onOffValue(parser, 8, REVY_OPT); }
+
+int Config::vsyncOptFn(Parser* parser) { return onOffValue(parser, 1, VSYNC_OPT); }
+
+int Config::fpsOptFn(Parser* parser) { return onOffValue(parser, 3, FPS_OPT); }
+
+// Unknown names add nothing; only a missing value fails.
+int Config::debugOptFn(Parser* parser)
+{
+    std::string word;
+    if (!nextWord(parser, word))
+        return failed(DEBUG_OPT);
+    *getIntPtr(0) = getDebugFlags(word);
+    return RESULT_OK;
+}
+
+int Config::tiltOptFn(Parser* parser)
+{
+    return floatValue(parser, KEY_TILT, ANY_LOW, ANY_HIGH, TILT_OPT);
+}
+
+int Config::smoothOptFn(Parser* parser) { return onOffValue(parser, KEY_SMOOTH, SMOOTH_OPT); }
+
+// A missing value keeps the file name (and fails only when there is none);
+// an empty one fails and keeps it too.
+int Config::fileValue(Parser* parser, int key, const char* flag)
+{
+    std::string& file = *getStringPtr(key);
+    std::string word;
+    if (nextWord(parser, word) && word.empty())
+        return failed(flag);
+    if (!word.empty())
+        file = word;
+    return file.empty() ? failed(flag) : RESULT_OK;
+}
+
+int Config::onOffValue(Parser* parser, int key, const char* flag)
+{
+    std::string word;
+    if (!nextWord(parser, word) || (word != "on" && word != "off"))
+        return failed(flag);
+    *getBoolPtr(key) = (word == "on");
+    return RESULT_OK;
+}
+
+// "off" and "on" switch the sound kind and keep its volume; a number also
+// sets the volume, above 100 included (the sound back end caps the gain).
+int Config::volumeValue(Parser* parser, int onKey, int volumeKey, const char* flag)
+{
+    std::string word;
+    unsigned int percent = 0;
+    if (!nextWord(parser, word))
+        return failed(flag);
+    if (word == "off" || word == "on") {
+        *getBoolPtr(onKey) = (word == "on");
+        return RESULT_OK;
+    }
+    if (!OptionNumber::read(word, percent))
+        return failed(flag);
+    *getBoolPtr(onKey) = true;
+    *getUIntPtr(volumeKey) = percent;
+    return RESULT_OK;
+}
+
+int Config::floatValue(Parser* parser, int key, float low, float high, const char* flag)
+{
+    std::string word;
+    float value = 0.0f;
+    if (!nextWord(parser, word) || !OptionNumber::read(word, value) || value < low
+        || value > high)
+        return failed(flag);
+    *getFloatPtr(key) = value;
+    return RESULT_OK;
+}
+
+} // namespace KWEP

@@ -1,0 +1,69 @@
+#include "OptionsFixture.h"
+
+namespace {
+
+using KWEP::Config;
+
+class ConfigDefaultsTest : public OptionsTest::OptionsFixture {};
+
+TEST_F(ConfigDefaultsTest, TheConfigurationGivesFoldersPlanesAndBackground)
+{
+    setKeys({{"CONFIG_DIR", "data/Config/"},
+             {"MIN_Z", "2.5"},
+             {"MAX_Z", "5000"},
+             {"MENU_BACKGROUND", "0x102030FF"}});
+    Config config;
+    EXPECT_EQ(*config.getStringPtr(23), "KWEP_OPTIONS.cfg");
+    EXPECT_EQ(*config.getStringPtr(24), "data/Config/Input/KWEP_MENU_INPUT_STANDARD.cfg");
+    EXPECT_EQ(*config.getStringPtr(25), "data/Config/Input/KWEP_GAME_INPUT_STANDARD.cfg");
+    EXPECT_EQ(*config.getFloatPtr(11), 2.5f);
+    EXPECT_EQ(*config.getFloatPtr(12), 5000.0f);
+    EXPECT_EQ(*config.getULongPtr(4), 0x102030FFul);
+    EXPECT_EQ(*config.getFloatPtr(9), 33.0f);
+    EXPECT_EQ(*config.getFloatPtr(10), 33.0f);
+    EXPECT_EQ(*config.getFloatPtr(Config::KEY_SENSITIVITY), 0.5f);
+    EXPECT_EQ(*config.getFloatPtr(Config::KEY_TILT), 4.0f);
+    EXPECT_TRUE(*config.getBoolPtr(Config::KEY_SMOOTH));
+    EXPECT_TRUE(config.getStatus());
+    EXPECT_FALSE(config.getSaveOnExit());
+}
+
+// Without usable planes the shell's 1 and 50000 stay: a near plane of 0
+// would leave the perspective without depth resolution.
+TEST_F(ConfigDefaultsTest, MissingOrUnusableKeysKeepSoundValues)
+{
+    const std::vector<std::pair<const char*, const char*> > rows[] = {
+        {},
+        {{"MIN_Z", "near"}, {"MAX_Z", ""}, {"MENU_BACKGROUND", "night"}},
+        {{"MIN_Z", "0"}, {"MAX_Z", "-4"}, {"MENU_BACKGROUND", "-"}},
+    };
+    for (const auto& row : rows) {
+        CFG::s_GlobalConfig.reset();
+        for (const auto& key : row)
+            CFG::s_GlobalConfig.add(key.first, key.second);
+        Config config;
+        EXPECT_EQ(*config.getStringPtr(24), "Input/KWEP_MENU_INPUT_STANDARD.cfg");
+        EXPECT_EQ(*config.getStringPtr(25), "Input/KWEP_GAME_INPUT_STANDARD.cfg");
+        EXPECT_EQ(*config.getFloatPtr(11), 1.0f);
+        EXPECT_EQ(*config.getFloatPtr(12), 50000.0f);
+        EXPECT_EQ(*config.getULongPtr(4), 0xFFFFFFFFul);
+    }
+}
+
+TEST_F(ConfigDefaultsTest, TheFileIsWrittenAtDestructionOnlyOnceAllowed)
+{
+    {
+        Config config;
+        *config.getStringPtr(23) = optionsFile;
+    }
+    EXPECT_EQ(OptionsTest::readFile(optionsFile), "");
+    {
+        Config config;
+        *config.getStringPtr(23) = optionsFile;
+        config.setSaveOnExit(true);
+        EXPECT_TRUE(config.getSaveOnExit());
+    }
+    EXPECT_NE(OptionsTest::readFile(optionsFile).find("--smooth on\n"), std::string::npos);
+}
+
+} // namespace

@@ -1,0 +1,176 @@
+#include "OptionsFixture.h"
+
+#include <algorithm>
+
+#include <sys/stat.h>
+
+namespace {
+
+using KWEP::Config;
+using OptionsTest::Args;
+
+class OptionsFileTest : public OptionsTest::OptionsFixture {
+protected:
+    // A config over the test's options file.
+    struct FileConfig : Config {
+        explicit FileConfig(const std::string& file) { *getStringPtr(23) = file; }
+    };
+};
+
+TEST_F(OptionsFileTest, DefaultsAreWrittenAsThirteenLinesAndAnEmptyOne)
+{
+    setKeys({{"CONFIG_DIR", "data/Config/"}});
+    FileConfig config(optionsFile);
+    ASSERT_TRUE(config.saveOptFile());
+    EXPECT_EQ(OptionsTest::readFile(optionsFile),
+              "--fullscreen off\n"
+              "--wsize 640 480\n"
+              "--music 80\n"
+              "--sfxs 100\n"
+              "--menu-input data/Config/Input/KWEP_MENU_INPUT_STANDARD.cfg\n"
+              "--game-input data/Config/Input/KWEP_GAME_INPUT_STANDARD.cfg\n"
+              "--auto-pause 0\n"
+              "--sensitivity 0.5\n"
+              "--fov 33\n"
+              "--revY off\n"
+              "--fps off\n"
+              "--tilt 4\n"
+              "--smooth on\n"
+              "\n");
+}
+
+TEST_F(OptionsFileTest, WhatIsSavedReadsBackTheSame)
+{
+    std::map<int, std::string> saved;
+    {
+        FileConfig config(optionsFile);
+        Args args{"--fullscreen", "on", "--wsize", "1024", "768", "--music", "off", "--sfxs", "35",
+                  "--menu-input", "m.cfg", "--game-input", "g.cfg", "--auto-pause", "-3",
+                  "--sensitivity", "0.1234567", "--fov", "47.5", "--revY", "on", "--fps", "on",
+                  "--tilt", "-12", "--smooth", "off"};
+        ASSERT_EQ(config.parseGameOpts(args.argc(), args.argv()), Config::RESULT_OK);
+        *config.getUIntPtr(21) = 55;  // not kept: music is off
+        saved = OptionsTest::snapshot(config);
+        ASSERT_TRUE(config.saveOptFile());
+    }
+    FileConfig config(optionsFile);
+    ASSERT_TRUE(config.loadOptFile());
+    auto expected = saved;
+    expected[21] = "80";
+    EXPECT_EQ(OptionsTest::snapshot(config), expected);
+    EXPECT_EQ(*config.getFloatPtr(Config::KEY_SENSITIVITY), 0.123457f);
+}
+
+// Only the division into tokens matters: blanks, tabs, line ends of either
+// kind; flags the writer never writes are read all the same, except "--help"
+// and "--optfile", which are no flags in the file.
+TEST_F(OptionsFileTest, TokensAreReadHoweverTheLinesRun)
+{
+    struct Case {
+        const char* text;
+        std::map<int, std::string> changed;
+    };
+    const Case cases[] = {
+        {"--fov 40 --tilt 2 --fps on", {{10, "40"}, {28, "2"}, {3, "on"}}},
+        {"--fov\n40\n\n\t--tilt\t2 \r\n--fps\r\non\r\n", {{10, "40"}, {28, "2"}, {3, "on"}}},
+        {"--vsync off\n--debug ERROR\n", {{1, "off"}, {0, "8"}}},
+        {"--help --fov 40\n", {{10, "40"}}},
+        {"--optfile other.cfg\n--tilt 3\n", {{28, "3"}}},
+        {"", {}},
+        {"\n\n \t\r\n", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        OptionsTest::writeFile(optionsFile, c.text);
+        FileConfig config(optionsFile);
+        const auto before = OptionsTest::snapshot(config);
+        ::testing::internal::CaptureStdout();
+        config.loadOptFile();
+        EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+        EXPECT_EQ(OptionsTest::changes(before, OptionsTest::snapshot(config)), c.changed);
+        EXPECT_FALSE(config.helpShown());
+    }
+}
+
+TEST_F(OptionsFileTest, ABadEntryStopsTheLaterFlagsAndIsReportedOnce)
+{
+    OptionsTest::writeFile(optionsFile,
+                           "--fov 40\n--fullscreen maybe\n--tilt 2\n--sensitivity 0.75\n");
+    FileConfig config(optionsFile);
+    const auto before = OptionsTest::snapshot(config);
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(config.loadOptFile());
+    const std::string warning = ::testing::internal::GetCapturedStderr();
+    // table order: sensitivity before full screen, field of view and tilt after
+    EXPECT_EQ(OptionsTest::changes(before, OptionsTest::snapshot(config)),
+              (std::map<int, std::string>{{27, "0.75"}}));
+    EXPECT_NE(warning.find(optionsFile), std::string::npos) << warning;
+    EXPECT_NE(warning.find("--fullscreen"), std::string::npos) << warning;
+    EXPECT_EQ(std::count(warning.begin(), warning.end(), '\n'), 1) << warning;
+}
+
+TEST_F(OptionsFileTest, TheLineWinsAndIsSavedAtExit)
+{
+    OptionsTest::writeFile(optionsFile, "--fov 40\n--wsize 800 600\n--smooth on\n");
+    {
+        Config config;
+        Args args{"frelmory", "--optfile", optionsFile, "--smooth", "off", "--wsize", "320", "200"};
+        ASSERT_TRUE(config.initialise(args.argc(), args.argv()));
+        EXPECT_EQ(*config.getFloatPtr(10), 40.0f);
+        config.setSaveOnExit(true);
+    }
+    const std::string text = OptionsTest::readFile(optionsFile);
+    EXPECT_NE(text.find("--wsize 320 200\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("--fov 40\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("--smooth off\n"), std::string::npos) << text;
+}
+
+TEST_F(OptionsFileTest, MissingEmptyBinaryAndHugeFilesLeaveTheDefaults)
+{
+    std::string binary;
+    for (int i = 0; i < 4096; ++i)
+        binary += static_cast<char>((i * 7919) % 256);
+    const std::string cases[] = {
+        "",
+        binary,
+        std::string(3000000, 'x'),
+        "--wsize " + std::string(200000, '9') + " 5",
+        "--menu-input " + std::string(1, '\0') + "x.cfg",
+        "--tilt",
+    };
+    {
+        FileConfig config(optionsFile + ".missing");
+        EXPECT_FALSE(config.loadOptFile());
+    }
+    for (const std::string& bytes : cases) {
+        OptionsTest::writeFile(optionsFile, bytes);
+        FileConfig config(optionsFile);
+        const auto before = OptionsTest::snapshot(config);
+        ::testing::internal::CaptureStderr();
+        config.loadOptFile();
+        ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(OptionsTest::changes(before, OptionsTest::snapshot(config)),
+                  (std::map<int, std::string>{})) << bytes.substr(0, 40);
+    }
+}
+
+TEST_F(OptionsFileTest, AFailedSaveWarnsAndKeepsTheOldFile)
+{
+    const std::string folder = optionsFile + ".d";
+    ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+    FileConfig config(folder);
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(config.saveOptFile());
+    const std::string warning = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(warning.find(folder), std::string::npos) << warning;
+    EXPECT_EQ(std::count(warning.begin(), warning.end(), '\n'), 1) << warning;
+    EXPECT_EQ(::rmdir(folder.c_str()), 0);  // still empty: nothing was left inside
+    EXPECT_EQ(OptionsTest::filesStartingWith(folder), (std::vector<std::string>{}));
+
+    FileConfig missingFolder(optionsFile + ".none/options.cfg");
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(missingFolder.saveOptFile());
+    EXPECT_NE(::testing::internal::GetCapturedStderr(), "");
+}
+
+} // namespace
