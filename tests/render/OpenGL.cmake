@@ -7,3 +7,8 @@ pkg_check_modules(RENDER_TEST_GLFW3 REQUIRED IMPORTED_TARGET glfw3)
 frelmory_add_test(NAME render_gl_tests DISPLAY
   SOURCES ControllerTest.cpp VertexArrayTest.cpp
   LIBS render PkgConfig::RENDER_TEST_GLFW3 GLEW::GLEW OpenGL::GL OpenGL::GLU)
+
+# The same back end with no display, no context and no GLEW set-up.
+frelmory_add_test(NAME render_nocontext_tests
+  SOURCES NoContextTest.cpp
+  LIBS render)
