@@ -161,6 +161,20 @@ TEST_F(ConfigInitialiseTest, OptfileThenFileThenLineEachOverTheOneBefore)
     EXPECT_EQ(args.left(), (std::vector<std::string>{"frelmory", "--optfile", "other", "x"}));
 }
 
+// "--help" comes first in the table, so it shows the defaults and the file,
+// never the line's own values.
+TEST_F(ConfigInitialiseTest, HelpShowsTheValuesOfTheFile)
+{
+    OptionsTest::writeFile(optionsFile, "--fov 40\n");
+    Config config;
+    Args args{"frelmory", "--fov", "50", "--help", "--optfile", optionsFile};
+    ::testing::internal::CaptureStdout();
+    EXPECT_FALSE(config.initialise(args.argc(), args.argv()));
+    const std::string printed = ::testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(config.helpShown());
+    EXPECT_NE(printed.find("\n   --fov <angle> \n    40\n"), std::string::npos) << printed;
+}
+
 TEST_F(ConfigInitialiseTest, FailuresLeaveTheLineAndTellHelpFromAnInvalidLine)
 {
     struct Case {
