@@ -1,0 +1,110 @@
+#include "physics/ChipmunkWorldItem.h"
+
+#include "physics/ChipmunkItem.h"
+#include "physics/DisplayablePolyModel.h"
+
+namespace Physics {
+
+namespace {
+
+int indexOf(const std::vector<std::string>& names, const std::string& name)
+{
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (names[i] == name)
+            return static_cast<int>(i);
+    return -1;
+}
+
+} // namespace
+
+ChipmunkWorldItem::ChipmunkWorldItem(ChipmunkItem* item) : Game::WorldItem(nullptr), m_item(item)
+{
+    if (m_item)
+        m_item->setOwner(this);
+    // Line models face along x, as the bodies do at angle 0.
+    ownOrientation().direction = MathStuff::Vector3<float>(1.0f, 0.0f, 0.0f);
+}
+
+ChipmunkWorldItem::~ChipmunkWorldItem() { delete m_item; }
+
+void ChipmunkWorldItem::handleEvent(EVT::I_Event*) {}
+
+void ChipmunkWorldItem::setModel(Model::I_DisplayableModel*) {}
+
+void ChipmunkWorldItem::setOrientation(const MathStuff::Orientation<float>&) {}
+
+void ChipmunkWorldItem::render()
+{
+    Model::I_DisplayableModel* model = getModel();
+    if (!model)
+        return;
+    std::vector<MathStuff::Orientation<float> > parts;
+    getPositions(parts);
+    model->display(parts);
+}
+
+void ChipmunkWorldItem::setModel(DisplayablePolyModel* model, const PartPairs& pairs)
+{
+    Game::WorldItem::setModel(model);
+    m_pairs = pairs;
+    generateIndexes(true);
+}
+
+DisplayablePolyModel* ChipmunkWorldItem::getPolyModel() const
+{
+    return dynamic_cast<DisplayablePolyModel*>(getModel());
+}
+
+void ChipmunkWorldItem::removeBody(const std::string& name)
+{
+    if (m_item)
+        m_item->removeBody(name);
+    generateIndexes(false);
+}
+
+ChipmunkItem* ChipmunkWorldItem::getChipmunkItem() const { return m_item; }
+
+void ChipmunkWorldItem::generateIndexes(bool)
+{
+    m_partIndexes.clear();
+    const DisplayablePolyModel* model = getPolyModel();
+    if (!model)
+        return;
+    static const std::vector<std::string> l_noBodies;
+    const std::vector<std::string>& bodies = m_item ? m_item->getBodyNames() : l_noBodies;
+    for (const std::string& part : model->getPartNames()) {
+        int index = -1;
+        for (const auto& pair : m_pairs) {
+            if (pair.first == part) {
+                index = indexOf(bodies, pair.second);
+                break;
+            }
+        }
+        m_partIndexes.push_back(index);
+    }
+}
+
+void ChipmunkWorldItem::getPositions(std::vector<MathStuff::Orientation<float> >& out)
+{
+    std::vector<MathStuff::Orientation<float> > bodies;
+    if (m_item)
+        m_item->getPositions(bodies);
+    if (!bodies.empty())
+        ownOrientation() = bodies.front();
+    out.clear();
+    out.reserve(m_partIndexes.size());
+    for (int index : m_partIndexes) {
+        const bool placed = index >= 0 && index < static_cast<int>(bodies.size());
+        out.push_back(placed ? bodies[index] : parkedOrientation());
+    }
+}
+
+MathStuff::Orientation<float> ChipmunkWorldItem::parkedOrientation()
+{
+    return MathStuff::Orientation<float>(MathStuff::Vector3<float>(0.0f, 0.0f, 100000.0f),
+                                         MathStuff::Vector3<float>(0.0f, 0.0f, -1.0f),
+                                         MathStuff::Vector3<float>(0.0f, 1.0f, 0.0f),
+                                         MathStuff::Vector3<float>(1.0f, 1.0f, 1.0f));
+}
+
+} // namespace Physics
