@@ -97,10 +97,6 @@ public:
     // standard output stream.
     void writeHelp(std::ostream& out) const;
 
-    // The options file's text as saveOptFile writes it, less the final
-    // empty line that the text file's save adds.
-    std::string optionsText() const;
-
 private:
     struct Impl;
     Impl* m_impl;
@@ -108,6 +104,9 @@ private:
     // The game's flags in the order they are applied, "--help" first.
     static const Parser::Flag* gameFlags();
     int runTable(const Parser::Flag* table, int* argc, char** argv);
+    // The options file's thirteen lines; the text file's save adds the
+    // final empty line.
+    std::string optionsText() const;
 
     // The flag handlers: RESULT_OK, or RESULT_INVALID after noting the flag.
     int optFileOptFn(Parser* parser);
