@@ -1,0 +1,268 @@
+#include "client/ClientMenus.h"
+
+#include <algorithm>
+
+#include "client/MenuMaker.h"
+#include "core/EventBus.h"
+#include "core/EventIds.h"
+#include "core/Event_MenuChoice.h"
+#include "core/Event_MenuItem.h"
+#include "core/Event_MenuPage.h"
+#include "core/IDHashTable.h"
+#include "input/InputController.h"
+#include "menu/MenuController.h"
+#include "menu/MenuItem.h"
+#include "menu/MenuPage.h"
+#include "shell/I_Game.h"
+#include "shell/I_World.h"
+#include "shell/MoveableItem.h"
+#include "shell/TextObject.h"
+#include "shell/TextRenderer.h"
+
+namespace KWEP {
+
+namespace {
+
+const int SUBSCRIBED_IDS[] = {EVT::EVENT_MENUPAGE, EVT::EVENT_MENUITEM, EVT::EVENT_MENUCHOICE};
+
+bool isAlive(unsigned long id)
+{
+    return id != 0 && Util::IDHashTable<unsigned long>::instance().isAlive(id);
+}
+
+Game::I_World* world()
+{
+    Game::I_Game* game = Game::I_Game::instance();
+    return game != nullptr ? game->getWorld() : nullptr;
+}
+
+} // namespace
+
+ClientMenus::ClientMenus()
+    : m_controller(nullptr), m_menuInput(nullptr), m_textPageInput(nullptr), m_camera(nullptr),
+      m_renderer(nullptr), m_chooseHandler(nullptr), m_fixedRowYAdjust(0.0f),
+      m_nonSelectedYAdjust(0.0f), m_spin(false), m_rowHeight(0.0f), m_totalRows(0),
+      m_textPageCols(0), m_textPageRows(0), m_reservedRows(0), m_firstRowItem(0),
+      m_pages(), m_currentPage(0)
+{
+    for (int id : SUBSCRIBED_IDS)
+        EVT::EventBus::instance()->addConsumer(id, this);
+}
+
+ClientMenus::~ClientMenus()
+{
+    Game::I_World* gameWorld = world();
+    if (gameWorld != nullptr && m_camera != nullptr && gameWorld->getCameraItem() == m_camera)
+        gameWorld->setCameraItem(nullptr);
+    delete m_camera;
+    delete m_renderer;
+    deletePages();
+    m_shown.clear();
+    if (m_controller != nullptr)
+        m_controller->init(nullptr);
+}
+
+void ClientMenus::deletePages()
+{
+    for (Menu::MenuPage*& page : m_pages) {
+        delete page;
+        page = nullptr;
+    }
+}
+
+void ClientMenus::setChooseHandler(Menu::I_MenuItemChosen* handler) { m_chooseHandler = handler; }
+
+void ClientMenus::create(Menu::MenuController* controller, const Text3D::Font* font,
+                         Input::InputController* menuInput,
+                         Input::InputController* textPageInput, const std::string& fileName,
+                         bool paused)
+{
+    MenuMaker maker(*this, fileName);
+    maker.readMenuWide();
+    m_controller = controller;
+    m_menuInput = menuInput;
+    m_textPageInput = textPageInput;
+    m_camera = new Game::MoveableItem(nullptr);
+    if (world() != nullptr)
+        world()->setCameraItem(m_camera);
+    m_renderer = new Text3D::TextRenderer(font, 40, 20);
+    Menu::MenuItem* start = maker.makeTree(paused);
+    if (m_controller != nullptr)
+        m_controller->init(start);
+}
+
+void ClientMenus::handleEvent(EVT::I_Event* event)
+{
+    switch (event->getEventID()) {
+    case EVT::EVENT_MENUPAGE:
+        createPage(EVT::eventCast<EVT::Event_MenuPage>(event));
+        break;
+    case EVT::EVENT_MENUITEM:
+        menuItemChanged(EVT::eventCast<EVT::Event_MenuItem>(event));
+        break;
+    case EVT::EVENT_MENUCHOICE:
+        menuItemChoiceChanged(EVT::eventCast<EVT::Event_MenuChoice>(event));
+        break;
+    default:
+        break;
+    }
+}
+
+// A queued page event may come from a tree deleted since it was raised: its
+// page pointer is compared with this tree's pages and never followed before.
+void ClientMenus::createPage(EVT::Event_MenuPage* event)
+{
+    if (event == nullptr || !isOwnPage(event->page) || m_renderer == nullptr)
+        return;
+    m_renderer->clear();
+    m_shown.clear();
+    const Menu::MenuPage* page = event->page;
+    m_currentPage = page->getPageId();
+    const Menu::MenuPage::ItemList& items = page->itemList();
+    const bool textPage = items.size() > 1 && items[1]->getType() == Menu::MenuItem::KIND_TEXT_PAGE;
+    m_reservedRows = textPage ? m_textPageRows + 1 : 0;
+    chooseInputController(textPage);
+    if (!items.empty())
+        addMenuObject(items[0], m_pageTitlePos[m_currentPage]);
+    if (textPage)
+        addMenuObject(items[1], m_pageTextPagePos[m_currentPage]);
+    const Vec& itemPos = m_pageItemPos[m_currentPage];
+    const float top = itemPos.y - static_cast<float>(m_reservedRows) * m_rowHeight;
+    for (std::size_t i = m_shown.size(), k = 0; i < items.size(); ++i, ++k)
+        addMenuObject(items[i], Vec(itemPos.x, top - static_cast<float>(k) * m_rowHeight, itemPos.z));
+    centrePage(nullptr);
+}
+
+bool ClientMenus::isOwnPage(const Menu::MenuPage* page) const
+{
+    return page != nullptr && std::find(std::begin(m_pages), std::end(m_pages), page) != std::end(m_pages);
+}
+
+// Switching one off before the other on keeps both from reacting at once.
+void ClientMenus::chooseInputController(bool textPage)
+{
+    Input::InputController* off = textPage ? m_menuInput : m_textPageInput;
+    Input::InputController* on = textPage ? m_textPageInput : m_menuInput;
+    if (off != nullptr)
+        off->setActive(false);
+    if (on != nullptr)
+        on->setActive(true);
+}
+
+void ClientMenus::menuItemChanged(EVT::Event_MenuItem* event)
+{
+    if (event == nullptr)
+        return;
+    ShownItem* previous = event->oldItem != nullptr ? findShown(event->oldID) : nullptr;
+    if (previous != nullptr) {
+        previous->text->move(-m_pageSelectedMove[m_currentPage]);
+        previous->text->spin(false);
+    }
+    ShownItem* current = event->newItem != nullptr ? findShown(event->newID) : nullptr;
+    if (current == nullptr)
+        return;
+    centrePage(current->item);
+    current->text->move(m_pageSelectedMove[m_currentPage]);
+    current->text->move(Vec(0.0f, static_cast<float>(m_reservedRows) * m_fixedRowYAdjust, 0.0f));
+    current->text->spin(m_spin);
+}
+
+// The items shown may have been deleted since the page was drawn (closing a
+// choice page deletes its back item before the page event arrives): only
+// items whose ids are still registered are read.
+void ClientMenus::menuItemChoiceChanged(EVT::Event_MenuChoice* event)
+{
+    if (event == nullptr)
+        return;
+    ShownItem* chosen = event->item != nullptr ? findShown(event->itemID) : nullptr;
+    if (chosen != nullptr) {
+        chosen->text->setText(chosen->item->getString().c_str());
+        if (m_spin)
+            chosen->text->spin(true);
+    }
+    for (ShownItem& shown : m_shown) {
+        if (!isAlive(shown.id))
+            continue;
+        const std::string text = shown.item->getString();
+        if (text != shown.text->getText())
+            shown.text->setText(text.c_str());
+    }
+}
+
+MenuLayout ClientMenus::layout() const
+{
+    MenuLayout rows(m_totalRows, m_rowHeight, m_nonSelectedYAdjust);
+    const int itemCount = static_cast<int>(m_shown.size()) - m_firstRowItem;
+    rows.setPage(m_reservedRows, std::max(itemCount, 0),
+                 m_controller != nullptr && m_controller->getWrapAround());
+    return rows;
+}
+
+void ClientMenus::setItemPos(Text3D::TextObject* text, int row)
+{
+    if (text == nullptr)
+        return;
+    const MenuLayout rows = layout();
+    const Vec& itemPos = m_pageItemPos[m_currentPage];
+    const Vec& position = text->getOrientation().position;
+    const float y = rows.rowY(itemPos.y, row);
+    const float z = rows.rowZ(itemPos.z, row);
+    text->move(Vec(0.0f, y - position.y, z - position.z));
+}
+
+void ClientMenus::centrePage(const Menu::MenuItem* item)
+{
+    const int size = static_cast<int>(m_shown.size());
+    m_firstRowItem = std::min(m_reservedRows != 0 ? 2 : 1, size);
+    int selected = m_firstRowItem;
+    if (item != nullptr) {
+        while (selected < size && m_shown[selected].id != item->getID())
+            ++selected;
+    }
+    if (selected >= size)
+        return;
+    const bool fold = m_menuInput == nullptr || !m_menuInput->isActive()
+        || (m_controller != nullptr && m_controller->getWrapAround());
+    const std::vector<int> rows = layout().itemRows(selected - m_firstRowItem, fold);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        setItemPos(m_shown[m_firstRowItem + i].text, rows[i]);
+}
+
+int ClientMenus::numItemRows() const { return layout().numItemRows(); }
+int ClientMenus::middleRowNum() const { return layout().middleRowNum(); }
+
+ClientMenus::ShownItem* ClientMenus::findItemObjectPair(const Menu::MenuItem* item)
+{
+    for (ShownItem& shown : m_shown) {
+        if (shown.item == item && isAlive(shown.id))
+            return &shown;
+    }
+    return nullptr;
+}
+
+ClientMenus::ShownItem* ClientMenus::findShown(unsigned long id)
+{
+    if (!isAlive(id))
+        return nullptr;
+    for (ShownItem& shown : m_shown) {
+        if (shown.id == id)
+            return &shown;
+    }
+    return nullptr;
+}
+
+Text3D::TextObject* ClientMenus::addMenuObject(const Menu::MenuItem* item, const Vec& position)
+{
+    if (item == nullptr || m_renderer == nullptr)
+        return nullptr;
+    Text3D::TextObject* text = m_renderer->display(position, item->getString().c_str());
+    m_shown.push_back(ShownItem{item, item->getID(), text});
+    return text;
+}
+
+Menu::MenuPage* ClientMenus::getPage(int slot) const
+{
+    return slot >= 0 && slot < NUM_PAGE_SLOTS ? m_pages[slot] : nullptr;
+}
+
+} // namespace KWEP

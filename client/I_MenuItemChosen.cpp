@@ -1,0 +1,177 @@
+#include "client/I_MenuItemChosen.h"
+
+#include <cstddef>
+#include <vector>
+
+#include "core/Conversions.h"
+#include "core/EventBus.h"
+#include "core/EventIds.h"
+#include "core/Event_ConfigChange.h"
+#include "shell/I_Config.h"
+#include "shell/I_Game.h"
+#include "shell/I_WindowApp.h"
+
+namespace Menu {
+
+namespace {
+
+// Option keys of the handlers.
+enum Key {
+    KEY_VSYNC = 1,
+    KEY_FULLSCREEN = 7,
+    KEY_REVERSE_Y = 8,
+    KEY_FOV = 10,
+    KEY_MUSIC = 19,
+    KEY_SFX = 20,
+    KEY_MUSIC_VOLUME = 21,
+    KEY_SFX_VOLUME = 22,
+    KEY_MENU_INPUT = 24,
+    KEY_GAME_INPUT = 25,
+    KEY_AUTO_PAUSE = 26,
+    KEY_TILT = 28,
+    KEY_SMOOTH = 29
+};
+
+Game::I_Config* options()
+{
+    Game::I_Game* game = Game::I_Game::instance();
+    return game != nullptr ? game->getConfig() : nullptr;
+}
+
+// The last blank-separated word of the text as a whole number. False when
+// there is no word or the word does not start with a number that fits T.
+template <typename T>
+bool lastWordNumber(const std::string& text, T& value)
+{
+    std::vector<std::string> words;
+    if (Util::splitString(text, " ", words, false) == 0)
+        return false;
+    // Two different defaults tell a number from a failed read, since every
+    // value of T is a number some text can hold.
+    const T first = Util::strToNum<T>(words.back(), 10, T(0));
+    const T second = Util::strToNum<T>(words.back(), 10, T(1));
+    if (first != second)
+        return false;
+    value = first;
+    return true;
+}
+
+// Stores the last word's number into the target; false, storing nothing, when
+// there is no target or no number.
+template <typename T>
+bool storeLastWord(T* target, const std::string& text)
+{
+    T value = T(0);
+    if (target == nullptr || !lastWordNumber(text, value))
+        return false;
+    *target = value;
+    return true;
+}
+
+} // namespace
+
+I_MenuItemChosen::I_MenuItemChosen() = default;
+
+void I_MenuItemChosen::choseSmooth(const std::string&, int index) { setBool(KEY_SMOOTH, index); }
+void I_MenuItemChosen::choseFullscreen(const std::string&, int index) { setBool(KEY_FULLSCREEN, index); }
+void I_MenuItemChosen::choseVSync(const std::string&, int index) { setBool(KEY_VSYNC, index); }
+void I_MenuItemChosen::choseEnableSfx(const std::string&, int index) { setBool(KEY_SFX, index); }
+void I_MenuItemChosen::choseEnableMusic(const std::string&, int index) { setBool(KEY_MUSIC, index); }
+void I_MenuItemChosen::choseReverseY(const std::string&, int index) { setBool(KEY_REVERSE_Y, index); }
+void I_MenuItemChosen::choseFieldOfView(const std::string& text, int) { setFloat(KEY_FOV, text); }
+void I_MenuItemChosen::choseTilt(const std::string& text, int) { setFloat(KEY_TILT, text); }
+void I_MenuItemChosen::choseMusicVol(const std::string& text, int) { setVolume(KEY_MUSIC_VOLUME, text); }
+void I_MenuItemChosen::choseSfxVol(const std::string& text, int) { setVolume(KEY_SFX_VOLUME, text); }
+
+void I_MenuItemChosen::choseAutoPause(const std::string& text, int)
+{
+    Game::I_Config* config = options();
+    if (config != nullptr && storeLastWord(config->getIntPtr(KEY_AUTO_PAUSE), text))
+        changedConfig(KEY_AUTO_PAUSE);
+}
+
+void I_MenuItemChosen::choseMenuInput(const std::string& text, int)
+{
+    setString(KEY_MENU_INPUT, m_menuInput, text);
+}
+
+void I_MenuItemChosen::choseGameInput(const std::string& text, int)
+{
+    setString(KEY_GAME_INPUT, m_gameInput, text);
+}
+
+void I_MenuItemChosen::choseResolution(const std::string&, int index)
+{
+    Game::I_Game* game = Game::I_Game::instance();
+    if (index < 0 || static_cast<std::size_t>(index) >= m_resolutions.size() || game == nullptr
+        || game->getWindowApp() == nullptr)
+        return;
+    game->getWindowApp()->setSize(m_resolutions[index]);
+}
+
+void I_MenuItemChosen::setResolutions(const Resolutions& resolutions)
+{
+    m_resolutions = resolutions;
+}
+
+const I_MenuItemChosen::Resolutions& I_MenuItemChosen::getResolutions() const
+{
+    return m_resolutions;
+}
+
+void I_MenuItemChosen::setMenuInputFileInfo(const std::string& directory,
+                                            const std::string& prefix, const std::string& suffix)
+{
+    m_menuInput = FileInfo{directory, prefix, suffix};
+}
+
+void I_MenuItemChosen::setGameInputFileInfo(const std::string& directory,
+                                            const std::string& prefix, const std::string& suffix)
+{
+    m_gameInput = FileInfo{directory, prefix, suffix};
+}
+
+void I_MenuItemChosen::changedConfig(int key) const
+{
+    EVT::Event_ConfigChange event(EVT::EVENT_CONFIGCHANGE, key);
+    EVT::EventBus::instance()->raiseEvent(&event, false);
+}
+
+void I_MenuItemChosen::setBool(int key, int index) const
+{
+    Game::I_Config* config = options();
+    bool* target = config != nullptr ? config->getBoolPtr(key) : nullptr;
+    if (target == nullptr)
+        return;
+    *target = index != 0;
+    changedConfig(key);
+}
+
+void I_MenuItemChosen::setFloat(int key, const std::string& text) const
+{
+    Game::I_Config* config = options();
+    float* target = config != nullptr ? config->getFloatPtr(key) : nullptr;
+    if (target == nullptr)
+        return;
+    *target = Util::strToNum<float>(text, 10, 0.0f);
+    changedConfig(key);
+}
+
+void I_MenuItemChosen::setVolume(int key, const std::string& text) const
+{
+    Game::I_Config* config = options();
+    if (config != nullptr && storeLastWord(config->getUIntPtr(key), text))
+        changedConfig(key);
+}
+
+void I_MenuItemChosen::setString(int key, const FileInfo& info, const std::string& text) const
+{
+    Game::I_Config* config = options();
+    std::string* target = config != nullptr ? config->getStringPtr(key) : nullptr;
+    if (target == nullptr)
+        return;
+    *target = info.directory + "/" + info.prefix + text + info.suffix;
+    changedConfig(key);
+}
+
+} // namespace Menu

@@ -1,0 +1,74 @@
+#ifndef KWEP_I_MENUITEMCHOSEN_H
+#define KWEP_I_MENUITEMCHOSEN_H
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace Menu {
+
+// The handlers the option items of the game's menus call with the item's text
+// and the chosen index. Each writes one option key of the game root's option
+// keys and announces it at once with event 21 carrying the key; the window-size
+// handler asks the window application for the size instead. A key that the
+// option keys do not hold is left alone and announced by nobody.
+class I_MenuItemChosen {
+public:
+    typedef std::vector<std::pair<int, int> > Resolutions;
+
+    I_MenuItemChosen();
+
+    // On/off options: the first choice (index 0) is off, every later one on.
+    void choseSmooth(const std::string& text, int index);      // key 29
+    void choseFullscreen(const std::string& text, int index);  // key 7
+    void choseVSync(const std::string& text, int index);       // key 1
+    void choseEnableSfx(const std::string& text, int index);   // key 20
+    void choseEnableMusic(const std::string& text, int index); // key 19
+    void choseReverseY(const std::string& text, int index);    // key 8
+    // The number the text starts with, 0 when it starts with none.
+    void choseFieldOfView(const std::string& text, int index); // key 10, degrees
+    void choseTilt(const std::string& text, int index);        // key 28, degrees
+    // The last blank-separated word of the text as a whole number, taken as
+    // given; a text whose last word is not one (or that has no word) changes
+    // nothing and announces nothing.
+    void choseMusicVol(const std::string& text, int index);    // key 21, per cent
+    void choseSfxVol(const std::string& text, int index);      // key 22, per cent
+    void choseAutoPause(const std::string& text, int index);   // key 26, seconds
+    // directory + "/" + prefix + text + suffix.
+    void choseMenuInput(const std::string& text, int index);   // key 24
+    void choseGameInput(const std::string& text, int index);   // key 25
+    // Resizes the window to the resolution at the index; an index outside the
+    // list does nothing. Raises nothing itself.
+    void choseResolution(const std::string& text, int index);
+
+    void setResolutions(const Resolutions& resolutions);
+    const Resolutions& getResolutions() const;
+    void setMenuInputFileInfo(const std::string& directory, const std::string& prefix,
+                              const std::string& suffix);
+    void setGameInputFileInfo(const std::string& directory, const std::string& prefix,
+                              const std::string& suffix);
+
+    // Announces a change of the key (event 21), delivered before this returns.
+    void changedConfig(int key) const;
+
+private:
+    // Where an input-profile file of one kind lives.
+    struct FileInfo {
+        std::string directory;
+        std::string prefix;
+        std::string suffix;
+    };
+
+    void setBool(int key, int index) const;
+    void setFloat(int key, const std::string& text) const;
+    void setVolume(int key, const std::string& text) const;
+    void setString(int key, const FileInfo& info, const std::string& text) const;
+
+    Resolutions m_resolutions;
+    FileInfo m_menuInput;
+    FileInfo m_gameInput;
+};
+
+} // namespace Menu
+
+#endif
