@@ -99,8 +99,8 @@ PolyModel* ModelInfo::makeModel(const std::string& name)
 {
     PolyModel* model = new PolyModel(name);
     if (!m_impl->readable) {
-        std::cerr << "Line model file " << m_impl->fileName << " cannot be read: model " << name
-                  << " has no parts" << std::endl;
+        std::cerr << m_impl->fileName << ": line-model file cannot be read, model " << name
+                  << " has no parts\n";
         return model;
     }
     std::string list = m_impl->config.get(name + "_MODEL_PART_LIST");
@@ -200,7 +200,7 @@ PolyModel::Part* ModelInfo::Impl::makeCircle(const std::string& part)
 // One line naming file, part and fault; always false, so callers return it.
 bool ModelInfo::Impl::skip(const std::string& part, const std::string& why) const
 {
-    std::cerr << "Line model file " << fileName << ": part " << part << " skipped: " << why << std::endl;
+    std::cerr << fileName << ": line-model part " << part << " skipped: " << why << "\n";
     return false;
 }
 
