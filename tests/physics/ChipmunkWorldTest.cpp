@@ -1,0 +1,198 @@
+#include "physics/ChipmunkWorld.h"
+#include "physics/I_CollisionHandler.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "PhysicsWorldFixture.h"
+
+namespace {
+
+using Physics::ChipmunkBlueprint;
+using Physics::ChipmunkItem;
+using Physics::I_CollisionHandler;
+using PhysicsTest::dataFile;
+
+// Counts what the world asks of it.
+class CountingItem : public ChipmunkItem {
+public:
+    explicit CountingItem(const ChipmunkBlueprint* blueprint)
+        : ChipmunkItem(blueprint, MathStuff::Vector3<float>(0, 50, 0), 0), pre(0), steps(0), post(0) {}
+    void prePhysics() override { ++pre; ChipmunkItem::prePhysics(); }
+    void updateForces(float dt) override { ++steps; ChipmunkItem::updateForces(dt); }
+    void postPhysics() override { ++post; ChipmunkItem::postPhysics(); }
+    int pre, steps, post;
+};
+
+// Keeps every contact it gets and whether the engine was inside its step;
+// with removeA it deletes item a and says so.
+class Recorder : public I_CollisionHandler {
+public:
+    explicit Recorder(cpSpace* space) : space(space), insideStep(false), removeA(false) {}
+    std::uint16_t collision(ChipmunkItem* a, ChipmunkItem* b, const Info& info) override
+    {
+        insideStep = insideStep || cpSpaceIsLocked(space);
+        got.push_back(Contact{a, b, info});
+        if (!removeA || !a)
+            return 0;
+        delete a;
+        return REMOVED_A;
+    }
+    struct Contact {
+        ChipmunkItem* a;
+        ChipmunkItem* b;
+        Info info;
+    };
+    cpSpace* space;
+    bool insideStep;
+    bool removeA;
+    std::vector<Contact> got;
+};
+
+class ChipmunkWorldTest : public PhysicsTest::WorldFixture {
+protected:
+    // Sub-steps run by each update of the given milliseconds.
+    std::vector<int> stepsPerUpdate(const std::string& levelFile, long ms, int updates)
+    {
+        EXPECT_TRUE(build(levelFile));
+        const Physics::ChipmunkBlueprint ball("ball", dataFile("bp_ball.cfg"));
+        CountingItem* item = new CountingItem(&ball);
+        items.push_back(std::unique_ptr<ChipmunkItem>(item));
+        world->addItem(item);
+        std::vector<int> steps;
+        for (int i = 0; i < updates; ++i) {
+            const int before = item->steps;
+            world->update(ms);
+            steps.push_back(item->steps - before);
+            EXPECT_EQ(item->pre, i + 1);
+            EXPECT_EQ(item->post, i + 1);
+        }
+        items.clear();
+        return steps;
+    }
+};
+
+TEST_F(ChipmunkWorldTest, FixedDeltaRunsOneSubStepPerUpdate)
+{
+    EXPECT_EQ(stepsPerUpdate("level_drop.cfg", 1000, 3), (std::vector<int>{1, 1, 1}));
+}
+
+TEST_F(ChipmunkWorldTest, ElapsedTimeRunsSubStepsCarryingTheRemainder)
+{
+    EXPECT_EQ(stepsPerUpdate("level_steps2.cfg", 20, 5), (std::vector<int>{2, 2, 3, 2, 2}));
+}
+
+TEST_F(ChipmunkWorldTest, ZeroMillisecondsRunsOnlyPreAndPostPhysics)
+{
+    EXPECT_EQ(stepsPerUpdate("level_steps2.cfg", 0, 2), (std::vector<int>{0, 0}));
+}
+
+TEST_F(ChipmunkWorldTest, SubStepsThatCannotCountDownRunNone)
+{
+    for (const char* steps : {"0", "-1", "1e39", "1e30"}) {
+        SCOPED_TRACE(steps);
+        CFG::getDefaultOverrides()->add("TIME_STEPS", steps);
+        world.reset(new Physics::ChipmunkWorld);
+        factory.resetRecords();
+        EXPECT_EQ(stepsPerUpdate("level_steps2.cfg", 20, 3), (std::vector<int>{0, 0, 0}));
+    }
+}
+
+TEST_F(ChipmunkWorldTest, UnreadablePhysicsFileFailsTheCreate)
+{
+    Physics::LevelFile level;
+    ASSERT_TRUE(level.load(dataFile("level_no_physics.cfg")));
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(world->create(&factory, level));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("no_such_physics.cfg"), std::string::npos);
+    std::vector<ChipmunkItem*> made;
+    EXPECT_EQ(factory.getRecords(made), 0);
+}
+
+TEST_F(ChipmunkWorldTest, CreateReadsThePhysicsFileAndMakesTheItems)
+{
+    ASSERT_TRUE(build("level_drop.cfg"));
+    // "nothing" has no blueprint.
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0]->getName(), "floor");
+    EXPECT_EQ(items[1]->getName(), "ball");
+    EXPECT_EQ(items[1]->getSpace(), world->getSpace());
+    float gx = 1, gy = 1;
+    world->getGravity(gx, gy);
+    EXPECT_EQ(gx, 0.0f);
+    EXPECT_EQ(gy, -100.0f);
+    EXPECT_EQ(cpSpaceGetIterations(world->getSpace()), 10);
+    EXPECT_DOUBLE_EQ(cpSpaceGetCollisionSlop(world->getSpace()), 0.1f);
+}
+
+TEST_F(ChipmunkWorldTest, LandingBallReachesItsHandlerAfterTheStep)
+{
+    ASSERT_TRUE(build("level_drop.cfg"));
+    Recorder handler(world->getSpace());
+    world->registerCollisionHandler(2, 1, &handler);
+    run(60);
+    ASSERT_FALSE(handler.got.empty());
+    EXPECT_FALSE(handler.insideStep);
+    const Recorder::Contact& first = handler.got[0];
+    EXPECT_EQ(first.a, items[1].get());
+    EXPECT_EQ(first.b, items[0].get());
+    EXPECT_EQ(first.info.itemA, items[1].get());
+    EXPECT_EQ(first.info.shapeA, items[1]->getShapes()[0].first);
+    EXPECT_EQ(first.info.shapeB, items[0]->getShapes()[0].first);
+    EXPECT_GT(first.info.impulse, 0.0);
+    EXPECT_EQ(items[1]->getBodyName(first.info.shapeA), "BALL");
+}
+
+TEST_F(ChipmunkWorldTest, ContactOfAnItemAnEarlierHandlerRemovedGetsNull)
+{
+    ASSERT_TRUE(build("level_steps2.cfg"));
+    add("floor", 0, 0);
+    ChipmunkItem* twin = take(add("twin", 0, 1.5f));
+    Recorder handler(world->getSpace());
+    handler.removeA = true;
+    world->registerCollisionHandler(2, 1, &handler);
+    run(60);
+    ASSERT_EQ(handler.got.size(), 2u);
+    EXPECT_EQ(handler.got[0].a, twin);
+    EXPECT_EQ(handler.got[1].a, nullptr);
+    EXPECT_EQ(handler.got[1].info.itemA, twin);
+    EXPECT_NE(handler.got[1].b, nullptr);
+    EXPECT_EQ(PhysicsTest::countBodies(world->getSpace()), 1);
+}
+
+TEST_F(ChipmunkWorldTest, RefusedDataStepsWithoutAnAbort)
+{
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(build("level_refused.cfg"));
+    const std::string err = testing::internal::GetCapturedStderr();
+    for (const char* key : {"ITERATIONS", "COLLISION_SLOP", "GRAVITY", "GRAB_MAX_FORCE",
+                            "GRAB_OLD_VEL_WEIGHTING", "ACTIVE_HASH_DIM", "position of ball"})
+        EXPECT_NE(err.find(key), std::string::npos) << key;
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(cpSpaceGetIterations(world->getSpace()), 10);
+    float gx = 1, gy = 1;
+    world->getGravity(gx, gy);
+    EXPECT_EQ(gx, 0.0f);
+    EXPECT_EQ(gy, 0.0f);
+    world->mouseGrab(0, 0, true);
+    world->mouseMove(3, 3);
+    run(120);
+    std::vector<MathStuff::Orientation<float> > at;
+    items[1]->getPositions(at);
+    for (const MathStuff::Orientation<float>& o : at)
+        EXPECT_TRUE(std::isfinite(o.position.x) && std::isfinite(o.position.y));
+}
+
+TEST_F(ChipmunkWorldTest, ItemsOutlivingTheWorldLeaveItQuietly)
+{
+    ASSERT_TRUE(build("level_drop.cfg"));
+    run(2);
+    world.reset();
+    EXPECT_EQ(items[1]->getSpace(), nullptr);
+}
+
+} // namespace
