@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "MenusFixture.h"
+#include "client/ClientMenus.h"
+#include "client/I_MenuItemChosen.h"
+#include "core/EventIds.h"
+#include "core/Event_MenuItem.h"
+#include "core/Event_MenuPage.h"
+#include "core/Info.h"
+#include "input/InputController.h"
+#include "menu/MenuController.h"
+#include "menu/MenuPage.h"
+#include "shell/Font.h"
+#include "shell/I_Config.h"
+#include "shell/MoveableItem.h"
+#include "shell/TextObject.h"
+
+namespace {
+
+typedef KWEP::ClientMenus Menus;
+
+const int PAGES[] = {Menus::PAGE_MAIN, Menus::PAGE_MAIN_HELP, Menus::PAGE_MAIN_PROFILES,
+                     Menus::PAGE_MAIN_CONFIGURE, Menus::PAGE_CONFIG_GAME,
+                     Menus::PAGE_CONFIG_SCREEN, Menus::PAGE_CONFIG_SOUND,
+                     Menus::PAGE_SCREEN_RES, Menus::PAGE_SCREEN_FOV};
+
+// The shipped menus, built from the main configuration's MENUS_CONFIG_FILE in
+// the source folder (where the game's relative paths hold), with the window
+// sizes of a large display.
+class ShippedMenus : public ::testing::TestWithParam<bool> {
+protected:
+    ShippedMenus() : font("Test"), menuInput(1, nullptr), textInput(2, nullptr)
+    {
+        char here[4096];
+        if (getcwd(here, sizeof here) != nullptr)
+            m_dir = here;
+        EXPECT_EQ(chdir(FRELMORY_SOURCE_DIR), 0);
+        handlers.setResolutions({{640, 480}, {800, 600}, {1024, 768}, {1280, 1024},
+                                 {1600, 1200}, {1920, 1080}, {2560, 1440}});
+        CFG::Info main("KWEP.cfg", nullptr);
+        fileName = main.get("MENUS_CONFIG_FILE");
+        menus.reset(new Menus);
+        menus->setChooseHandler(&handlers);
+        menus->create(&controller, &font, &menuInput, &textInput, fileName, GetParam());
+    }
+    ~ShippedMenus() override
+    {
+        menus.reset();
+        if (!m_dir.empty()) {
+            EXPECT_EQ(chdir(m_dir.c_str()), 0);
+        }
+    }
+
+    // Shows the page and makes each row item current in turn.
+    template <class Check>
+    void eachLayout(Menu::MenuPage* page, const Check& check)
+    {
+        EVT::Event_MenuPage opened(EVT::EVENT_MENUPAGE, page, page);
+        menus->createPage(&opened);
+        Menu::MenuItem* previous = nullptr;
+        for (Menu::MenuItem* item : page->itemList()) {
+            if (!item->selectable())
+                continue;
+            EVT::Event_MenuItem current(EVT::EVENT_MENUITEM, item, previous, item->getID(),
+                                        previous != nullptr ? previous->getID() : 0);
+            menus->menuItemChanged(&current);
+            previous = item;
+            check(item);
+        }
+    }
+
+    MenusTest::MenusGame game;
+    Text3D::Font font;
+    Input::InputController menuInput;
+    Input::InputController textInput;
+    Menu::MenuController controller;
+    Menu::I_MenuItemChosen handlers;
+    std::string fileName;
+    std::unique_ptr<Menus> menus;
+
+private:
+    std::string m_dir;
+};
+
+// Whether a letter cell (7 x 10 units, wherever the letter model is anchored
+// within one cell of its position) projects inside the window.
+bool onScreen(const MathStuff::Vector3<float>& p, float fovDegrees, float aspect)
+{
+    if (p.z >= 0.0f)
+        return false;
+    const float halfHeight = -p.z * std::tan(fovDegrees * 3.14159265f / 360.0f);
+    const float halfWidth = halfHeight * aspect;
+    return std::fabs(p.x) + 7.0f <= halfWidth && std::fabs(p.y) + 10.0f <= halfHeight;
+}
+
+} // namespace
+
+TEST_P(ShippedMenus, EveryPageBuildsWithItsTextsFromTheFile)
+{
+    EXPECT_EQ(fileName, "data/Config/KWEP_MENUS.cfg");
+    EXPECT_GT(*game.getConfig()->getFloatPtr(9), 0.0f);
+    for (int slot : PAGES) {
+        SCOPED_TRACE(slot);
+        ASSERT_NE(menus->getPage(slot), nullptr);
+        for (const Menu::MenuItem* item : menus->getPage(slot)->itemList())
+            EXPECT_FALSE(item->getString().empty());
+    }
+    const Menu::MenuPage::ItemList& help = menus->getPage(Menus::PAGE_MAIN_HELP)->itemList();
+    ASSERT_EQ(help.size(), 4u); // longer than one window: the scroll lines show
+    EXPECT_EQ(help[1]->getString().find("MISSING"), std::string::npos);
+}
+
+TEST_P(ShippedMenus, EveryLetterShownLandsInsideA640By480Window)
+{
+    const float fov = *game.getConfig()->getFloatPtr(9);
+    const float aspect = 640.0f / 480.0f;
+    for (int slot : PAGES) {
+        eachLayout(menus->getPage(slot), [&](const Menu::MenuItem* current) {
+            for (const Menus::ShownItem& shown : menus->getShownList()) {
+                const bool rowItem = shown.text->getOrientation().position.z < 0.0f;
+                // Rows outside the page stand behind the camera, out of sight;
+                // the current item never does.
+                if (shown.item == current) {
+                    EXPECT_TRUE(rowItem) << "page " << slot << ": " << shown.text->getText();
+                }
+                if (!rowItem)
+                    continue;
+                for (const Game::MoveableItem* letter : shown.text->getLetters()) {
+                    EXPECT_TRUE(onScreen(letter->getOrientation().position, fov, aspect))
+                        << "page " << slot << ": " << shown.text->getText();
+                }
+            }
+        });
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PausedOrNot, ShippedMenus, ::testing::Bool());
