@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "client/Config.h"
 #include "core/Conversions.h"
 #include "core/EventBus.h"
 #include "core/EventIds.h"
@@ -27,9 +28,7 @@ enum Key {
     KEY_SFX_VOLUME = 22,
     KEY_MENU_INPUT = 24,
     KEY_GAME_INPUT = 25,
-    KEY_AUTO_PAUSE = 26,
-    KEY_TILT = 28,
-    KEY_SMOOTH = 29
+    KEY_AUTO_PAUSE = 26
 };
 
 Game::I_Config* options()
@@ -72,14 +71,14 @@ bool storeLastWord(T* target, const std::string& text)
 
 I_MenuItemChosen::I_MenuItemChosen() = default;
 
-void I_MenuItemChosen::choseSmooth(const std::string&, int index) { setBool(KEY_SMOOTH, index); }
+void I_MenuItemChosen::choseSmooth(const std::string&, int index) { setBool(KWEP::Config::KEY_SMOOTH, index); }
 void I_MenuItemChosen::choseFullscreen(const std::string&, int index) { setBool(KEY_FULLSCREEN, index); }
 void I_MenuItemChosen::choseVSync(const std::string&, int index) { setBool(KEY_VSYNC, index); }
 void I_MenuItemChosen::choseEnableSfx(const std::string&, int index) { setBool(KEY_SFX, index); }
 void I_MenuItemChosen::choseEnableMusic(const std::string&, int index) { setBool(KEY_MUSIC, index); }
 void I_MenuItemChosen::choseReverseY(const std::string&, int index) { setBool(KEY_REVERSE_Y, index); }
 void I_MenuItemChosen::choseFieldOfView(const std::string& text, int) { setFloat(KEY_FOV, text); }
-void I_MenuItemChosen::choseTilt(const std::string& text, int) { setFloat(KEY_TILT, text); }
+void I_MenuItemChosen::choseTilt(const std::string& text, int) { setFloat(KWEP::Config::KEY_TILT, text); }
 void I_MenuItemChosen::choseMusicVol(const std::string& text, int) { setVolume(KEY_MUSIC_VOLUME, text); }
 void I_MenuItemChosen::choseSfxVol(const std::string& text, int) { setVolume(KEY_SFX_VOLUME, text); }
 

@@ -3,6 +3,7 @@
 #include "client/I_MenuItemChosen.h"
 #include "client/MenuPos.h"
 #include "core/CFG.h"
+#include "client/Config.h"
 #include "core/Conversions.h"
 #include "core/Event.h"
 #include "core/EventIds.h"
@@ -25,8 +26,7 @@ enum Key {
     KEY_MUSIC = 19,
     KEY_SFX = 20,
     KEY_MUSIC_VOLUME = 21,
-    KEY_SFX_VOLUME = 22,
-    KEY_SMOOTH = 29
+    KEY_SFX_VOLUME = 22
 };
 
 // Row and column counts used when the file gives none, or none above 0.
@@ -116,7 +116,7 @@ void ClientMenus::MenuMaker::makeConfigurePages()
     addItemGotoPage("PAGE_CONFIG_SCREEN_ITEM", PAGE_CONFIG_SCREEN);
     addItemGotoPage("PAGE_CONFIG_SOUND_ITEM", PAGE_CONFIG_SOUND);
     setReceivingPage(PAGE_CONFIG_GAME);
-    addOnOffChoice("PAGE_GAME_SMOOTH_ITEM", "ITEM_CHOICES_SMOOTH", KEY_SMOOTH,
+    addOnOffChoice("PAGE_GAME_SMOOTH_ITEM", "ITEM_CHOICES_SMOOTH", KWEP::Config::KEY_SMOOTH,
                    &Menu::I_MenuItemChosen::choseSmooth);
 }
 

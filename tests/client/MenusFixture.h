@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "FakeModelMaker.h"
-#include "TestConfig.h"
 #include "TestGame.h"
 #include "TestWorld.h"
+#include "client/Config.h"
 #include "core/EventBus.h"
 #include "core/EventIds.h"
 #include "core/Event_ConfigChange.h"
@@ -15,26 +15,13 @@
 
 namespace MenusTest {
 
-// The shell's option keys and the game's tilt (28) and smooth (29) keys.
-class MenusConfig : public TestSupport::TestConfig {
-public:
-    MenusConfig()
-    {
-        addFloatPtr(28, &tilt);
-        addBoolPtr(29, &smooth);
-    }
-
-    float tilt = 4.0f;
-    bool smooth = true;
-};
-
-// A game root with those keys, a world and a model maker that knows the font
-// "Font_Test".
+// A game root with the game's option keys at their defaults, a world and a
+// model maker that knows the font "Font_Test".
 class MenusGame : public TestSupport::TestGame {
 public:
     MenusGame() : TestSupport::TestGame(false), maker(new TestSupport::FakeModelMaker)
     {
-        setConfig(new MenusConfig);
+        setConfig(new KWEP::Config);
         setWorld(new TestSupport::TestWorld);
         setModelMaker(maker);
         maker->files["Font_Test"] = {"0000", "A"};
