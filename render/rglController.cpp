@@ -12,6 +12,7 @@
 #include "core/Event_View.h"
 #include "core/Event_Viewport.h"
 #include "render/RenderQueue.h"
+#include "render/rglMaterialLoader.h"
 #include "render/rglErrors.h"
 #include "render/rglRenderBuffer.h"
 #include "render/rglVertexBufferObject.h"
@@ -150,7 +151,12 @@ rglController::rglController(const ViewData& initial) : m_impl(new Impl(initial)
 {
 }
 
-rglController::~rglController() = default;
+rglController::~rglController()
+{
+    // GL objects must not outlive the context, which goes soon after the
+    // controller; the materials stay registered and load again on use.
+    rglMaterialLoader::instance().release();
+}
 
 void rglController::handleEvent(EVT::I_Event* event)
 {

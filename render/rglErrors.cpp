@@ -15,6 +15,16 @@ void drainErrors()
     }
 }
 
+std::string singleLine(std::string text)
+{
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
+        text.pop_back();
+    for (char& c : text)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    return text;
+}
+
 void fatalExit(const char* fault)
 {
     std::fprintf(stderr, "Render error: %s\n", fault);

@@ -12,3 +12,9 @@ frelmory_add_test(NAME render_gl_tests DISPLAY
 frelmory_add_test(NAME render_nocontext_tests
   SOURCES NoContextTest.cpp
   LIBS render)
+
+# Textures, shaders, GL materials and displayable models, with fixture files written
+# into a temporary data folder.
+frelmory_add_test(NAME render_material_tests DISPLAY
+  SOURCES GLTextureTest.cpp
+  LIBS render PkgConfig::RENDER_TEST_GLFW3 GLEW::GLEW OpenGL::GL)

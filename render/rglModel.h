@@ -1,0 +1,56 @@
+#ifndef RGL_RGLMODEL_H
+#define RGL_RGLMODEL_H
+
+#include <string>
+#include <vector>
+
+#include "shell/I_DisplayableModel.h"
+
+namespace Model { class Model; }
+namespace Render { class I_VertexArray; }
+
+namespace RGL {
+
+class rglMaterial;
+
+// A drawable triangle model: one part per material, each with its triangles
+// in one vertex array (position, then u and v per texture layer), drawn with
+// one call inside its GL material. Parts follow the first appearance of their
+// material in the faces; faces without a material are left out. Needs the GL
+// context and the game root's render controller when it is made; without
+// them it has no parts and draws nothing.
+class rglModel : public Model::I_DisplayableModel {
+public:
+    struct Part {
+        Part() = default;
+        ~Part();
+        Part(const Part&) = delete;
+        Part& operator=(const Part&) = delete;
+
+        rglMaterial* material = nullptr;      // one use from the material loader
+        std::string materialName;             // the key that use is given back under
+        int faceCount = 0;
+        Render::I_VertexArray* vertexArray = nullptr; // owned; null: not drawn
+        float (**texCoords)[3][2] = nullptr;  // optional per-layer coordinates; unused
+    };
+
+    // Takes the model over (deleted with this).
+    explicit rglModel(Model::Model* model);
+    ~rglModel() override;
+
+    void display(const MathStuff::Orientation<float>* orientation) override;
+    // Draws once, at the first orientation; nothing for an empty vector.
+    void display(const std::vector<MathStuff::Orientation<float> >& orientations) override;
+
+    int getPartCount() const;
+    const Part& getPart(int index) const;
+
+private:
+    void buildParts(const Model::Model& model);
+
+    std::vector<Part*> m_parts; // owned
+};
+
+} // namespace RGL
+
+#endif

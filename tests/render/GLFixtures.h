@@ -1,0 +1,72 @@
+#ifndef TESTS_RENDER_GLFIXTURES_H
+#define TESTS_RENDER_GLFIXTURES_H
+
+// Fixture files for the GL material tests, written into a temporary folder that
+// becomes the working directory (the game names textures and material files by
+// paths relative to it: data/Textures, data/Config).
+
+#include "TempPath.h"
+#include "core/TGA.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace RenderTest {
+
+class DataFolder {
+public:
+    DataFolder() : m_root(TestSupport::tempPath("gl_data"))
+    {
+        char here[4096] = {};
+        if (::getcwd(here, sizeof here) != nullptr)
+            m_previous = here;
+        ::mkdir(m_root.c_str(), 0700);
+        ::mkdir((m_root + "/data").c_str(), 0700);
+        ::mkdir((m_root + "/data/Textures").c_str(), 0700);
+        ::mkdir((m_root + "/data/Config").c_str(), 0700);
+        m_ok = ::chdir(m_root.c_str()) == 0;
+    }
+    ~DataFolder()
+    {
+        if (!m_previous.empty() && ::chdir(m_previous.c_str()) != 0)
+            return;
+        const std::string command = "rm -rf '" + m_root + "'";
+        if (std::system(command.c_str()) != 0)
+            return;
+    }
+    DataFolder(const DataFolder&) = delete;
+    DataFolder& operator=(const DataFolder&) = delete;
+
+    bool ok() const { return m_ok; }
+
+private:
+    std::string m_root;
+    std::string m_previous;
+    bool m_ok = false;
+};
+
+// A width x height image of one colour; bytes per pixel from bits (8, 24, 32).
+inline bool writeImage(const std::string& path, unsigned width, unsigned height, unsigned bits,
+                       std::vector<unsigned char> pixel)
+{
+    std::vector<unsigned char> data;
+    for (unsigned i = 0; i < width * height; ++i)
+        data.insert(data.end(), pixel.begin(), pixel.end());
+    return Media::TGA::saveToFile(path.c_str(), width, height, bits, data.data());
+}
+
+inline void writeText(const std::string& path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+} // namespace RenderTest
+
+#endif
