@@ -28,7 +28,7 @@ public:
 
     // Circles with more segments are refused: a typo must not build millions
     // of vertices.
-    static const int MAX_CIRCLE_SEGMENTS = 10000;
+    static constexpr int MAX_CIRCLE_SEGMENTS = 10000;
 
 private:
     class Impl;
