@@ -1,24 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "ExpectVector.h"
 #include "MenusFixture.h"
 #include "client/ClientMenus.h"
-#include "client/I_MenuItemChosen.h"
 #include "core/Event.h"
 #include "core/Event_MenuChoice.h"
 #include "core/Event_MenuPage.h"
-#include "input/InputController.h"
 #include "menu/ItemCallBackMultiChoice.h"
 #include "menu/ItemGotoPage.h"
-#include "menu/MenuController.h"
 #include "menu/MenuPage.h"
-#include "shell/Font.h"
 #include "shell/I_Config.h"
 #include "shell/I_World.h"
 #include "shell/MoveableItem.h"
@@ -44,29 +37,13 @@ public:
 
 // The tree of menus_tree.cfg driven by a menu controller, run from the
 // fixture folder, where the file names its help text.
-class ClientMenusTest : public ::testing::Test {
+class ClientMenusTest : public ::testing::Test, protected MenusTest::MenusRig {
 protected:
-    ClientMenusTest() : font("Test"), menuInput(1, nullptr), textInput(2, nullptr)
-    {
-        char here[4096];
-        if (getcwd(here, sizeof here) != nullptr)
-            m_dir = here;
-        EXPECT_EQ(chdir(FRELMORY_TEST_DATA_DIR), 0);
-    }
-    ~ClientMenusTest() override
-    {
-        menus.reset();
-        if (!m_dir.empty()) {
-            EXPECT_EQ(chdir(m_dir.c_str()), 0);
-        }
-    }
+    ClientMenusTest() : m_folder(FRELMORY_TEST_DATA_DIR) {}
 
     void build(bool paused = false, const std::string& file = "menus_tree.cfg")
     {
-        menus.reset();
-        menus.reset(new Menus);
-        menus->setChooseHandler(&handlers);
-        menus->create(&controller, &font, &menuInput, &textInput, file, paused);
+        MenusRig::build(file, paused);
     }
 
     static void action(int id)
@@ -98,16 +75,8 @@ protected:
 
     Game::I_Config& options() { return *game.getConfig(); }
 
-    MenusTest::MenusGame game;
-    Text3D::Font font;
-    Input::InputController menuInput;
-    Input::InputController textInput;
-    Menu::MenuController controller;
-    Menu::I_MenuItemChosen handlers;
-    std::unique_ptr<Menus> menus;
-
 private:
-    std::string m_dir;
+    MenusTest::InFolder m_folder;
 };
 
 } // namespace

@@ -105,13 +105,7 @@ TEST_P(MenuHandlers, WriteTheirKeyAndAnnounceIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, MenuHandlers, ::testing::ValuesIn(HANDLER_CASES),
-                         [](const ::testing::TestParamInfo<HandlerCase>& info) {
-                             std::string name = info.param.name;
-                             for (char& c : name)
-                                 if (!isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return name;
-                         });
+                         MenusTest::CaseName());
 
 TEST(MenuHandlerFiles, InputFilesJoinTheStoredParts)
 {

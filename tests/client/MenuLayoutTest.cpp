@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "MenusFixture.h"
 #include "client/MenuLayout.h"
 
 namespace {
@@ -69,13 +70,7 @@ TEST_P(MenuLayoutTable, PlacesEveryItemOnItsRow)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MenuLayoutTable, ::testing::ValuesIn(LAYOUT_CASES),
-                         [](const ::testing::TestParamInfo<LayoutCase>& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name)
-                                 if (!isalnum(static_cast<unsigned char>(ch)))
-                                     ch = '_';
-                             return name;
-                         });
+                         MenusTest::CaseName());
 
 TEST(MenuLayout, FoldsOnlyWhenAsked)
 {

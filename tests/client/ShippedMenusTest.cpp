@@ -1,23 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cmath>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "MenusFixture.h"
 #include "client/ClientMenus.h"
-#include "client/I_MenuItemChosen.h"
 #include "core/EventIds.h"
 #include "core/Event_MenuItem.h"
 #include "core/Event_MenuPage.h"
 #include "core/Info.h"
-#include "input/InputController.h"
-#include "menu/MenuController.h"
 #include "menu/MenuPage.h"
-#include "shell/Font.h"
 #include "shell/I_Config.h"
 #include "shell/MoveableItem.h"
 #include "shell/TextObject.h"
@@ -34,28 +27,15 @@ const int PAGES[] = {Menus::PAGE_MAIN, Menus::PAGE_MAIN_HELP, Menus::PAGE_MAIN_P
 // The shipped menus, built from the main configuration's MENUS_CONFIG_FILE in
 // the source folder (where the game's relative paths hold), with the window
 // sizes of a large display.
-class ShippedMenus : public ::testing::TestWithParam<bool> {
+class ShippedMenus : public ::testing::TestWithParam<bool>, protected MenusTest::MenusRig {
 protected:
-    ShippedMenus() : font("Test"), menuInput(1, nullptr), textInput(2, nullptr)
+    ShippedMenus() : m_folder(FRELMORY_SOURCE_DIR)
     {
-        char here[4096];
-        if (getcwd(here, sizeof here) != nullptr)
-            m_dir = here;
-        EXPECT_EQ(chdir(FRELMORY_SOURCE_DIR), 0);
         handlers.setResolutions({{640, 480}, {800, 600}, {1024, 768}, {1280, 1024},
                                  {1600, 1200}, {1920, 1080}, {2560, 1440}});
         CFG::Info main("KWEP.cfg", nullptr);
         fileName = main.get("MENUS_CONFIG_FILE");
-        menus.reset(new Menus);
-        menus->setChooseHandler(&handlers);
-        menus->create(&controller, &font, &menuInput, &textInput, fileName, GetParam());
-    }
-    ~ShippedMenus() override
-    {
-        menus.reset();
-        if (!m_dir.empty()) {
-            EXPECT_EQ(chdir(m_dir.c_str()), 0);
-        }
+        build(fileName, GetParam());
     }
 
     // Shows the page and makes each row item current in turn.
@@ -76,17 +56,10 @@ protected:
         }
     }
 
-    MenusTest::MenusGame game;
-    Text3D::Font font;
-    Input::InputController menuInput;
-    Input::InputController textInput;
-    Menu::MenuController controller;
-    Menu::I_MenuItemChosen handlers;
     std::string fileName;
-    std::unique_ptr<Menus> menus;
 
 private:
-    std::string m_dir;
+    MenusTest::InFolder m_folder;
 };
 
 // Whether a letter cell (7 x 10 units, wherever the letter model is anchored
