@@ -1,0 +1,136 @@
+#include "sound/MODFile.h"
+
+#include <cstdlib>
+
+#include <dumb.h>
+
+namespace Media {
+
+namespace {
+
+const long CHUNK_SAMPLES = 16384;
+
+// DUMB keeps process-wide state: register its file input once, and its clean-up
+// for the end of the process.
+void startDumb()
+{
+    static bool l_started = false;
+    if (l_started)
+        return;
+    l_started = true;
+    dumb_register_stdfiles();
+    std::atexit(dumb_exit);
+    dumb_it_max_to_mix = 256;
+}
+
+DUH* loadAnyModule(const char* path)
+{
+    DUH* duh = dumb_load_it(path);
+    if (!duh)
+        duh = dumb_load_xm(path);
+    if (!duh)
+        duh = dumb_load_s3m(path);
+    if (!duh)
+        duh = dumb_load_mod(path);
+    return duh;
+}
+
+} // namespace
+
+class MODFile::Impl {
+public:
+    std::string path;
+    std::vector<unsigned char> pcm;
+    long rate = 44100;
+    int depth = 16;
+    int channels = 2;
+    std::string error;
+
+    bool fail(const char* why)
+    {
+        error = why;
+        return false;
+    }
+
+    void render(DUH_SIGRENDERER* renderer)
+    {
+        const std::size_t frameBytes = static_cast<std::size_t>(channels * (depth / 8));
+        const long long maxFrames = static_cast<long long>(rate) * MAX_SECONDS;
+        std::vector<unsigned char> buffer(frameBytes * CHUNK_SAMPLES);
+        long long frames = 0;
+        while (frames < maxFrames) {
+            const long wanted = maxFrames - frames < CHUNK_SAMPLES ? static_cast<long>(maxFrames - frames) : CHUNK_SAMPLES;
+            const long got = duh_render(renderer, depth, depth == 8 ? 1 : 0, 1.0f,
+                                        static_cast<float>(65536.0 / rate), wanted, buffer.data());
+            if (got > 0)
+                pcm.insert(pcm.end(), buffer.begin(), buffer.begin() + got * frameBytes);
+            if (got != wanted)
+                break;
+            frames += got;
+        }
+    }
+};
+
+MODFile::MODFile(const char* path) : m_impl(new Impl)
+{
+    startDumb();
+    m_impl->path = path ? path : "";
+}
+
+MODFile::~MODFile() { delete m_impl; }
+
+bool MODFile::load()
+{
+    Impl& d = *m_impl;
+    d.pcm.clear();
+    DUH* duh = loadAnyModule(d.path.c_str());
+    if (!duh)
+        return d.fail("it is not an IT, XM, S3M or MOD module");
+    DUH_SIGRENDERER* renderer = duh_start_sigrenderer(duh, 0, d.channels, 0);
+    if (!renderer) {
+        unload_duh(duh);
+        return d.fail("the module cannot be rendered");
+    }
+    // End the render where the song would loop or stop, so it is rendered once.
+    DUMB_IT_SIGRENDERER* it = duh_get_it_sigrenderer(renderer);
+    if (it) {
+        dumb_it_set_loop_callback(it, &dumb_it_callback_terminate, nullptr);
+        dumb_it_set_xm_speed_zero_callback(it, &dumb_it_callback_terminate, nullptr);
+    }
+    d.render(renderer);
+    duh_end_sigrenderer(renderer);
+    unload_duh(duh);
+    return true;
+}
+
+const std::vector<unsigned char>& MODFile::getData() const { return m_impl->pcm; }
+int MODFile::getDepth() const { return m_impl->depth; }
+int MODFile::getNumChannels() const { return m_impl->channels; }
+long MODFile::getRate() const { return m_impl->rate; }
+const std::string& MODFile::getError() const { return m_impl->error; }
+
+bool MODFile::setDepth(int bits)
+{
+    if (bits != 8 && bits != 16)
+        return false;
+    m_impl->depth = bits;
+    return true;
+}
+
+bool MODFile::setNumChannels(int channels)
+{
+    if (channels != 1 && channels != 2)
+        return false;
+    m_impl->channels = channels;
+    return true;
+}
+
+bool MODFile::setRate(long rate)
+{
+    if (rate <= 0)
+        return false;
+    m_impl->rate = rate;
+    return true;
+}
+
+} // namespace Media

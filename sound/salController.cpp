@@ -1,0 +1,289 @@
+#include "sound/salController.h"
+
+#include "sound/MODFile.h"
+#include "sound/OGGFile.h"
+#include "sound/WAVFile.h"
+
+#include <iostream>
+#include <map>
+#include <vector>
+
+#include <AL/al.h>
+#include <AL/alc.h>
+
+namespace SAL {
+
+namespace {
+
+const int KIND_OGG = 1;
+const int KIND_PCM = 2; // WAV and modules
+
+// A whole file decoded, ready for alBufferData.
+struct Decoded {
+    ALenum format = 0;
+    std::vector<unsigned char> data;
+    int rate = 0;
+    int kind = 0;
+    std::string error;
+};
+
+ALenum pcmFormat(int channels, int bits)
+{
+    if (channels == 1)
+        return bits == 8 ? AL_FORMAT_MONO8 : AL_FORMAT_MONO16;
+    return bits == 8 ? AL_FORMAT_STEREO8 : AL_FORMAT_STEREO16;
+}
+
+// The text after the last point of the name, or the whole name without one.
+std::string extensionOf(const std::string& file)
+{
+    const std::string::size_type dot = file.rfind('.');
+    return dot == std::string::npos ? file : file.substr(dot + 1);
+}
+
+bool decodeWav(const std::string& file, Decoded& out)
+{
+    Media::WAVFile wav(file.c_str());
+    if (!wav.load()) {
+        out.error = wav.getError();
+        return false;
+    }
+    out.format = pcmFormat(wav.getNumChannels(), wav.getBitsPerSample());
+    out.data = wav.getData();
+    out.rate = wav.getRate();
+    out.kind = KIND_PCM;
+    return true;
+}
+
+bool decodeOgg(const std::string& file, Decoded& out)
+{
+    Media::OGGFile ogg(file.c_str());
+    if (!ogg.load()) {
+        out.error = ogg.getError();
+        return false;
+    }
+    out.format = pcmFormat(ogg.getNumChannels(), 16);
+    out.data = ogg.getData();
+    out.rate = ogg.getRate();
+    out.kind = KIND_OGG;
+    return true;
+}
+
+bool decodeModule(const std::string& file, Decoded& out)
+{
+    Media::MODFile mod(file.c_str());
+    if (!mod.load()) {
+        out.error = mod.getError();
+        return false;
+    }
+    out.format = pcmFormat(mod.getNumChannels(), mod.getDepth());
+    out.data = mod.getData();
+    out.rate = static_cast<int>(mod.getRate());
+    out.kind = KIND_PCM;
+    return true;
+}
+
+bool decode(const std::string& file, Decoded& out)
+{
+    const std::string ext = extensionOf(file);
+    if (ext == "wav")
+        return decodeWav(file, out);
+    if (ext == "ogg")
+        return decodeOgg(file, out);
+    if (ext == "xm" || ext == "it" || ext == "s3m" || ext == "mod")
+        return decodeModule(file, out);
+    out.error = "the extension names no known sound format";
+    return false;
+}
+
+} // namespace
+
+class salController::Impl {
+public:
+    struct SoundRecord {
+        int sound;
+        int kind;
+        ALuint buffer;
+    };
+    struct ChannelRecord {
+        int channel;
+        ALuint source;
+        bool looping;
+    };
+
+    bool open = false;
+    ALCdevice* device = nullptr;
+    ALCcontext* context = nullptr;
+    std::map<int, SoundRecord> sounds;
+    std::map<int, ChannelRecord> channels;
+    std::map<int, int> playing;
+    // Every source and buffer made, also those a later record replaced, so the
+    // destructor can delete them all.
+    std::vector<ALuint> allSources;
+    std::vector<ALuint> allBuffers;
+
+    // The source of the channel when the channel and the sound last started on
+    // it are both known.
+    bool playingSource(int channel, ALuint& source) const
+    {
+        const auto ch = channels.find(channel);
+        const auto last = playing.find(channel);
+        if (ch == channels.end() || last == playing.end() || sounds.count(last->second) == 0)
+            return false;
+        source = ch->second.source;
+        return true;
+    }
+
+    void release()
+    {
+        alcMakeContextCurrent(context);
+        for (ALuint source : allSources)
+            alSourceStop(source);
+        if (!allSources.empty())
+            alDeleteSources(static_cast<ALsizei>(allSources.size()), allSources.data());
+        if (!allBuffers.empty())
+            alDeleteBuffers(static_cast<ALsizei>(allBuffers.size()), allBuffers.data());
+        alcMakeContextCurrent(nullptr);
+        alcDestroyContext(context);
+        alcCloseDevice(device);
+    }
+};
+
+salController::salController() : m_impl(new Impl) {}
+
+salController::~salController()
+{
+    if (m_impl->open)
+        m_impl->release();
+    delete m_impl;
+}
+
+bool salController::init()
+{
+    Impl& d = *m_impl;
+    if (d.open) {
+        alListener3f(AL_POSITION, 0.0f, 0.0f, 0.0f);
+        return true;
+    }
+    d.device = alcOpenDevice(nullptr);
+    if (!d.device)
+        return false;
+    d.context = alcCreateContext(d.device, nullptr);
+    if (!d.context) {
+        alcCloseDevice(d.device);
+        return false;
+    }
+    if (!alcMakeContextCurrent(d.context)) {
+        alcDestroyContext(d.context);
+        alcCloseDevice(d.device);
+        return false;
+    }
+    d.open = true;
+    alListener3f(AL_POSITION, 0.0f, 0.0f, 0.0f);
+    return true;
+}
+
+bool salController::addSource(int channel, bool loop)
+{
+    if (!m_impl->open)
+        return false;
+    alGetError();
+    ALuint source = 0;
+    alGenSources(1, &source);
+    if (alGetError() != AL_NO_ERROR)
+        return false;
+    m_impl->allSources.push_back(source);
+    alSource3f(source, AL_POSITION, 0.0f, 0.0f, 0.0f);
+    alSourcei(source, AL_LOOPING, loop ? AL_TRUE : AL_FALSE);
+    if (alGetError() != AL_NO_ERROR)
+        return false;
+    m_impl->channels[channel] = Impl::ChannelRecord{channel, source, loop};
+    return true;
+}
+
+bool salController::load(int sound, const std::string& file)
+{
+    Decoded decoded;
+    if (!decode(file, decoded)) {
+        std::cerr << "Sound: cannot load \"" << file << "\": " << decoded.error << std::endl;
+        return false;
+    }
+    if (!m_impl->open)
+        return false;
+    alGetError();
+    ALuint buffer = 0;
+    alGenBuffers(1, &buffer);
+    if (alGetError() != AL_NO_ERROR)
+        return false;
+    m_impl->allBuffers.push_back(buffer);
+    alBufferData(buffer, decoded.format, decoded.data.data(), static_cast<ALsizei>(decoded.data.size()),
+                 decoded.rate);
+    if (alGetError() != AL_NO_ERROR) {
+        std::cerr << "Sound: cannot load \"" << file << "\": OpenAL refused its samples" << std::endl;
+        return false;
+    }
+    m_impl->sounds[sound] = Impl::SoundRecord{sound, decoded.kind, buffer};
+    return true;
+}
+
+void salController::play(int channel, int sound, int volume, int pitch)
+{
+    const auto ch = m_impl->channels.find(channel);
+    const auto snd = m_impl->sounds.find(sound);
+    if (ch == m_impl->channels.end() || snd == m_impl->sounds.end())
+        return;
+    // OpenAL plays pitch 0 for ever and refuses a negative gain (keeping the old one).
+    if (pitch <= 0)
+        pitch = 100;
+    if (volume < 0)
+        volume = 0;
+    const ALuint source = ch->second.source;
+    alSourceStop(source);
+    alSourcei(source, AL_BUFFER, static_cast<ALint>(snd->second.buffer));
+    alSourcef(source, AL_GAIN, volume / 100.0f);
+    alSourcef(source, AL_PITCH, pitch / 100.0f);
+    alSourcePlay(source);
+    m_impl->playing[channel] = sound;
+}
+
+void salController::pause(int channel)
+{
+    ALuint source = 0;
+    if (m_impl->playingSource(channel, source))
+        alSourcePause(source);
+}
+
+void salController::resume(int channel)
+{
+    ALuint source = 0;
+    if (m_impl->playingSource(channel, source))
+        alSourcePlay(source);
+}
+
+void salController::stop(int channel)
+{
+    ALuint source = 0;
+    if (m_impl->playingSource(channel, source))
+        alSourceStop(source);
+}
+
+bool salController::isPlaying(int channel)
+{
+    ALuint source = 0;
+    if (!m_impl->playingSource(channel, source))
+        return false;
+    ALint state = 0;
+    alGetSourcei(source, AL_SOURCE_STATE, &state);
+    return state == AL_PLAYING;
+}
+
+void salController::setVolume(int channel, int volume)
+{
+    ALuint source = 0;
+    if (m_impl->playingSource(channel, source))
+        alSourcef(source, AL_GAIN, (volume < 0 ? 0 : volume) / 100.0f);
+}
+
+void salController::shutdown() {}
+
+} // namespace SAL

@@ -1,0 +1,46 @@
+#ifndef SAL_SALCONTROLLER_H
+#define SAL_SALCONTROLLER_H
+
+#include <string>
+
+#include "shell/I_SoundController.h"
+
+namespace SAL {
+
+// The sound back end over OpenAL: one OpenAL source per channel and one buffer
+// per sound, holding the whole decoded file (music too; nothing is streamed).
+// The decoder follows the file's extension, compared case-sensitively: "wav",
+// "ogg", and "xm", "it", "s3m", "mod" for modules. main owns it; the sound
+// manager is its only user.
+class salController : public Sound::I_SoundController {
+public:
+    salController();
+    // Deletes the sources and buffers, then the context, and closes the device.
+    ~salController() override;
+
+    salController(const salController&) = delete;
+    salController& operator=(const salController&) = delete;
+
+    // Opens the default device; false when there is none (no sound card).
+    bool init() override;
+    bool addSource(int source, bool loop) override;
+    // False, with one line on the error stream naming the file and the reason,
+    // when the file does not decode or OpenAL refuses the data.
+    bool load(int sound, const std::string& file) override;
+    // A pitch of 0 or less plays at 100; a negative volume plays at 0.
+    void play(int source, int sound, int volume, int pitch) override;
+    void pause(int source) override;
+    void resume(int source) override;
+    void stop(int source) override;
+    bool isPlaying(int source) override;
+    void setVolume(int source, int volume) override;
+    void shutdown() override;
+
+private:
+    class Impl;
+    Impl* m_impl;
+};
+
+} // namespace SAL
+
+#endif

@@ -1,0 +1,145 @@
+// Reading the sound configuration: channels, sound files and effect records, seen
+// through the calls the sound manager makes on a recording controller.
+
+#include "RecordingController.h"
+#include "CaseName.h"
+#include "TempPath.h"
+#include "TestGame.h"
+#include "core/EventBus.h"
+#include "core/EventIds.h"
+#include "core/Event.h"
+#include "core/Event_Sound.h"
+#include "sound/SoundManager.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+std::string writeConfig(const std::string& text)
+{
+    const std::string path = TestSupport::tempPath("sounds.cfg");
+    std::ofstream(path) << text;
+    return path;
+}
+
+void playEffect(const std::string& name)
+{
+    EVT::Event_Sound event(EVT::EVENT_SOUND, name, true, 0, 0);
+    EVT::EventBus::instance()->raiseEvent(&event, false);
+}
+
+// The calls after init, when the file is read and the effects are played.
+Log callsFor(const std::string& text, const std::vector<std::string>& effects, const std::set<int>& busy = {})
+{
+    TestSupport::TestGame game;
+    SoundTest::RecordingController controller;
+    controller.busy = busy;
+    const std::string path = writeConfig(text);
+    {
+        KWEP::SoundManager manager(&controller, path);
+        for (const std::string& name : effects)
+            playEffect(name);
+    }
+    std::remove(path.c_str());
+    Log calls(controller.log.begin() + 1, controller.log.end() - 1); // without init and shutdown
+    return calls;
+}
+
+struct ConfigCase {
+    const char* what;
+    std::string text;
+    std::vector<std::string> effects;
+    std::set<int> busy;
+    Log expected;
+};
+
+const std::string TWO_SOURCES = "SOUND_SOURCES == FX1, FX2\nSOUND_DIR == d/\nSOUND_FILES == A:a.wav, B:b.wav\n";
+
+class ConfigTable : public ::testing::TestWithParam<ConfigCase> {};
+
+TEST_P(ConfigTable, MakesTheseCalls)
+{
+    const ConfigCase& c = GetParam();
+    EXPECT_EQ(callsFor(c.text, c.effects, c.busy), c.expected) << c.what;
+}
+
+const ConfigCase CONFIG_CASES[] = {
+    {"a looping source and two plain ones, numbered in order",
+     "SOUND_SOURCES == MUSIC:LOOPS, FX1, FX2\n", {}, {},
+     {"addSource 1 loop", "addSource 2", "addSource 3"}},
+    {"a name listed twice keeps its first id and is made again",
+     "SOUND_SOURCES == A , B,,A\n", {}, {},
+     {"addSource 1", "addSource 2", "addSource 1"}},
+    {"file items without exactly one colon are skipped; the folder is put in front as written",
+     "SOUND_SOURCES == FX\nSOUND_DIR == snd/\nSOUND_FILES == A:a.wav, bad, B : b.ogg , C:x:y,, D:d.mod\n", {}, {},
+     {"addSource 1", "load 1 snd/a.wav", "load 2 snd/b.ogg", "load 3 snd/d.mod"}},
+    {"a record written before the files it names still finds them",
+     "GAME_EFFECTS == SFX:HIT,B,FX2,70,110,1,0 SFX:MISS,A,FX1,60,100,1,0\n" + TWO_SOURCES, {"HIT", "MISS"}, {},
+     {"addSource 1", "addSource 2", "load 1 d/a.wav", "load 2 d/b.wav", "play 2 2 70 110", "play 1 1 60 100"}},
+    {"of two records of one name with sounds the first stays",
+     TWO_SOURCES + "GAME_EFFECTS == SFX:HIT,A,FX1,70,100,1,0 SFX:HIT,B,FX2,50,100,1,0\n", {"HIT"}, {},
+     {"addSource 1", "addSource 2", "load 1 d/a.wav", "load 2 d/b.wav", "play 1 1 70 100"}},
+    {"a record of an unknown sound does nothing and gives way to a later one",
+     TWO_SOURCES + "GAME_EFFECTS == SFX:HIT,NOPE,FX1,70,100,1,0 SFX:MISS,NOPE,FX1,70,100,1,0 SFX:HIT,B,FX2,50,100,1,0\n",
+     {"HIT", "MISS"}, {},
+     {"addSource 1", "addSource 2", "load 1 d/a.wav", "load 2 d/b.wav", "play 2 2 50 100"}},
+    {"a record of an unknown source is dropped",
+     TWO_SOURCES + "GAME_EFFECTS == SFX:HIT,A,NOPE,70,100,1,0\n", {"HIT"}, {},
+     {"addSource 1", "addSource 2", "load 1 d/a.wav", "load 2 d/b.wav"}},
+    {"an unreadable volume is all bits set, which arrives as -1",
+     TWO_SOURCES + "GAME_EFFECTS == SFX:HIT,A,FX1,loud,100,1,0\n", {"HIT"}, {},
+     {"addSource 1", "addSource 2", "load 1 d/a.wav", "load 2 d/b.wav", "play 1 1 -1 100"}},
+    {"blanks and a line end after the busy field leave it readable",
+     TWO_SOURCES + "GAME_EFFECTS == \"\nSFX: HIT, A, FX1, 70, 100, 1,  -1  \nSFX: MISS, B, FX2, 70, 100, 1, 0\n\"\n",
+     {"HIT"}, {1},
+     {"addSource 1", "addSource 2", "load 1 d/a.wav", "load 2 d/b.wav", "stop 1", "play 1 1 70 100"}},
+    {"a comma after the last field makes an eighth and drops the record",
+     TWO_SOURCES + "GAME_EFFECTS == \"\nSFX: HIT, A, FX1, 70, 100, 1, 0,\nSFX: MISS, B, FX2, 70, 100, 1, 0\n\"\n",
+     {"HIT", "MISS"}, {},
+     {"addSource 1", "addSource 2", "load 1 d/a.wav", "load 2 d/b.wav", "play 2 2 70 100"}},
+    {"a record of six fields is ignored",
+     TWO_SOURCES + "GAME_EFFECTS == SFX:HIT,A,FX1,70,100,1\n", {"HIT"}, {},
+     {"addSource 1", "addSource 2", "load 1 d/a.wav", "load 2 d/b.wav"}},
+};
+
+SOUND_TEST_TABLE(SoundConfig, ConfigTable, ConfigCase, CONFIG_CASES);
+
+TEST(SoundConfig, AFailingLoadStopsTheReadingAndLeavesTheManagerSilent)
+{
+    TestSupport::TestGame game;
+    SoundTest::RecordingController controller;
+    controller.failingFile = "d/b.wav";
+    const std::string path = writeConfig(
+        "SOUND_SOURCES == MUSIC:LOOPS\nSOUND_DIR == d/\nSOUND_FILES == T:t.ogg, B:b.wav, C:c.wav\n"
+        "GAME_EFFECTS == SFX:TITLE_MUSIC,T,MUSIC,100,100,1,-1\n");
+    KWEP::SoundManager manager(&controller, path);
+    std::remove(path.c_str());
+    EXPECT_EQ(controller.log, (Log{"init", "addSource 1 loop", "load 1 d/t.ogg", "load 2 d/b.wav"}));
+    // Nothing subscribed: the game state changes no music.
+    EVT::Event play(EVT::EVENT_PLAY);
+    EVT::EventBus::instance()->raiseEvent(&play, false);
+    EXPECT_TRUE(controller.calls("play").empty());
+}
+
+TEST(SoundConfig, NoFileNameFailsAndAMissingFileLoadsNothing)
+{
+    TestSupport::TestGame game;
+    SoundTest::RecordingController controller;
+    KWEP::SoundManager manager(&controller, "");
+    EXPECT_FALSE(manager.loadSounds(""));
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(manager.loadSounds(TestSupport::tempPath("no-such-sounds.cfg")));
+    const std::string message = testing::internal::GetCapturedStderr();
+    EXPECT_NE(message.find("no-such-sounds.cfg"), std::string::npos) << message;
+    EXPECT_EQ(controller.log, (Log{"init"}));
+}
+
+} // namespace

@@ -1,0 +1,113 @@
+// End to end, in a process of its own: OpenAL Soft writes its mix to a WAV file
+// (the wave driver, 16-bit mono, no dither); the manager, reading the shipped
+// configuration, plays GRAB 300 ms after start. The file must be silent before
+// the effect and not after it.
+
+#include "TempPath.h"
+#include "TestGame.h"
+#include "core/EventBus.h"
+#include "core/EventIds.h"
+#include "core/Event_Sound.h"
+#include "sound/SoundManager.h"
+#include "sound/salController.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+std::uint32_t le32(const std::string& bytes, std::size_t at)
+{
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+// The mix the wave driver wrote: WAVE_FORMAT_EXTENSIBLE, which the game's own
+// reader refuses, so the chunks are walked here.
+struct Mix {
+    int rate = 0;
+    int channels = 0;
+    int bits = 0;
+    std::vector<std::int16_t> samples;
+};
+
+Mix readMix(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    Mix mix;
+    std::size_t at = 12;
+    while (bytes.size() >= 12 && at + 8 <= bytes.size()) {
+        const std::string id = bytes.substr(at, 4);
+        std::uint32_t size = le32(bytes, at + 4);
+        if (id == "fmt ") {
+            mix.channels = static_cast<unsigned char>(bytes[at + 10]);
+            mix.rate = static_cast<int>(le32(bytes, at + 12));
+            mix.bits = static_cast<unsigned char>(bytes[at + 22]);
+        } else if (id == "data") {
+            // The driver may leave the size open; take what the file holds.
+            if (size == 0 || at + 8 + size > bytes.size())
+                size = static_cast<std::uint32_t>(bytes.size() - at - 8);
+            mix.samples.resize(size / 2);
+            std::memcpy(mix.samples.data(), bytes.data() + at + 8, mix.samples.size() * 2);
+            break;
+        }
+        at += 8 + size + (size & 1);
+    }
+    return mix;
+}
+
+TEST(WaveOutput, TheMixIsSilentBeforeGrabAndNotAfter)
+{
+    const std::string wave = TestSupport::tempPath("mix.wav");
+    const std::string conf = TestSupport::tempPath("alsoft.conf");
+    std::ofstream(conf) << "[general]\ndrivers=wave\nsample-type=int16\nchannels=mono\ndither=false\n"
+                        << "[wave]\nfile=" << wave << "\n";
+    // The environment's driver list wins over the file's.
+    ::setenv("ALSOFT_DRIVERS", "wave", 1);
+    ::setenv("ALSOFT_CONF", conf.c_str(), 1);
+    // The shipped configuration names its sounds relative to the game's folder.
+    ASSERT_EQ(::chdir(FRELMORY_SOURCE_DIR), 0);
+
+    TestSupport::TestGame game;
+    *game.getConfig()->getBoolPtr(19) = false; // no music: only the effect is heard
+    SAL::salController* sal = new SAL::salController;
+    KWEP::SoundManager* manager = new KWEP::SoundManager(sal, "data/Config/KWEP_SOUNDS.cfg");
+    const auto start = std::chrono::steady_clock::now();
+    std::this_thread::sleep_until(start + std::chrono::milliseconds(300));
+    EVT::Event_Sound grab(EVT::EVENT_SOUND, "GRAB", true, 0, 0);
+    EVT::EventBus::instance()->raiseEvent(&grab, false);
+    std::this_thread::sleep_until(start + std::chrono::milliseconds(900));
+    delete manager;
+    delete sal; // closes the device, which finishes the file
+
+    const Mix mix = readMix(wave);
+    std::remove(wave.c_str());
+    std::remove(conf.c_str());
+    ASSERT_EQ(mix.channels, 1);
+    ASSERT_EQ(mix.bits, 16);
+    ASSERT_GT(mix.rate, 0);
+    std::size_t first = mix.samples.size();
+    for (std::size_t i = 0; i < mix.samples.size() && first == mix.samples.size(); ++i)
+        if (mix.samples[i] != 0)
+            first = i;
+    ASSERT_LT(first, mix.samples.size()) << "nothing was heard in " << mix.samples.size() << " samples";
+    // The device runs ahead of the clock by at most its buffer; generous margins.
+    EXPECT_GT(first, static_cast<std::size_t>(mix.rate) * 150 / 1000);
+    EXPECT_LT(first, static_cast<std::size_t>(mix.rate) * 700 / 1000);
+}
+
+} // namespace
