@@ -153,6 +153,8 @@ void ChipmunkWorld::Impl::subStep(float step)
 {
     for (size_t i = 0; i < items.size(); ++i)
         items[i]->updateForces(step);
+    if (mouse)
+        mouse->idle(step);
     cpSpaceStep(space, step);
     drain();
 }

@@ -45,14 +45,18 @@ ChipmunkWorld::Impl::Mouse::Mouse(cpSpace* space, const Settings& settings)
     cpBodySetVelocityUpdateFunc(m_body, velocityFunc);
     cpBodySetPositionUpdateFunc(m_body, positionFunc);
     cpBodySetUserData(m_body, this);
-    cpSpaceAddBody(m_space, m_body);
 }
 
 ChipmunkWorld::Impl::Mouse::~Mouse()
 {
     release();
-    cpSpaceRemoveBody(m_space, m_body);
     cpBodyFree(m_body);
+}
+
+void ChipmunkWorld::Impl::Mouse::idle(cpFloat dt)
+{
+    if (!m_joint1)
+        velocityFunc(m_body, cpvzero, 1.0, dt);
 }
 
 void ChipmunkWorld::Impl::Mouse::move(cpVect point)
@@ -71,6 +75,7 @@ ChipmunkItem* ChipmunkWorld::Impl::Mouse::grab(cpVect point, bool rigid)
     if (!nearest.shape)
         return nullptr;
     cpBody* held = cpShapeGetBody(nearest.shape);
+    cpSpaceAddBody(m_space, m_body);
     if (rigid) {
         m_joint1 = addPivot(held, cpv(point.x - RIGID_HALF_SPAN, point.y));
         m_joint2 = addPivot(held, cpv(point.x + RIGID_HALF_SPAN, point.y));
@@ -86,6 +91,8 @@ ChipmunkItem* ChipmunkWorld::Impl::Mouse::release()
     ChipmunkItem* item = held ? static_cast<ChipmunkItem*>(cpBodyGetUserData(held)) : nullptr;
     freeJoint(m_space, m_joint1);
     freeJoint(m_space, m_joint2);
+    if (cpSpaceContainsBody(m_space, m_body))
+        cpSpaceRemoveBody(m_space, m_body);
     return item;
 }
 
