@@ -1,0 +1,228 @@
+// GL materials and the material loader in a real GL context (under Xvfb): shared
+// textures, use counts, texture units and modes, sampler uniforms, and the
+// release of every GL object when the render controller goes.
+
+#include "GLFixtures.h"
+#include "GLWindow.h"
+
+#include "render/Material.h"
+#include "render/MaterialStore.h"
+#include "render/rglController.h"
+#include "render/rglMaterial.h"
+#include "render/rglMaterialLoader.h"
+#include "render/rglShaderProgram.h"
+#include "render/rglTexture.h"
+
+#include <string>
+#include <vector>
+
+namespace
+{
+    using RenderTest::GLWindow;
+    using RenderTest::Rgba;
+    using Layer = Model::Material::Layer_s;
+
+    RGL::rglMaterialLoader& loader()
+    {
+        return RGL::rglMaterialLoader::instance();
+    }
+
+    Layer layer(int type, const std::string& name, int blend = 0, std::uint32_t colour = 0)
+    {
+        Layer l;
+        l.type = type;
+        l.name = name;
+        l.blend = blend;
+        l.colour = colour;
+        return l;
+    }
+
+    // A GL material made from layers given here, registered under the name.
+    RGL::rglMaterial* madeMaterial(const std::string& name, const std::vector<Layer>& layers)
+    {
+        Model::Material* source =
+            Model::MaterialStore::instance().add(new Model::Material(name, layers));
+        loader().add(name, new RGL::rglMaterial(source));
+        return loader().use(name);
+    }
+
+    int intOf(GLenum what)
+    {
+        GLint value = -1;
+        glGetIntegerv(what, &value);
+        return value;
+    }
+
+    int envMode()
+    {
+        GLint mode = -1;
+        glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
+        return mode;
+    }
+
+    class GLMaterialTest : public ::testing::Test
+    {
+    protected:
+        void SetUp() override
+        {
+            ASSERT_TRUE(window.ok());
+            ASSERT_TRUE(folder.ok());
+            ASSERT_TRUE(RenderTest::writeImage("data/Textures/wood.tga", 4, 4, 24, {255, 0, 255}));
+        }
+
+        GLWindow window;
+        RenderTest::DataFolder folder;
+    };
+
+    TEST_F(GLMaterialTest, MaterialsNamingOneTextureShareItUntilTheLastLetsGo)
+    {
+        RenderTest::writeText("data/Config/a.matdef", "TEXTURE: data/Textures/wood.tga\n");
+        RenderTest::writeText("data/Config/b.matdef", "COLOR: tint: FFFFFFFF\nTEXTURE: data/Textures/wood.tga\n");
+        RGL::rglMaterial* a = loader().get("data/Config/a.matdef");
+        RGL::rglMaterial* b = loader().get("data/Config/b.matdef");
+        ASSERT_NE(a, nullptr);
+        ASSERT_NE(b, nullptr);
+        RGL::rglTexture* shared = a->getLayers()[0].texture;
+        ASSERT_NE(shared, nullptr);
+        EXPECT_EQ(b->getLayers()[1].texture, shared);
+        EXPECT_EQ(loader().textures().entries(), 1);
+        EXPECT_EQ(a->getProgram(), nullptr); // texture layers only
+
+        EXPECT_EQ(loader().free("data/Config/a.matdef"), a);
+        EXPECT_NE(shared->getID(), 0u);
+        EXPECT_EQ(loader().free("data/Config/b.matdef"), b);
+        EXPECT_EQ(shared->getID(), 0u);
+        EXPECT_EQ(loader().textures().find("data/Textures/wood.tga"), shared); // still registered
+        EXPECT_EQ(loader().free("data/Config/b.matdef"), nullptr);          // no use left
+
+        EXPECT_EQ(loader().get("data/Config/b.matdef"), b);
+        EXPECT_NE(shared->getID(), 0u); // loaded again
+    }
+
+    TEST_F(GLMaterialTest, GetOfAKnownNameCountsAnotherUseOfTheSameMaterial)
+    {
+        RenderTest::writeText("data/Config/twice.matdef", "TEXTURE: data/Textures/wood.tga\n");
+        RGL::rglMaterial* first = loader().get("data/Config/twice.matdef");
+        ASSERT_NE(first, nullptr);
+        EXPECT_EQ(loader().get("data/Config/twice.matdef"), first);
+        RGL::rglTexture* texture = first->getLayers()[0].texture;
+        loader().free("data/Config/twice.matdef");
+        EXPECT_NE(texture->getID(), 0u);
+        loader().free("data/Config/twice.matdef");
+        EXPECT_EQ(texture->getID(), 0u);
+
+        EXPECT_EQ(loader().free("data/Config/never.matdef"), nullptr);
+        EXPECT_EQ(loader().get("data/Config/never.matdef"), nullptr);
+        EXPECT_EQ(loader().find("data/Config/never.matdef"), nullptr);
+    }
+
+    TEST_F(GLMaterialTest, SamplerNamesDropFoldersAndExtension)
+    {
+        const std::pair<const char*, const char*> cases[] = {
+            {"data/Textures/wood.tga", "wood"},
+            {"wood", "wood"},
+            {"wood.tga", "wood"},
+            {"a.b/c", "c"},
+            {"data/Textures/bark.old.tga", "bark.old"},
+            {"data/Textures/", ""},
+        };
+        for (const auto& c : cases)
+            EXPECT_EQ(RGL::rglMaterial::samplerName(c.first), c.second) << c.first;
+    }
+
+    TEST_F(GLMaterialTest, TextureLayerIIsBoundOnUnitIPlusOneAndUnitZeroIsActiveAfterwards)
+    {
+        RGL::rglMaterial* material = madeMaterial(
+            "units", {layer(Model::Material::COLOR, "tint", 0, 0xFF00FF00u),
+                      layer(Model::Material::TEXTURE, "data/Textures/wood.tga", 9),
+                      layer(Model::Material::TEXTURE, "data/Textures/wood.tga", 4)});
+        ASSERT_NE(material, nullptr);
+        const unsigned id = material->getLayers()[1].texture->getID();
+        EXPECT_EQ(material->getLayers()[2].texture->getID(), id);
+        EXPECT_EQ(material->getTextureUnits(), (std::vector<unsigned>{GL_TEXTURE2, GL_TEXTURE3}));
+        glActiveTexture(GL_TEXTURE2);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+        glActiveTexture(GL_TEXTURE0);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+
+        // The same texture on two layers is begun and ended on each unit.
+        material->beginUsing(nullptr);
+        GLfloat colour[4] = {};
+        glGetFloatv(GL_CURRENT_COLOR, colour);
+        EXPECT_EQ(colour[1], 1.0f); // green from the colour word's second byte
+        EXPECT_EQ(envMode(), GL_ADD); // unit 3, the last layer
+        for (GLenum unit : {GL_TEXTURE2, GL_TEXTURE3}) {
+            glActiveTexture(unit);
+            EXPECT_EQ(intOf(GL_TEXTURE_BINDING_2D), static_cast<int>(id));
+            EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+        }
+        glActiveTexture(GL_TEXTURE2);
+        EXPECT_EQ(envMode(), GL_DECAL); // blend 9 leaves the mode
+        glActiveTexture(GL_TEXTURE0);
+        EXPECT_EQ(envMode(), GL_REPLACE); // the colour layer's, on unit 0
+        glActiveTexture(GL_TEXTURE3);
+
+        material->endUsing();
+        EXPECT_EQ(intOf(GL_ACTIVE_TEXTURE), GL_TEXTURE0);
+        EXPECT_EQ(intOf(GL_CLIENT_ACTIVE_TEXTURE), GL_TEXTURE0);
+        glActiveTexture(GL_TEXTURE2);
+        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+        glActiveTexture(GL_TEXTURE0);
+    }
+
+    TEST_F(GLMaterialTest, AShaderMaterialSamplesItsTextureByTheFilesBaseName)
+    {
+        RenderTest::writeText("data/Config/pass.vert",
+                              "void main() { gl_Position = ftransform(); }\n");
+        RenderTest::writeText("data/Config/wood.frag",
+                              "uniform sampler2D wood;\n"
+                              "void main() { gl_FragColor = texture2D(wood, vec2(0.5, 0.5)); }\n");
+        RenderTest::writeText("data/Config/shaded.matdef",
+                              "TEXTURE: data/Textures/wood.tga\n"
+                              "VERT_SHADER: pass: data/Config/pass.vert\n"
+                              "FRAG_SHADER: woodfrag: data/Config/wood.frag\n");
+        RGL::rglMaterial* material = loader().get("data/Config/shaded.matdef");
+        ASSERT_NE(material, nullptr);
+        ASSERT_NE(material->getProgram(), nullptr);
+        EXPECT_EQ(loader().shaders().entries(), 2);
+
+        GLWindow::clear(0, 0, 0);
+        GLWindow::pixelView();
+        material->beginUsing(nullptr);
+        glRectf(0, 0, RenderTest::WIDTH, RenderTest::HEIGHT);
+        material->endUsing();
+        EXPECT_EQ(GLWindow::pixel(5, 5), (Rgba{255, 0, 255, 255}));
+        EXPECT_EQ(intOf(GL_CURRENT_PROGRAM), 0);
+    }
+
+    TEST_F(GLMaterialTest, DestroyingTheControllerDeletesEveryGLObjectTheLoaderHeld)
+    {
+        RenderTest::writeText("data/Config/pass.vert",
+                              "void main() { gl_Position = ftransform(); }\n");
+        RenderTest::writeText("data/Config/held.matdef",
+                              "TEXTURE: data/Textures/wood.tga\n"
+                              "VERT_SHADER: pass: data/Config/pass.vert\n");
+        unsigned texture = 0, program = 0, shader = 0;
+        RGL::rglMaterial* material = nullptr;
+        {
+            RGL::rglController controller{Render::ViewData()};
+            material = loader().get("data/Config/held.matdef");
+            ASSERT_NE(material, nullptr);
+            loader().get("data/Config/held.matdef");
+            texture = material->getLayers()[0].texture->getID();
+            shader = material->getLayers()[1].shader->getID();
+            program = material->getProgram()->getID();
+            ASSERT_TRUE(glIsTexture(texture));
+            ASSERT_TRUE(glIsProgram(program));
+        }
+        EXPECT_FALSE(glIsTexture(texture));
+        EXPECT_FALSE(glIsProgram(program));
+        EXPECT_FALSE(glIsShader(shader));
+        EXPECT_EQ(material->getProgram(), nullptr);
+
+        // Everything stays registered and comes back on the next use.
+        EXPECT_EQ(loader().get("data/Config/held.matdef"), material);
+        EXPECT_NE(material->getLayers()[0].texture->getID(), 0u);
+        EXPECT_NE(material->getProgram(), nullptr);
+    }
+}
