@@ -55,16 +55,23 @@ bool lastWordNumber(const std::string& text, T& value)
     return true;
 }
 
-// Stores the last word's number into the target; false, storing nothing, when
-// there is no target or no number.
+// Stores the value through the key's pointer; false when the key is missing.
+template <typename T>
+bool store(T* target, const T& value)
+{
+    if (target == nullptr)
+        return false;
+    *target = value;
+    return true;
+}
+
+// Stores the last word's number; false, storing nothing, when the key is
+// missing or the text holds no number.
 template <typename T>
 bool storeLastWord(T* target, const std::string& text)
 {
     T value = T(0);
-    if (target == nullptr || !lastWordNumber(text, value))
-        return false;
-    *target = value;
-    return true;
+    return lastWordNumber(text, value) && store(target, value);
 }
 
 } // namespace
@@ -139,21 +146,15 @@ void I_MenuItemChosen::changedConfig(int key) const
 void I_MenuItemChosen::setBool(int key, int index) const
 {
     Game::I_Config* config = options();
-    bool* target = config != nullptr ? config->getBoolPtr(key) : nullptr;
-    if (target == nullptr)
-        return;
-    *target = index != 0;
-    changedConfig(key);
+    if (config != nullptr && store(config->getBoolPtr(key), index != 0))
+        changedConfig(key);
 }
 
 void I_MenuItemChosen::setFloat(int key, const std::string& text) const
 {
     Game::I_Config* config = options();
-    float* target = config != nullptr ? config->getFloatPtr(key) : nullptr;
-    if (target == nullptr)
-        return;
-    *target = Util::strToNum<float>(text, 10, 0.0f);
-    changedConfig(key);
+    if (config != nullptr && store(config->getFloatPtr(key), Util::strToNum<float>(text, 10, 0.0f)))
+        changedConfig(key);
 }
 
 void I_MenuItemChosen::setVolume(int key, const std::string& text) const
@@ -166,11 +167,9 @@ void I_MenuItemChosen::setVolume(int key, const std::string& text) const
 void I_MenuItemChosen::setString(int key, const FileInfo& info, const std::string& text) const
 {
     Game::I_Config* config = options();
-    std::string* target = config != nullptr ? config->getStringPtr(key) : nullptr;
-    if (target == nullptr)
-        return;
-    *target = info.directory + "/" + info.prefix + text + info.suffix;
-    changedConfig(key);
+    const std::string path = info.directory + "/" + info.prefix + text + info.suffix;
+    if (config != nullptr && store(config->getStringPtr(key), path))
+        changedConfig(key);
 }
 
 } // namespace Menu

@@ -1,5 +1,7 @@
 #include "client/MenuMaker.h"
 
+#include <algorithm>
+
 #include "client/I_MenuItemChosen.h"
 #include "client/MenuPos.h"
 #include "core/CFG.h"
@@ -33,6 +35,7 @@ enum Key {
 const int DEFAULT_TOTAL_ROWS = 9;
 const int DEFAULT_TEXT_PAGE_COLS = 30;
 const int DEFAULT_TEXT_PAGE_ROWS = 6;
+const int MAX_ROW_COUNT = 1 << 20;
 
 const unsigned int NO_VOLUME = 4294967295u;
 
@@ -71,11 +74,12 @@ void ClientMenus::MenuMaker::readMenuWide()
     m_menus.m_textPageRows = getRowCount("MENU_TEXT_PAGE_ROWS", DEFAULT_TEXT_PAGE_ROWS);
 }
 
-// A count below 1 would put no row under the current item.
+// A count below 1 would put no row under the current item; counts beyond any
+// screen are cut, which keeps the row sums far from int overflow.
 int ClientMenus::MenuMaker::getRowCount(const std::string& key, int fallback) const
 {
     const int count = Util::strToNum<int>(m_info.get(key), 10, fallback);
-    return count < 1 ? fallback : count;
+    return count < 1 ? fallback : std::min(count, MAX_ROW_COUNT);
 }
 
 // A page is always made before the item that opens it.

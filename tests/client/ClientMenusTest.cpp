@@ -11,6 +11,7 @@
 #include "core/Event_MenuPage.h"
 #include "menu/ItemCallBackMultiChoice.h"
 #include "menu/ItemGotoPage.h"
+#include "menu/ItemTextPage.h"
 #include "menu/MenuPage.h"
 #include "shell/I_Config.h"
 #include "shell/I_World.h"
@@ -203,6 +204,25 @@ TEST_F(ClientMenusTest, MissingFileGivesAnEmptyTreeAndNoFieldOfView)
     EXPECT_EQ(menus->getPage(Menus::PAGE_MAIN_HELP)->itemList()[1]->getString().substr(0, 17),
               "MISSING TEXT FILE");
     expectVec(shownPos(0), 0, 0, 0);
+}
+
+TEST_F(ClientMenusTest, UnusableRowCountsTakeTheDefaults)
+{
+    for (const char* file : {"menus_no_such_file.cfg", "menus_bad_rows.cfg"}) {
+        SCOPED_TRACE(file);
+        build(false, file);
+        EXPECT_EQ(menus->numItemRows(), 9);
+        EXPECT_EQ(menus->middleRowNum(), 4);
+        const Menu::ItemTextPage* body = dynamic_cast<const Menu::ItemTextPage*>(
+            menus->getPage(Menus::PAGE_MAIN_HELP)->itemList().at(1));
+        ASSERT_NE(body, nullptr);
+        EXPECT_EQ(body->getCharsWide(), 30);
+        EXPECT_EQ(body->getCharsHigh(), 6);
+        // On the text page 7 rows are reserved, leaving 2.
+        EVT::Event_MenuPage opened(EVT::EVENT_MENUPAGE, menus->getPage(Menus::PAGE_MAIN_HELP), nullptr);
+        menus->createPage(&opened);
+        EXPECT_EQ(menus->numItemRows(), 2);
+    }
 }
 
 TEST_F(ClientMenusTest, RowsSitAroundTheCurrentItemWhichCarriesTheMark)
