@@ -41,45 +41,17 @@ std::string extensionOf(const std::string& file)
     return dot == std::string::npos ? file : file.substr(dot + 1);
 }
 
-bool decodeWav(const std::string& file, Decoded& out)
+// Decodes the file with the decoder File; describe fills in format, rate and kind.
+template <class File, class Describe>
+bool decodeWith(const std::string& path, Decoded& out, Describe describe)
 {
-    Media::WAVFile wav(file.c_str());
-    if (!wav.load()) {
-        out.error = wav.getError();
+    File file(path.c_str());
+    if (!file.load()) {
+        out.error = file.getError();
         return false;
     }
-    out.format = pcmFormat(wav.getNumChannels(), wav.getBitsPerSample());
-    out.data = wav.getData();
-    out.rate = wav.getRate();
-    out.kind = KIND_PCM;
-    return true;
-}
-
-bool decodeOgg(const std::string& file, Decoded& out)
-{
-    Media::OGGFile ogg(file.c_str());
-    if (!ogg.load()) {
-        out.error = ogg.getError();
-        return false;
-    }
-    out.format = pcmFormat(ogg.getNumChannels(), 16);
-    out.data = ogg.getData();
-    out.rate = ogg.getRate();
-    out.kind = KIND_OGG;
-    return true;
-}
-
-bool decodeModule(const std::string& file, Decoded& out)
-{
-    Media::MODFile mod(file.c_str());
-    if (!mod.load()) {
-        out.error = mod.getError();
-        return false;
-    }
-    out.format = pcmFormat(mod.getNumChannels(), mod.getDepth());
-    out.data = mod.getData();
-    out.rate = static_cast<int>(mod.getRate());
-    out.kind = KIND_PCM;
+    describe(file, out);
+    out.data = file.getData();
     return true;
 }
 
@@ -87,11 +59,23 @@ bool decode(const std::string& file, Decoded& out)
 {
     const std::string ext = extensionOf(file);
     if (ext == "wav")
-        return decodeWav(file, out);
+        return decodeWith<Media::WAVFile>(file, out, [](const Media::WAVFile& wav, Decoded& d) {
+            d.format = pcmFormat(wav.getNumChannels(), wav.getBitsPerSample());
+            d.rate = wav.getRate();
+            d.kind = KIND_PCM;
+        });
     if (ext == "ogg")
-        return decodeOgg(file, out);
+        return decodeWith<Media::OGGFile>(file, out, [](const Media::OGGFile& ogg, Decoded& d) {
+            d.format = pcmFormat(ogg.getNumChannels(), 16);
+            d.rate = ogg.getRate();
+            d.kind = KIND_OGG;
+        });
     if (ext == "xm" || ext == "it" || ext == "s3m" || ext == "mod")
-        return decodeModule(file, out);
+        return decodeWith<Media::MODFile>(file, out, [](const Media::MODFile& mod, Decoded& d) {
+            d.format = pcmFormat(mod.getNumChannels(), mod.getDepth());
+            d.rate = static_cast<int>(mod.getRate());
+            d.kind = KIND_PCM;
+        });
     out.error = "the extension names no known sound format";
     return false;
 }
