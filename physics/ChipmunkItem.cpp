@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iostream>
 
 #include <chipmunk/chipmunk.h>
 
@@ -21,6 +22,17 @@ bool isStaticBody(const cpBody* body)
 bool finite(float a, float b = 0.0f)
 {
     return std::isfinite(a) && std::isfinite(b);
+}
+
+// Whether the joint can still be solved once the body no longer moves: the
+// engine aborts on a joint that neither of its bodies can answer.
+bool standsWithout(cpConstraint* joint, const cpBody* body)
+{
+    cpBody* other = cpConstraintGetBodyA(joint) == body ? cpConstraintGetBodyB(joint) : cpConstraintGetBodyA(joint);
+    if (cpBodyGetType(other) != CP_BODY_TYPE_DYNAMIC)
+        return false;
+    const bool turns = cpConstraintIsGearJoint(joint) || cpConstraintIsRotaryLimitJoint(joint);
+    return !turns || std::isfinite(cpBodyGetMoment(other));
 }
 
 cpVect rotate(const ChipmunkItem::XYPart& v, cpVect rot)
@@ -56,6 +68,7 @@ public:
     void removeConstraintsOf(const cpBody* b);
     void removeShapesOf(const cpBody* b);
     void setShapesInSpace(const cpBody* b, bool in);
+    bool canBeStatic(const cpBody* b) const;
     void makeStatic(int i);
     void makeDynamic(int i, double mass);
 
@@ -119,11 +132,26 @@ void ChipmunkItem::Impl::setShapesInSpace(const cpBody* b, bool in)
     }
 }
 
+bool ChipmunkItem::Impl::canBeStatic(const cpBody* b) const
+{
+    for (cpConstraint* c : constraints)
+        if ((cpConstraintGetBodyA(c) == b || cpConstraintGetBodyB(c) == b) && !standsWithout(c, b))
+            return false;
+    return true;
+}
+
 void ChipmunkItem::Impl::makeStatic(int i)
 {
     cpBody* b = bodies[i];
     if (isStaticBody(b))
         return;
+    if (!canBeStatic(b)) {
+        std::cerr << "body " << names[i] << " stays dynamic: a joint ties it to a body that cannot answer it\n";
+        return;
+    }
+    // The grab's joint cannot hold a static body.
+    if (world)
+        world->releaseBody(b);
     moments[i] = cpBodyGetMoment(b);
     setShapesInSpace(b, false);
     if (space && cpSpaceContainsBody(space, b))

@@ -129,6 +129,8 @@ void ChipmunkWorld::Impl::removeItem(ChipmunkItem* item)
     std::vector<ChipmunkItem*>::iterator it = std::find(items.begin(), items.end(), item);
     if (it != items.end())
         items.erase(it);
+    // A contact still queued must not reach the item, whoever removed it.
+    removed.push_back(item);
     if (mouse)
         mouse->releaseItem(item);
 }
@@ -161,7 +163,7 @@ void ChipmunkWorld::Impl::subStep(float step)
 
 void ChipmunkWorld::Impl::drain()
 {
-    std::vector<ChipmunkItem*> removed;
+    removed.clear();
     while (!queue.empty()) {
         const std::pair<I_CollisionHandler*, I_CollisionHandler::Info> entry = queue.front();
         queue.pop_front();
@@ -174,6 +176,7 @@ void ChipmunkWorld::Impl::drain()
         if (result & 0xFF00)
             removed.push_back(b);
     }
+    removed.clear();
 }
 
 void ChipmunkWorld::Impl::registerCollisionHandler(unsigned typeA, unsigned typeB, I_CollisionHandler* handler)

@@ -56,6 +56,8 @@ public:
     std::vector<ChipmunkItem*> items;
     std::deque<std::pair<I_CollisionHandler*, I_CollisionHandler::Info> > queue;
     std::vector<std::unique_ptr<Record> > records;
+    // Items removed since the queue began to drain: their contacts get null.
+    std::vector<ChipmunkItem*> removed;
 
 private:
     static void postSolve(cpArbiter* arbiter, cpSpace* space, cpDataPointer data);

@@ -209,6 +209,20 @@ TEST_F(ChipmunkItemTest, MassMinusOneTakesTheBodyOutAndAFiniteMassBringsItBack)
     cpSpaceStep(space, 1.0 / 60);
 }
 
+TEST_F(ChipmunkItemTest, BodyStaysDynamicWhileAJointNeedsItToMove)
+{
+    std::unique_ptr<ChipmunkItem> item = make(chain);
+    item->addToSpace(nullptr, space);
+    item->setBodyMass("BELLY", -1);
+    EXPECT_EQ(countBodies(space), 2);
+    testing::internal::CaptureStderr();
+    // The pin and the gear to the belly would join two bodies that cannot move.
+    item->setBodyMass("HEAD", -1);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("HEAD"), std::string::npos);
+    EXPECT_TRUE(cpSpaceContainsBody(space, item->getBodies()[0]));
+    cpSpaceStep(space, 1.0 / 60);
+}
+
 TEST_F(ChipmunkItemTest, CollisionFlagsLastUntilPrePhysics)
 {
     std::unique_ptr<ChipmunkItem> item = make(ball);

@@ -114,6 +114,15 @@ TEST_F(ChipmunkWorldGrab, RemovingTheHeldItemDropsTheGrab)
     run(5);
 }
 
+TEST_F(ChipmunkWorldGrab, HeldBodyTurningStaticDropsTheGrab)
+{
+    ASSERT_EQ(world->mouseGrab(0, 10, false), ball());
+    ball()->setBodyMass("BALL", -1);
+    EXPECT_EQ(countConstraints(world->getSpace()), 0);
+    run(5);
+    EXPECT_EQ(world->mouseGrab(0, 10, false), nullptr);
+}
+
 TEST_F(ChipmunkWorldGrab, RemovingTheHeldBodyDropsTheGrab)
 {
     ASSERT_EQ(world->mouseGrab(0, 10, true), ball());
