@@ -26,12 +26,14 @@ const MathStuff::Orientation<float>& CameraItem::getOrientation() const
     I_Game* game = I_Game::instance();
     I_World* world = game ? game->getWorld() : nullptr;
     const WorldItem* tracked = (world && m_trackedID != 0) ? world->findItem(m_trackedID) : nullptr;
-    if (!tracked || tracked == this)
+    if (!tracked || tracked == this || m_answering)
         return m_view;
+    m_answering = true;
     const MathStuff::Orientation<float>& own = ownOrientation();
-    const MathStuff::Vector3<float>& at = tracked->getOrientation().position;
+    const MathStuff::Vector3<float> at = tracked->getOrientation().position;
     m_view = own;
     m_view.position = at + own.position;
+    m_answering = false;
     return m_view;
 }
 

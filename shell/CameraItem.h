@@ -27,6 +27,9 @@ public:
 private:
     mutable MathStuff::Orientation<float> m_view; // cache brought up to date by getOrientation
     unsigned long m_trackedID;
+    // Set while the view is being worked out: a camera asked again meanwhile
+    // (cameras tracking each other) answers its last view.
+    mutable bool m_answering = false;
 };
 
 } // namespace Game

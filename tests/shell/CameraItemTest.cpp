@@ -52,3 +52,19 @@ TEST(CameraItem, RidesOnTheTrackedItemAndFreezesWhenItIsGone)
     camera.setTrackedItem(nullptr);
     expectVec(camera.getOrientation().position, 12, 2, 20);
 }
+
+TEST(CameraItem, CamerasTrackingEachOtherAnswerTheirLastViewInsteadOfRecursing)
+{
+    TestSupport::TestGame game;
+    Game::CameraItem a, b;
+    MathStuff::Orientation<float> offset;
+    offset.position = Vec(1, 0, 0);
+    a.setOrientation(offset);
+    offset.position = Vec(0, 2, 0);
+    b.setOrientation(offset);
+    a.setTrackedItem(&b);
+    b.setTrackedItem(&a);
+    // b, asked by a, gets a's last view (1, 0, 0).
+    expectVec(a.getOrientation().position, 2, 2, 0);
+    expectVec(b.getOrientation().position, 2, 4, 0);
+}

@@ -127,7 +127,7 @@ TEST(CarrotCamera, CamerasTrackingEachOtherAnswerInsteadOfRecursing)
     // a, asked by b, finds b's last view (1, 2, 0).
     expectVec(b.getOrientation().position, 2, 4, 0);
 
-    // The shell's camera in the loop: the guard of this one ends it.
+    // A camera of the shell in the loop.
     Game::CameraItem plain;
     plain.setOrientation(offset(Vec(0, 0, 5)));
     plain.setTrackedItem(&a);
