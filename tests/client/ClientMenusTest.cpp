@@ -330,13 +330,18 @@ TEST_F(ClientMenusTest, OnOffItemWritesItsOptionAndShowsTheNewChoice)
     EXPECT_EQ(menus->getShownList().at(1).text->getText(), "SMOOTH OFF");
 }
 
-TEST_F(ClientMenusTest, ChoiceEventForAnItemNotShownMovesNothing)
+TEST_F(ClientMenusTest, ChoiceEventForAnItemOfAReplacedPageMovesNothing)
 {
     build();
+    action(EVT::EVENT_MENU_DOWN);
+    action(EVT::EVENT_MENU_SELECT); // the settings page replaces the main page
+    Menu::MenuItem* hidden = menus->getPage(Menus::PAGE_MAIN_CONFIGURE)->itemList()[1];
+    ASSERT_EQ(menus->getShownList().at(1).item, hidden);
+    action(EVT::EVENT_MENU_BACK);   // and is replaced again
+    ASSERT_EQ(menus->getCurrentPage(), Menus::PAGE_MAIN);
     std::vector<Vec> before;
     for (std::size_t i = 0; i < menus->getShownList().size(); ++i)
         before.push_back(shownPos(i));
-    Menu::MenuItem* hidden = menus->getPage(Menus::PAGE_CONFIG_SOUND)->itemList()[3];
     EVT::Event_MenuChoice choice(EVT::EVENT_MENUCHOICE, hidden, hidden->getID());
     EVT::EventBus::instance()->raiseEvent(&choice, false);
     EVT::Event_MenuChoice stale(EVT::EVENT_MENUCHOICE, nullptr, 0);
@@ -344,6 +349,45 @@ TEST_F(ClientMenusTest, ChoiceEventForAnItemNotShownMovesNothing)
     EXPECT_EQ(shownTexts(), (std::vector<std::string>{"MAIN", "HELP", "PLAY", "SETTINGS", "EXIT"}));
     for (std::size_t i = 0; i < before.size(); ++i)
         expectVec(shownPos(i), before[i].x, before[i].y, before[i].z);
+}
+
+namespace {
+
+// Inside one delivery of event 49: closes the page, which deletes its back
+// item at once while the page event waits for the end of the delivery, then
+// announces a choice on the item, delivered at once.
+class CloseThenChoose : public EVT::I_EventConsumer {
+public:
+    CloseThenChoose(Menu::MenuPage* page, Menu::MenuItem* item) : m_page(page), m_item(item)
+    {
+        EVT::EventBus::instance()->addConsumer(EVT::EVENT_NEXT_LEVEL, this);
+    }
+    void handleEvent(EVT::I_Event*) override
+    {
+        m_page->close();
+        EVT::Event_MenuChoice choice(EVT::EVENT_MENUCHOICE, m_item, m_item->getID());
+        EVT::EventBus::instance()->raiseEvent(&choice, false);
+    }
+
+private:
+    Menu::MenuPage* m_page;
+    Menu::MenuItem* m_item;
+};
+
+} // namespace
+
+TEST_F(ClientMenusTest, ChoiceEventReadsOnlyShownItemsThatStillExist)
+{
+    build();
+    action(EVT::EVENT_MENU_DOWN);
+    action(EVT::EVENT_MENU_SELECT);
+    Menu::MenuPage* settings = menus->getPage(Menus::PAGE_MAIN_CONFIGURE);
+    ASSERT_EQ(shownTexts().back(), "BACK");
+    CloseThenChoose closer(settings, settings->itemList()[1]);
+    EVT::Event trigger(EVT::EVENT_NEXT_LEVEL);
+    EVT::EventBus::instance()->raiseEvent(&trigger, false);
+    EXPECT_EQ(menus->getCurrentPage(), Menus::PAGE_MAIN);
+    EXPECT_EQ(shownTexts(), (std::vector<std::string>{"MAIN", "HELP", "PLAY", "SETTINGS", "EXIT"}));
 }
 
 TEST_F(ClientMenusTest, PageEventOfADeletedTreeIsIgnored)
