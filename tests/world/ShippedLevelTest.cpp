@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "LevelTestGame.h"
+#include "WorldFixture.h"
 #include "core/CFG.h"
 #include "physics/ChipmunkItem.h"
 #include "physics/ChipmunkWorldItem.h"
@@ -34,13 +35,7 @@ protected:
         ASSERT_TRUE(world->genisis(CFG::get("LEVEL_FILE")));
     }
 
-    Physics::ChipmunkWorldItem* only(const std::string& kind)
-    {
-        std::vector<unsigned long> ids;
-        if (world->getItems(kind, ids) != 1)
-            return nullptr;
-        return dynamic_cast<Physics::ChipmunkWorldItem*>(world->findItem(ids[0]));
-    }
+    Physics::ChipmunkWorldItem* only(const std::string& kind) { return WorldTests::onlyItem(*world, kind); }
 
     KWEP::World* world; // owned by the game root
     WorldTests::LevelTestGame game;

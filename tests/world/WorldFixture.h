@@ -28,6 +28,15 @@ inline const char* allKinds()
            " ITEM: PAIRS CMWI level_twobox.cfg";
 }
 
+// The one live item of the kind, as a physical world item; null unless exactly one.
+inline Physics::ChipmunkWorldItem* onlyItem(KWEP::World& world, const std::string& kind)
+{
+    std::vector<unsigned long> ids;
+    if (world.getItems(kind, ids) != 1)
+        return nullptr;
+    return dynamic_cast<Physics::ChipmunkWorldItem*>(world.findItem(ids[0]));
+}
+
 // A world item whose update runs a test's step.
 class Actor : public Game::WorldItem {
 public:
@@ -64,14 +73,7 @@ protected:
         world->walkItems([&](Game::WorldItem* item) { all.push_back(item); });
         return all;
     }
-    // The one live item of the kind, as a physical world item; null unless exactly one.
-    Physics::ChipmunkWorldItem* only(const std::string& kind)
-    {
-        std::vector<unsigned long> ids;
-        if (world->getItems(kind, ids) != 1)
-            return nullptr;
-        return dynamic_cast<Physics::ChipmunkWorldItem*>(world->findItem(ids[0]));
-    }
+    Physics::ChipmunkWorldItem* only(const std::string& kind) { return onlyItem(*world, kind); }
 
     KWEP::World* world; // owned by the game root
     LevelTestGame game;
