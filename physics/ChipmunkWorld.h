@@ -54,9 +54,8 @@ public:
     // The space, for inspection; owned by the world.
     cpSpace* getSpace() const;
 
-    class Impl;
-
 private:
+    class Impl;
     Impl* m_impl;
 };
 

@@ -13,11 +13,7 @@ KeyReader::KeyReader(const CFG::Info& config, const std::string& fileName)
 {
 }
 
-const std::string& KeyReader::get(const std::string& key) const
-{
-    m_value = m_config.get(key);
-    return m_value;
-}
+std::string KeyReader::get(const std::string& key) const { return m_config.get(key); }
 
 float KeyReader::number(const std::string& key, float def) const
 {

@@ -16,7 +16,7 @@ public:
     // The configuration is not owned and must outlive the reader.
     KeyReader(const CFG::Info& config, const std::string& fileName);
 
-    const std::string& get(const std::string& key) const;
+    std::string get(const std::string& key) const;
     // The key's float; def when missing, unreadable or out of range.
     float number(const std::string& key, float def) const;
     // The same for a text taken from the key's value.
@@ -32,7 +32,6 @@ public:
 private:
     const CFG::Info& m_config;
     std::string m_fileName;
-    mutable std::string m_value;
 };
 
 } // namespace Physics
