@@ -2,6 +2,7 @@
 
 #include "render/dmf.h"
 #include "render/DmfAlloc.h"
+#include "render/DmfSections.h"
 
 #include <cerrno>
 #include <climits>
@@ -134,6 +135,19 @@ int readCount(Reader& reader, int& count, unsigned minChars)
     return DMF_OK;
 }
 
+// A section's count: the one the map already holds (plug-in data gives it
+// beforehand), else the next token.
+int sectionCount(Reader& reader, std::uint32_t preset, int& count, unsigned minChars)
+{
+    if (preset == 0)
+        return readCount(reader, count, minChars);
+    if (preset > static_cast<std::uint32_t>(INT_MAX))
+        return DMF_NOT_A_MAP;
+    count = static_cast<int>(preset);
+    const long long left = reader.source.size - reader.source.position;
+    return static_cast<long long>(count) * minChars > left ? DMF_TRUNCATED : DMF_OK;
+}
+
 void report(Reader& reader, int stage, unsigned index, unsigned count)
 {
     if (reader.progress)
@@ -245,7 +259,7 @@ int readMaterial(Reader& reader, dmf_t* map)
 int readMaterials(Reader& reader, dmf_t* map)
 {
     int count = 0;
-    int result = readCount(reader, count, MIN_MATERIAL);
+    int result = sectionCount(reader, map->materialCount, count, MIN_MATERIAL);
     if (result != DMF_OK)
         return result;
     map->materials = allocate<dmf_material_t>(count);
@@ -390,7 +404,7 @@ int readObject(Reader& reader, const dmf_t* map, dmf_object_t& object)
 int readObjects(Reader& reader, dmf_t* map)
 {
     int count = 0;
-    int result = readCount(reader, count, MIN_OBJECT);
+    int result = sectionCount(reader, map->objectCount, count, MIN_OBJECT);
     if (result != DMF_OK)
         return result;
     map->objects = allocate<dmf_object_t>(count);
@@ -483,7 +497,7 @@ int readLight(Reader& reader, dmf_light_t& light)
 int readLights(Reader& reader, dmf_t* map)
 {
     int count = 0;
-    int result = readCount(reader, count, MIN_LIGHT);
+    int result = sectionCount(reader, map->lightCount, count, MIN_LIGHT);
     if (result != DMF_OK || count == 0)
         return result;
     map->lights = allocate<dmf_light_t>(count);
@@ -515,17 +529,35 @@ int openSource(dmf_source_t& source, const char* text, int kind)
     return source.size < 0 ? DMF_NO_FILE : DMF_OK;
 }
 
-int readAll(Reader& reader, dmf_t* map)
+int readBody(Reader& reader, dmf_t* map, bool skipEmpty)
 {
     int result = DMF_OK;
-    if ((result = readHeader(reader, map)) != DMF_OK ||
-        (result = readMaterials(reader, map)) != DMF_OK ||
-        (result = readObjects(reader, map)) != DMF_OK)
+    if ((!skipEmpty || map->materialCount) && (result = readMaterials(reader, map)) != DMF_OK)
         return result;
-    return readLights(reader, map);
+    if ((!skipEmpty || map->objectCount) && (result = readObjects(reader, map)) != DMF_OK)
+        return result;
+    if (!skipEmpty || map->lightCount)
+        return readLights(reader, map);
+    return DMF_OK;
+}
+
+int readAll(Reader& reader, dmf_t* map)
+{
+    const int result = readHeader(reader, map);
+    return result != DMF_OK ? result : readBody(reader, map, false);
 }
 
 } // namespace
+
+int readSections(dmf_source_t* source, dmf_t* map, bool skipEmpty)
+{
+    Reader reader;
+    std::memset(&reader, 0, sizeof(reader));
+    reader.source = *source;
+    const int result = readBody(reader, map, skipEmpty);
+    *source = reader.source;
+    return result;
+}
 
 int GetToken(dmf_source_t* source, char* out, const char* delimiters, unsigned delimiterCount)
 {

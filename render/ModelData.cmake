@@ -1,11 +1,13 @@
 # Model data without GL: the DMF module, materials and their store, material
 # definition files, triangle models and the DMF model loader.
 
-# The DMF module: reading, writing, reshaping.
+# The DMF module: reading, writing, reshaping, combining, the plug-in exchange.
 set(RENDER_DMF_SOURCES
   DmfRead.cpp
   DmfWrite.cpp
   DmfTransform.cpp
+  DmfCombine.cpp
+  DmfPlugin.cpp
 )
 
 # Materials, the material store, triangle models and the loader.

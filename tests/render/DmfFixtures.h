@@ -139,12 +139,9 @@ inline void expectSameLight(const dmf::dmf_light_t& a, const dmf::dmf_light_t& b
     EXPECT_EQ(a.valueC, b.valueC);
 }
 
-inline void expectSameMap(const dmf::dmf_t& a, const dmf::dmf_t& b, float vertexTolerance = 1e-4f)
+// Materials, objects and lights.
+inline void expectSameContents(const dmf::dmf_t& a, const dmf::dmf_t& b, float vertexTolerance = 1e-4f)
 {
-    EXPECT_EQ(textOf(a.name), textOf(b.name));
-    EXPECT_EQ(a.headerValue, b.headerValue);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(a.colour[i], b.colour[i]);
     ASSERT_EQ(a.materialCount, b.materialCount);
     for (std::uint32_t i = 0; i < a.materialCount; ++i)
         expectSameMaterial(a.materials[i], b.materials[i]);
@@ -154,6 +151,15 @@ inline void expectSameMap(const dmf::dmf_t& a, const dmf::dmf_t& b, float vertex
     ASSERT_EQ(a.lightCount, b.lightCount);
     for (std::uint32_t i = 0; i < a.lightCount; ++i)
         expectSameLight(a.lights[i], b.lights[i]);
+}
+
+inline void expectSameMap(const dmf::dmf_t& a, const dmf::dmf_t& b)
+{
+    EXPECT_EQ(textOf(a.name), textOf(b.name));
+    EXPECT_EQ(a.headerValue, b.headerValue);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(a.colour[i], b.colour[i]);
+    expectSameContents(a, b);
 }
 
 } // namespace DmfFixtures

@@ -2,6 +2,7 @@
 set(RENDER_MODEL_TEST_SOURCES
   DmfReadTest.cpp
   DmfShapeTest.cpp
+  DmfExchangeTest.cpp
   MaterialTest.cpp
   LoaderDMFTest.cpp
 )
