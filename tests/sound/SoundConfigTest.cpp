@@ -143,3 +143,39 @@ TEST(SoundConfig, NoFileNameFailsAndAMissingFileLoadsNothing)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SoundConfig, TheShippedConfigurationGivesEveryEffectAndBothMusics)
+{
+    TestSupport::TestGame game;
+    SoundTest::RecordingController controller;
+    KWEP::SoundManager manager(&controller, std::string(FRELMORY_SOURCE_DIR) + "/data/Config/KWEP_SOUNDS.cfg");
+    EXPECT_EQ(controller.calls("addSource"),
+              (Log{"addSource 1 loop", "addSource 2", "addSource 3", "addSource 4", "addSource 5"}));
+    EXPECT_EQ(controller.calls("load").size(), 11u);
+    for (const std::string& load : controller.calls("load"))
+        EXPECT_NE(load.find(" data/Sounds/"), std::string::npos) << load;
+    // The title music (sound 1) on the looping channel at the music volume.
+    EXPECT_EQ(controller.calls("play"), (Log{"play 1 1 80 100"}));
+    const std::vector<std::string> effects = {"WIN_SONG",   "DIE_SONG", "GRAB",         "RELEASE",      "SNOWMAN_FALL",
+                                              "THROW_ROCK", "ROCK_HIT", "CARROT_SMASH", "SNOWMAN_SMASH"};
+    for (std::size_t i = 0; i < effects.size(); ++i) {
+        playEffect(effects[i]);
+        const Log plays = controller.calls("play");
+        ASSERT_EQ(plays.size(), i + 2) << effects[i] << " made no play call";
+        int channel = 0, sound = 0, volume = 0, pitch = 0;
+        ASSERT_EQ(std::sscanf(plays.back().c_str(), "play %d %d %d %d", &channel, &sound, &volume, &pitch), 4);
+        EXPECT_NE(channel, 1) << effects[i] << " must not take the music channel";
+        EXPECT_GE(volume, 80) << plays.back();
+        EXPECT_LE(volume, 100) << plays.back();
+        EXPECT_EQ(pitch, 100) << plays.back();
+    }
+    // Play takes the music channel from the title music while it plays.
+    controller.busy.insert(1);
+    EVT::Event play(EVT::EVENT_PLAY);
+    EVT::EventBus::instance()->raiseEvent(&play, false);
+    EXPECT_EQ(controller.calls("play").back(), "play 1 2 80 100");
+}
+
+} // namespace
