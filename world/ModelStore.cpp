@@ -1,5 +1,8 @@
 #include "world/ModelStore.h"
 
+#include <algorithm>
+
+#include "core/DeleteIt.h"
 #include "physics/ModelInfo.h"
 #include "world/rglPolyModel.h"
 
@@ -9,8 +12,7 @@ World::ModelStore::ModelStore() {}
 
 World::ModelStore::~ModelStore()
 {
-    for (rglPolyModel* model : m_models)
-        delete model;
+    std::for_each(m_models.begin(), m_models.end(), Util::DeleteIt<rglPolyModel*>());
 }
 
 void World::ModelStore::add(const std::string& name, const std::string& fileName)

@@ -1,9 +1,11 @@
 #include "world/World.h"
 
+#include <algorithm>
 #include <iostream>
 #include <map>
 
 #include "core/CFG.h"
+#include "core/DeleteIt.h"
 #include "core/Conversions.h"
 #include "core/EventBus.h"
 #include "core/EventIds.h"
@@ -84,8 +86,6 @@ void raiseView(int mode, const Render::ViewData& view)
     raise(event);
 }
 
-} // namespace
-
 // The view and text keys of the main configuration, read once on first use.
 struct ViewKeys {
     ViewKeys()
@@ -107,7 +107,11 @@ struct ViewKeys {
     MathStuff::Vector3<float> textOffset;
 };
 
+} // namespace
+
 struct World::Impl {
+    Impl(const Impl&) = delete;
+    Impl& operator=(const Impl&) = delete;
     Impl() : physics(nullptr), inStasis(false), models(new ModelStore), font(nullptr), keys(nullptr) {}
     ~Impl()
     {
@@ -301,12 +305,14 @@ void World::update(long ms)
 void World::apocalypse()
 {
     Impl& d = *m_impl;
-    for (Text3D::TextObject* text : d.texts)
-        delete text;
-    d.texts.clear();
-    for (Physics::ChipmunkItem* item : d.ownerless)
-        delete item;
-    d.ownerless.clear();
+    // The letters of the texts ride on ownerless items, which stand in the
+    // physics world: texts first, the physics world last.
+    std::vector<Text3D::TextObject*> texts;
+    texts.swap(d.texts);
+    std::for_each(texts.begin(), texts.end(), Util::DeleteIt<Text3D::TextObject*>());
+    std::vector<Physics::ChipmunkItem*> ownerless;
+    ownerless.swap(d.ownerless);
+    std::for_each(ownerless.begin(), ownerless.end(), Util::DeleteIt<Physics::ChipmunkItem*>());
     deleteItems();
     delete d.physics;
     d.physics = nullptr;
