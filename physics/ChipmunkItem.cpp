@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iostream>
-
-#include <chipmunk/chipmunk.h>
 
 #include "physics/ChipmunkBlueprint.h"
+#include "physics/ChipmunkItemImpl.h"
 #include "physics/ChipmunkWorld.h"
 #include "physics/NullEngine.h"
 
@@ -14,25 +12,9 @@ namespace Physics {
 
 namespace {
 
-bool isStaticBody(const cpBody* body)
-{
-    return cpBodyGetType(const_cast<cpBody*>(body)) == CP_BODY_TYPE_STATIC;
-}
-
 bool finite(float a, float b = 0.0f)
 {
     return std::isfinite(a) && std::isfinite(b);
-}
-
-// Whether the joint can still be solved once the body no longer moves: the
-// engine aborts on a joint that neither of its bodies can answer.
-bool standsWithout(cpConstraint* joint, const cpBody* body)
-{
-    cpBody* other = cpConstraintGetBodyA(joint) == body ? cpConstraintGetBodyB(joint) : cpConstraintGetBodyA(joint);
-    if (cpBodyGetType(other) != CP_BODY_TYPE_DYNAMIC)
-        return false;
-    const bool turns = cpConstraintIsGearJoint(joint) || cpConstraintIsRotaryLimitJoint(joint);
-    return !turns || std::isfinite(cpBodyGetMoment(other));
 }
 
 cpVect rotate(const ChipmunkItem::XYPart& v, cpVect rot)
@@ -41,141 +23,6 @@ cpVect rotate(const ChipmunkItem::XYPart& v, cpVect rot)
 }
 
 } // namespace
-
-class ChipmunkItem::Impl {
-public:
-    Impl() : owner(nullptr), world(nullptr), space(nullptr) {}
-
-    int index(const std::string& name) const
-    {
-        std::vector<std::string>::const_iterator it = std::find(names.begin(), names.end(), name);
-        return it == names.end() ? -1 : static_cast<int>(it - names.begin());
-    }
-
-    cpBody* body(const std::string& name) const
-    {
-        const int i = index(name);
-        return i < 0 ? nullptr : bodies[i];
-    }
-
-    // A dynamic body of that name, the only kind velocities and impulses move.
-    cpBody* dynamicBody(const std::string& name) const
-    {
-        cpBody* b = body(name);
-        return b && cpBodyGetType(b) == CP_BODY_TYPE_DYNAMIC ? b : nullptr;
-    }
-
-    void removeConstraintsOf(const cpBody* b);
-    void removeShapesOf(const cpBody* b);
-    void setShapesInSpace(const cpBody* b, bool in);
-    bool canBeStatic(const cpBody* b) const;
-    void makeStatic(int i);
-    void makeDynamic(int i, double mass);
-
-    ChipmunkWorldItem* owner;
-    ChipmunkWorld* world;
-    cpSpace* space;
-    std::vector<std::string> names;
-    std::vector<cpBody*> bodies;
-    std::vector<cpConstraint*> constraints;
-    std::vector<std::pair<cpShape*, bool> > shapes;
-    std::vector<I_PhysicalEngine*> engines;
-    // The moment each body turns with while dynamic: a static body has none in
-    // the engine, and the engine zeroes it when a body turns dynamic.
-    std::vector<double> moments;
-    std::vector<int> flags;
-};
-
-void ChipmunkItem::Impl::removeConstraintsOf(const cpBody* b)
-{
-    std::vector<cpConstraint*> kept;
-    for (cpConstraint* c : constraints) {
-        if (cpConstraintGetBodyA(c) != b && cpConstraintGetBodyB(c) != b) {
-            kept.push_back(c);
-            continue;
-        }
-        if (space && cpSpaceContainsConstraint(space, c))
-            cpSpaceRemoveConstraint(space, c);
-        cpConstraintFree(c);
-    }
-    constraints.swap(kept);
-}
-
-void ChipmunkItem::Impl::removeShapesOf(const cpBody* b)
-{
-    std::vector<std::pair<cpShape*, bool> > kept;
-    for (const std::pair<cpShape*, bool>& s : shapes) {
-        if (cpShapeGetBody(s.first) != b) {
-            kept.push_back(s);
-            continue;
-        }
-        if (space && cpSpaceContainsShape(space, s.first))
-            cpSpaceRemoveShape(space, s.first);
-        cpShapeFree(s.first);
-    }
-    shapes.swap(kept);
-}
-
-// The engine files a body's shapes by the body's type when both are in the
-// space, so the shapes leave while the type changes and come back after.
-void ChipmunkItem::Impl::setShapesInSpace(const cpBody* b, bool in)
-{
-    if (!space)
-        return;
-    for (const std::pair<cpShape*, bool>& s : shapes) {
-        if (cpShapeGetBody(s.first) != b)
-            continue;
-        if (in)
-            cpSpaceAddShape(space, s.first);
-        else if (cpSpaceContainsShape(space, s.first))
-            cpSpaceRemoveShape(space, s.first);
-    }
-}
-
-bool ChipmunkItem::Impl::canBeStatic(const cpBody* b) const
-{
-    for (cpConstraint* c : constraints)
-        if ((cpConstraintGetBodyA(c) == b || cpConstraintGetBodyB(c) == b) && !standsWithout(c, b))
-            return false;
-    return true;
-}
-
-void ChipmunkItem::Impl::makeStatic(int i)
-{
-    cpBody* b = bodies[i];
-    if (isStaticBody(b))
-        return;
-    if (!canBeStatic(b)) {
-        std::cerr << "body " << names[i] << " stays dynamic: a joint ties it to a body that cannot answer it\n";
-        return;
-    }
-    // The grab's joint cannot hold a static body.
-    if (world)
-        world->releaseBody(b);
-    moments[i] = cpBodyGetMoment(b);
-    setShapesInSpace(b, false);
-    if (space && cpSpaceContainsBody(space, b))
-        cpSpaceRemoveBody(space, b);
-    cpBodySetType(b, CP_BODY_TYPE_STATIC);
-    setShapesInSpace(b, true);
-}
-
-void ChipmunkItem::Impl::makeDynamic(int i, double mass)
-{
-    cpBody* b = bodies[i];
-    if (!isStaticBody(b)) {
-        cpBodySetMass(b, mass);
-        return;
-    }
-    setShapesInSpace(b, false);
-    // Turning dynamic recomputes mass and moment from the shapes (none here).
-    cpBodySetType(b, CP_BODY_TYPE_DYNAMIC);
-    cpBodySetMass(b, mass);
-    cpBodySetMoment(b, moments[i]);
-    if (space)
-        cpSpaceAddBody(space, b);
-    setShapesInSpace(b, true);
-}
 
 ChipmunkItem::ChipmunkItem(const ChipmunkBlueprint* blueprint,
                            const MathStuff::Vector3<float>& position, float angleDegrees)
@@ -236,18 +83,9 @@ void ChipmunkItem::removeBody(const std::string& name)
     const int i = m_impl->index(name);
     if (i < 0)
         return;
-    cpBody* b = m_impl->bodies[i];
     if (m_impl->world)
-        m_impl->world->releaseBody(b);
-    m_impl->names.erase(m_impl->names.begin() + i);
-    m_impl->bodies.erase(m_impl->bodies.begin() + i);
-    m_impl->engines.erase(m_impl->engines.begin() + i);
-    m_impl->moments.erase(m_impl->moments.begin() + i);
-    m_impl->removeConstraintsOf(b);
-    m_impl->removeShapesOf(b);
-    if (m_impl->space && cpSpaceContainsBody(m_impl->space, b))
-        cpSpaceRemoveBody(m_impl->space, b);
-    cpBodyFree(b);
+        m_impl->world->releaseBody(m_impl->bodies[i]);
+    m_impl->eraseBody(i);
 }
 
 void ChipmunkItem::getPositions(std::vector<MathStuff::Orientation<float> >& positions) const
@@ -317,7 +155,7 @@ void ChipmunkItem::setBodyAngle(const std::string& name, float radians)
         return;
     cpBodySetAngle(b, radians);
     // A static body's shapes are indexed where they stood; move them along.
-    if (isStaticBody(b) && m_impl->space)
+    if (Impl::isStatic(b) && m_impl->space)
         cpSpaceReindexShapesForBody(m_impl->space, b);
 }
 
@@ -351,7 +189,7 @@ void ChipmunkItem::updateForces(float dt)
         cpBody* b = m_impl->bodies[i];
         // The engine clears forces after each step itself; a null engine adds
         // nothing, so its bodies cost nothing here.
-        if (engine == none || isStaticBody(b))
+        if (engine == none || Impl::isStatic(b))
             continue;
         double torque = 0.0, fx = 0.0, fy = 0.0;
         cpVect v = cpBodyGetVelocity(b);
@@ -391,32 +229,14 @@ void ChipmunkItem::addToSpace(ChipmunkWorld* world, cpSpace* space)
     removeFromSpace();
     m_impl->world = world;
     m_impl->space = space;
-    if (!space)
-        return;
-    for (cpBody* b : m_impl->bodies)
-        if (!isStaticBody(b))
-            cpSpaceAddBody(space, b);
-    for (cpConstraint* c : m_impl->constraints)
-        cpSpaceAddConstraint(space, c);
-    for (const std::pair<cpShape*, bool>& s : m_impl->shapes)
-        cpSpaceAddShape(space, s.first);
+    if (space)
+        m_impl->enterSpace();
 }
 
 void ChipmunkItem::removeFromSpace()
 {
-    cpSpace* space = m_impl->space;
-    if (!space)
-        return;
-    for (const std::pair<cpShape*, bool>& s : m_impl->shapes)
-        if (cpSpaceContainsShape(space, s.first))
-            cpSpaceRemoveShape(space, s.first);
-    for (cpConstraint* c : m_impl->constraints)
-        if (cpSpaceContainsConstraint(space, c))
-            cpSpaceRemoveConstraint(space, c);
-    for (cpBody* b : m_impl->bodies)
-        if (cpSpaceContainsBody(space, b))
-            cpSpaceRemoveBody(space, b);
-    m_impl->space = nullptr;
+    if (m_impl->space)
+        m_impl->leaveSpace();
 }
 
 const std::vector<cpBody*>& ChipmunkItem::getBodies() const { return m_impl->bodies; }
