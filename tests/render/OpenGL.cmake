@@ -16,5 +16,5 @@ frelmory_add_test(NAME render_nocontext_tests
 # Textures, shaders, GL materials and displayable models, with fixture files written
 # into a temporary data folder.
 frelmory_add_test(NAME render_material_tests DISPLAY
-  SOURCES GLTextureTest.cpp GLMaterialTest.cpp
+  SOURCES GLTextureTest.cpp GLMaterialTest.cpp GLModelTest.cpp
   LIBS render PkgConfig::RENDER_TEST_GLFW3 GLEW::GLEW OpenGL::GL)

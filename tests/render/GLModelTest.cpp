@@ -1,0 +1,359 @@
+// Displayable models and the model maker in a real GL context (under Xvfb), with
+// the real render controller held by a test game root: parts per material, the
+// vertex layout, shared GL materials, multi-texture coordinates, and the shipped
+// font's letters drawn and read back.
+
+#include "GLFixtures.h"
+#include "GLWindow.h"
+#include "TestGame.h"
+
+#include "core/EventBus.h"
+#include "core/EventIds.h"
+#include "core/Event_Camera.h"
+#include "core/Event_View.h"
+#include "render/LoaderDMF.h"
+#include "render/Material.h"
+#include "render/MaterialStore.h"
+#include "render/Model.h"
+#include "render/rglController.h"
+#include "render/rglModel.h"
+#include "render/rglModelMaker.h"
+#include "render/rglVertexArray.h"
+#include "shell/Font.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+namespace
+{
+    using RenderTest::GLWindow;
+    using RenderTest::HEIGHT;
+    using RenderTest::Rgba;
+    using RenderTest::WIDTH;
+    using Layer = Model::Material::Layer_s;
+    using Vec = MathStuff::Vector3<float>;
+    using Face = Model::Model::Face_s;
+
+    const Rgba BLACK{0, 0, 0, 255};
+
+    Layer layer(int type, const std::string& name, int blend, std::uint32_t colour = 0)
+    {
+        Layer l;
+        l.type = type;
+        l.name = name;
+        l.blend = blend;
+        l.colour = colour;
+        return l;
+    }
+
+    // A material of the store (which owns it), made of the layers.
+    Model::Material* material(const std::string& name, const std::vector<Layer>& layers)
+    {
+        return Model::MaterialStore::instance().add(new Model::Material(name, layers));
+    }
+
+    Model::Material* colour(const std::string& name, std::uint32_t abgr)
+    {
+        return material(name, {layer(Model::Material::COLOR, name, 0, abgr)});
+    }
+
+    // The unit square in the x-y plane: points 0 to 3, counter-clockwise from (0, 0).
+    Model::Model* square(const std::string& name)
+    {
+        return new Model::Model(name, {Vec(0, 0, 0), Vec(1, 0, 0), Vec(1, 1, 0), Vec(0, 1, 0)});
+    }
+
+    void addSquareFaces(Model::Model& model, Model::Material* m, const std::vector<float>& coords = {})
+    {
+        const int count = static_cast<int>(coords.size());
+        model.addFace(Face(0, 1, 2, m, coords.empty() ? nullptr : coords.data(), count));
+        model.addFace(Face(0, 2, 3, m, coords.empty() ? nullptr : coords.data(), count));
+    }
+
+    // Facing the viewer, size x size pixels, lower-left corner at (x, y).
+    MathStuff::Orientation<float> at(float x, float y, float size)
+    {
+        return MathStuff::Orientation<float>(Vec(x, y, -5), Vec(0, 0, 1), Vec(0, 1, 0),
+                                             Vec(size, size, 1));
+    }
+
+    class GLModelTest : public ::testing::Test
+    {
+    protected:
+        void SetUp() override
+        {
+            ASSERT_TRUE(window.ok());
+            ASSERT_TRUE(folder.ok());
+            // Without a window application the root runs startGame after the
+            // controller's init; it keeps the controller afterwards.
+            game.runGame(nullptr, nullptr, nullptr, &controller, nullptr);
+            ASSERT_EQ(game.getRenderController(), &controller);
+        }
+
+        // The controller's orthographic view in window pixels and an identity camera.
+        void pixelView()
+        {
+            EVT::EventBus* bus = EVT::EventBus::instance();
+            EVT::Event_View view(EVT::EVENT_VIEW, EVT::Event_View::ORTHOGRAPHIC, Render::ViewData());
+            bus->raiseEvent(&view, false);
+            EVT::Event_Camera camera(EVT::EVENT_CAMERA, Vec(0, 0, 0), Vec(0, 0, -1), Vec(0, 1, 0),
+                                     Vec(1, 1, 1));
+            bus->raiseEvent(&camera, false);
+            GLWindow::clear(0, 0, 0);
+        }
+
+        static Render::ViewData startView()
+        {
+            Render::ViewData view;
+            view.near = 1.0f;
+            view.far = 100.0f;
+            view.fov = 45.0f;
+            view.x = 0;
+            view.y = 0;
+            view.w = WIDTH;
+            view.h = HEIGHT;
+            view.zoomX = 1.0f;
+            view.zoomY = 1.0f;
+            view.vsync = 0;
+            return view;
+        }
+
+        GLWindow window;
+        RenderTest::DataFolder folder;
+        RGL::rglController controller{startView()};
+        TestSupport::TestGame game;
+    };
+
+    TEST_F(GLModelTest, FacesAreGroupedByMaterialInOrderOfFirstAppearance)
+    {
+        Model::Material* a = colour("group A", 0xFF0000FFu);
+        Model::Material* b = colour("group B", 0xFF00FF00u);
+        Model::Model* model = new Model::Model(
+            "groups", {Vec(0, 0, 0), Vec(1, 0, 0), Vec(0, 1, 0), Vec(2, 2, 2), Vec(3, 3, 3)});
+        model->addFace(Face(0, 1, 2, a, nullptr, 0));
+        model->addFace(Face(2, 1, 0, b, nullptr, 0));
+        model->addFace(Face(3, 4, 0, a, nullptr, 0));
+        model->addFace(Face(0, 1, 2, nullptr, nullptr, 0));
+        RGL::rglModel drawable(model);
+        ASSERT_EQ(drawable.getPartCount(), 2);
+        const RGL::rglModel::Part& first = drawable.getPart(0);
+        EXPECT_EQ(first.materialName, "group A");
+        EXPECT_EQ(first.faceCount, 2);
+        EXPECT_EQ(drawable.getPart(1).faceCount, 1);
+        ASSERT_NE(first.vertexArray, nullptr);
+        float corners[6 * 3] = {};
+        first.vertexArray->beginUsing();
+        first.vertexArray->getVertices(corners, 6, 0);
+        first.vertexArray->endUsing();
+        const std::vector<float> expected = {0, 0, 0, 1, 0, 0, 0, 1, 0, 2, 2, 2, 3, 3, 3, 0, 0, 0};
+        EXPECT_EQ(std::vector<float>(corners, corners + 18), expected);
+    }
+
+    TEST_F(GLModelTest, ArraysHoldPositionsThenTwoFloatsPerTextureLayer)
+    {
+        ASSERT_TRUE(RenderTest::writeImage("data/Textures/one.tga", 2, 2, 24, {255, 0, 0}));
+        ASSERT_TRUE(RenderTest::writeImage("data/Textures/two.tga", 2, 2, 24, {0, 255, 0}));
+        Model::Material* textured = material(
+            "two layers", {layer(Model::Material::TEXTURE, "data/Textures/one.tga", 0),
+                           layer(Model::Material::TEXTURE, "data/Textures/two.tga", 4)});
+        Model::Material* plain = colour("no layers", 0xFFFFFFFFu);
+        struct Case
+        {
+            Model::Material* material;
+            int bytes;
+            int textureOffset;
+        };
+        for (const Case& c : {Case{textured, 840, 12}, Case{plain, 360, -1}}) {
+            SCOPED_TRACE(c.material->getName());
+            Model::Model* model = square("ten");
+            const std::vector<float> coords(6 * c.material->getNumTexLayers(), 0.5f);
+            for (int i = 0; i < 10; ++i)
+                model->addFace(Face(0, 1, 2, c.material, coords.data(), static_cast<int>(coords.size())));
+            RGL::rglModel drawable(model);
+            ASSERT_EQ(drawable.getPartCount(), 1);
+            const auto* array = dynamic_cast<const RGL::rglVertexArray*>(drawable.getPart(0).vertexArray);
+            ASSERT_NE(array, nullptr);
+            EXPECT_EQ(array->getBufferSize(), c.bytes);
+            EXPECT_EQ(array->getAttributeOffset(0), c.textureOffset);
+            EXPECT_EQ(array->getAttributeOffset(2), 0);
+        }
+    }
+
+    TEST_F(GLModelTest, FacesWithoutMaterialAreNotDrawn)
+    {
+        Model::Model* model = square("bare");
+        addSquareFaces(*model, nullptr);
+        RGL::rglModel drawable(model);
+        EXPECT_EQ(drawable.getPartCount(), 0);
+        pixelView();
+        const MathStuff::Orientation<float> place = at(0, 0, 100);
+        drawable.display(&place);
+        EXPECT_EQ(GLWindow::pixel(50, 50), BLACK);
+    }
+
+    TEST_F(GLModelTest, TwoModelsShareOneGLMaterialAndEitherMayGoFirst)
+    {
+        Model::Material* red = colour("shared red", 0xFF0000FFu);
+        Model::Model* one = square("one");
+        Model::Model* two = square("two");
+        addSquareFaces(*one, red);
+        addSquareFaces(*two, red);
+        std::unique_ptr<RGL::rglModel> first(new RGL::rglModel(one));
+        RGL::rglModel second(two);
+        EXPECT_EQ(first->getPart(0).material, second.getPart(0).material);
+        first.reset();
+        pixelView();
+        const MathStuff::Orientation<float> place = at(10, 10, 40);
+        second.display(&place);
+        EXPECT_EQ(GLWindow::pixel(30, 30), (Rgba{255, 0, 0, 255}));
+        EXPECT_EQ(GLWindow::pixel(60, 60), BLACK);
+    }
+
+    TEST_F(GLModelTest, AVectorOfOrientationsDrawsOnceAtTheFirst)
+    {
+        Model::Model* model = square("once");
+        addSquareFaces(*model, colour("once white", 0xFFFFFFFFu));
+        RGL::rglModel drawable(model);
+        pixelView();
+        drawable.display(std::vector<MathStuff::Orientation<float> >());
+        EXPECT_EQ(GLWindow::pixel(15, 15), BLACK);
+        drawable.display({at(10, 10, 20), at(50, 10, 20), at(90, 10, 20)});
+        EXPECT_EQ(GLWindow::pixel(15, 15), (Rgba{255, 255, 255, 255}));
+        EXPECT_EQ(GLWindow::pixel(55, 15), BLACK);
+        EXPECT_EQ(GLWindow::pixel(95, 15), BLACK);
+    }
+
+    TEST_F(GLModelTest, EachTextureLayerReadsItsOwnCoordinates)
+    {
+        // Layer 0: red left of black; layer 1: green above black. Only each layer's
+        // own coordinates hit the coloured texel's centre.
+        ASSERT_TRUE(Media::TGA::saveToFile("data/Textures/left.tga", 2, 1, 24,
+                                           std::vector<unsigned char>{255, 0, 0, 0, 0, 0}.data()));
+        ASSERT_TRUE(Media::TGA::saveToFile("data/Textures/top.tga", 1, 2, 24,
+                                           std::vector<unsigned char>{0, 0, 0, 0, 255, 0}.data()));
+        Model::Material* both = material(
+            "red plus green", {layer(Model::Material::TEXTURE, "data/Textures/left.tga", 0),
+                               layer(Model::Material::TEXTURE, "data/Textures/top.tga", 4)});
+        std::vector<float> coords;
+        for (int j = 0; j < 3; ++j)
+            coords.insert(coords.end(), {0.25f, 0.5f});
+        for (int j = 0; j < 3; ++j)
+            coords.insert(coords.end(), {0.5f, 0.75f});
+        Model::Model* model = square("layers");
+        addSquareFaces(*model, both, coords);
+        RGL::rglModel drawable(model);
+
+        pixelView();
+        glColor3ub(255, 255, 255);
+        const MathStuff::Orientation<float> place = at(0, 0, 60);
+        drawable.display(&place);
+        EXPECT_EQ(GLWindow::pixel(30, 30), (Rgba{255, 255, 0, 255}));
+        GLint unit = 0;
+        glGetIntegerv(GL_ACTIVE_TEXTURE, &unit);
+        EXPECT_EQ(unit, GL_TEXTURE0);
+        glGetIntegerv(GL_CLIENT_ACTIVE_TEXTURE, &unit);
+        EXPECT_EQ(unit, GL_TEXTURE0);
+    }
+
+    TEST_F(GLModelTest, WithoutARenderControllerAModelHasNoParts)
+    {
+        Model::Model* model = square("no controller");
+        addSquareFaces(*model, colour("unseen", 0xFFFFFFFFu));
+        TestSupport::TestGame bare(false); // now the game root, without back ends
+        RGL::rglModel drawable(model);
+        EXPECT_EQ(drawable.getPartCount(), 0);
+        EXPECT_EQ(drawable.getName(), "no controller");
+    }
+
+    // ---- the model maker and the shipped font ----
+
+    RGL::rglModelMaker* shippedMaker()
+    {
+        return new RGL::rglModelMaker(FRELMORY_SOURCE_DIR "/data/Models", ".dmf", new Model::LoaderDMF);
+    }
+
+    TEST_F(GLModelTest, AFileThatDoesNotReadAppendsNothing)
+    {
+        std::unique_ptr<RGL::rglModelMaker> maker(shippedMaker());
+        std::vector<Model::I_DisplayableModel*> out;
+        EXPECT_FALSE(maker->load("Font_Missing", &out));
+        EXPECT_TRUE(out.empty());
+        EXPECT_FALSE(maker->load("Font_Block", nullptr));
+    }
+
+    TEST_F(GLModelTest, FacesOfAMissingMaterialDefinitionAreNotDrawnButTheModelLoads)
+    {
+        ::mkdir("data/Models", 0700);
+        RenderTest::writeText("data/Models/square.dmf",
+                              "DeleD Map File;\nVersion 1.1;\nsquare;00000000;0;\n2;\n"
+                              "0;lit;MATDEF;0;1;1,FFFFFF,1;\n1;gone;MATDEF;0;1;1,FFFFFF,1;\n"
+                              "1;\nsquare;0;0;0;0;0;0;;\n4;\n0;0;0;\n1;0;0;\n1;1;0;\n0;1;0;\n2;\n"
+                              "3;0;0;3;2;0;0;0;0;0;0;\n3;1;0;2;1;0;0;0;0;0;0;\n0;\n");
+        RenderTest::writeText("data/Config/lit.matdef", "COLOR: lit: FFFFFFFF\n");
+        RGL::rglModelMaker maker("data/Models", ".dmf", new Model::LoaderDMF);
+        std::vector<Model::I_DisplayableModel*> out;
+        ASSERT_TRUE(maker.load("square", &out));
+        ASSERT_EQ(out.size(), 1u);
+        std::unique_ptr<Model::I_DisplayableModel> square(out[0]);
+        EXPECT_EQ(dynamic_cast<RGL::rglModel&>(*square).getPartCount(), 1);
+
+        pixelView();
+        const float cx = WIDTH / 2, cy = HEIGHT / 2;
+        const MathStuff::Orientation<float> place(Vec(cx, cy, -5), Vec(0, 0, 1), Vec(0, 1, 0),
+                                                  Vec(60, 60, 1));
+        square->display(&place);
+        EXPECT_EQ(GLWindow::pixel(cx - 15, cy + 15), (Rgba{255, 255, 255, 255}));
+        EXPECT_EQ(GLWindow::pixel(cx + 15, cy - 15), BLACK);
+    }
+
+    TEST_F(GLModelTest, TheShippedFontDrawsTheLetterL)
+    {
+        game.setModelMaker(shippedMaker());
+        Text3D::Font font("Block");
+        Model::I_DisplayableModel* letter = font.getLetterModel('L');
+        ASSERT_NE(letter, nullptr);
+        ASSERT_NE(letter, font.getLetterModel('\0'));
+
+        pixelView();
+        const float cell = 10.0f; // pixels per font unit
+        const MathStuff::Orientation<float> place(Vec(WIDTH / 2, HEIGHT / 2, -20), Vec(0, 0, 1),
+                                                  Vec(0, 1, 0), Vec(cell, cell, 1));
+        letter->display(&place);
+        // Find the letter's box on the screen.
+        const std::vector<unsigned char> pixels = GLWindow::readAll();
+        int left = WIDTH, right = -1, bottom = HEIGHT, top = -1;
+        for (int y = 0; y < HEIGHT; ++y)
+            for (int x = 0; x < WIDTH; ++x) {
+                const unsigned char* p = &pixels[(y * WIDTH + x) * 4];
+                if (p[0] + p[1] + p[2] == 0)
+                    continue;
+                left = std::min(left, x);
+                right = std::max(right, x);
+                bottom = std::min(bottom, y);
+                top = std::max(top, y);
+            }
+        ASSERT_GT(right - left, 2 * cell);
+        ASSERT_GT(top - bottom, 4 * cell);
+        auto lit = [](Rgba c) { return c.r + c.g + c.b > 0; };
+        const int middleY = (bottom + top) / 2, middleX = (left + right) / 2;
+        EXPECT_TRUE(lit(GLWindow::pixel(left + 3, middleY)));        // the bar
+        EXPECT_TRUE(lit(GLWindow::pixel(left + 3, top - 3)));
+        EXPECT_TRUE(lit(GLWindow::pixel(right - 3, bottom + 3)));    // the foot
+        EXPECT_TRUE(lit(GLWindow::pixel(middleX, bottom + 3)));
+        EXPECT_EQ(GLWindow::pixel(right - 3, top - 3), BLACK);       // open upper right
+        EXPECT_EQ(GLWindow::pixel(right - 3, middleY), BLACK);
+
+        Model::I_DisplayableModel* blank = font.getLetterModel(' ');
+        ASSERT_NE(blank, nullptr);
+        GLWindow::clear(0, 0, 0);
+        blank->display(&place);
+        const std::vector<unsigned char> after = GLWindow::readAll();
+        bool any = false;
+        for (std::size_t i = 0; i < after.size(); i += 4)
+            any = any || after[i] + after[i + 1] + after[i + 2] > 0;
+        EXPECT_FALSE(any);
+    }
+}
