@@ -77,6 +77,8 @@ void ClientMenus::create(Menu::MenuController* controller, const Text3D::Font* f
                          Input::InputController* textPageInput, const std::string& fileName,
                          bool paused)
 {
+    if (m_renderer != nullptr)
+        return; // built already: a second tree would leave the first unowned
     MenuMaker maker(*this, fileName);
     maker.readMenuWide();
     m_controller = controller;

@@ -64,9 +64,10 @@ public:
 
     // Builds the tree from the menus file, makes the menu camera the world's
     // camera item and starts the controller on the play item (the resume item
-    // when paused). Called once per object. The controllers and the font are
-    // not owned and must outlive this object. A missing file gives an empty
-    // tree: empty labels, positions at the origin, no choices.
+    // when paused). Once per object: a second call does nothing. The
+    // controllers and the font are not owned and must outlive this object. A
+    // missing file gives an empty tree: empty labels, positions at the
+    // origin, no choices.
     void create(Menu::MenuController* controller, const Text3D::Font* font,
                 Input::InputController* menuInput, Input::InputController* textPageInput,
                 const std::string& fileName, bool paused);

@@ -407,6 +407,11 @@ TEST_F(ClientMenusTest, DeletingTheTreeGivesUpTheCameraAndStopsTheController)
 {
     build();
     EXPECT_EQ(game.getWorld()->getCameraItem(), menus->getCamera());
+    const Game::MoveableItem* camera = menus->getCamera();
+    Menu::MenuPage* main = menus->getPage(Menus::PAGE_MAIN);
+    menus->create(&controller, &font, &menuInput, &textInput, "menus_tree.cfg", true);
+    EXPECT_EQ(menus->getCamera(), camera); // built once only
+    EXPECT_EQ(menus->getPage(Menus::PAGE_MAIN), main);
     menus.reset();
     EXPECT_EQ(game.getWorld()->getCameraItem(), nullptr);
     EXPECT_EQ(controller.getCurItem(), nullptr);
