@@ -9,6 +9,8 @@
 #include "LevelTestGame.h"
 #include "WorldFixture.h"
 #include "core/CFG.h"
+#include "core/Info.h"
+#include "core/PointsString.h"
 #include "physics/ChipmunkItem.h"
 #include "physics/ChipmunkWorldItem.h"
 #include "world/ModelStore.h"
@@ -118,4 +120,29 @@ TEST_F(ShippedLevel, LevelHoldsOneHandGroundAndCarrotAndTheSnowmanStands)
     rock->getChipmunkItem()->getPositions(bodies);
     ASSERT_EQ(bodies.size(), 1u);
     EXPECT_NEAR(bodies[0].position.y, 8.0f, 3.0f); // on the ground, on any of its sides
+}
+
+TEST_F(ShippedLevel, SnowmansBaseIsARegularOctagonOfRadius30StandingOnAFlatSide)
+{
+    CFG::Info snowman("data/Config/Items/SNOWMAN.cfg", CFG::getDefaultOverrides());
+    std::vector<Vec> shape, outline;
+    MathStuff::PointsString points(0.0f, false);
+    points.parse(snowman.get("POLY_BASE_BALL1"), shape, false);
+    points.parse(snowman.get("BASE_PART_LINE_LOOP"), outline, false);
+    ASSERT_EQ(shape.size(), 8u);
+    ASSERT_EQ(outline.size(), 8u);
+    // Counter-clockwise from the left end of the bottom side; the drawn
+    // outline runs the other way round.
+    const double step = M_PI / 4.0;
+    for (size_t i = 0; i < 8; ++i) {
+        const double angle = -M_PI / 2.0 - step / 2.0 + step * static_cast<double>(i);
+        const Vec& corner = shape[i];
+        EXPECT_NEAR(corner.x, 30.0 * std::cos(angle), 1e-3) << i;
+        EXPECT_NEAR(corner.y, 30.0 * std::sin(angle), 1e-3) << i;
+        EXPECT_NEAR(outline[7 - i].x, corner.x, 1e-6) << i;
+        EXPECT_NEAR(outline[7 - i].y, corner.y, 1e-6) << i;
+    }
+    // The bottom side is 27.7 below the body's centre, which stands at 27.7.
+    EXPECT_NEAR(shape[0].y, -27.7f, 0.02f);
+    EXPECT_EQ(snowman.get("BASE_BODY_OFFSET"), "0,27.7");
 }
