@@ -57,8 +57,8 @@ std::vector<float> activeCoordinates(const dmf::dmf_material_t& material,
     std::vector<float> collected;
     for (unsigned layer = 0; layer < material.layerCount && layer < dmf::DMF_MAX_LAYERS; ++layer) {
         const float* pairs = triangle.coordinates[layer];
-        if (material.layers[layer].kind != dmf::DMF_LAYER_EMPTY && pairs)
-            collected.insert(collected.end(), pairs, pairs + 6);
+        for (int i = 0; i < 6 && pairs && material.layers[layer].kind != dmf::DMF_LAYER_EMPTY; ++i)
+            collected.push_back(pairs[i]);
     }
     return collected;
 }
