@@ -118,8 +118,9 @@ void BlueprintReader::readSpring(const std::string& name, Details::JointInfo& jo
     joint.anchorA = point(name + "_OFFSETA");
     joint.anchorB = point(name + "_OFFSETB");
     joint.restLength = m_keys.number(name + "_RESTLEN", 0.0f);
-    joint.stiffness = m_keys.number(name + "_K_FORCE", 0.0f);
-    joint.damping = m_keys.number(name + "_DAMPING", 0.0f);
+    // A negative stiffness or damping feeds energy in until the engine aborts.
+    joint.stiffness = m_keys.notNegative(name + "_K_FORCE");
+    joint.damping = m_keys.notNegative(name + "_DAMPING");
     joint.forceClamp = m_keys.number(name + "_F_CLAMP", 0.0f);
 }
 

@@ -188,15 +188,17 @@ TEST(ChipmunkBlueprint, RefusesValuesTheEngineWouldAbortOnWithOneLineEach)
     for (const char* key : {"ZERO_MASS", "WORD_MASS", "HUGE_MASS", "FLAT_MOMENT", "NEGMOMENT_MOMENT",
                             "GOOD_BODY_OFFSET", "wide_LINE_WIDTH", "LINE_wide1", "huge_RADIUS",
                             "huge_OFFSET", "slippery_FRICTION", "slippery_ELASTIC", "bouncy_NUM_POLYS",
-                            "far_SURFACE"})
+                            "far_SURFACE", "neg_K_FORCE", "neg_DAMPING"})
         EXPECT_NE(err.find(std::string("bp_refused.cfg: ") + key), std::string::npos) << key;
 
-    // Only the pin to the static body and the gear with a turning body stand.
-    ASSERT_EQ(d.joints.size(), 2u);
+    // Only the pin and spring to the static body and the gear with a turning body stand.
+    ASSERT_EQ(d.joints.size(), 3u);
     EXPECT_EQ(d.joints[0].kind, Details::PIN);
     EXPECT_EQ(d.joints[0].anchorA.x, 0.0);
     EXPECT_EQ(d.joints[1].kind, Details::GEAR);
     EXPECT_EQ(d.joints[1].first, 0.0);
+    EXPECT_EQ(d.joints[2].stiffness, 0.0);
+    EXPECT_EQ(d.joints[2].damping, 0.0);
     EXPECT_EQ(d.shapes.size(), 5u);
     EXPECT_EQ(d.shapes[0].lineWidth, 0.0);
     EXPECT_EQ(d.shapes[0].points[0].size(), 0u);
