@@ -94,7 +94,10 @@ public:
     {
     }
 
-    Sound::I_SoundController* controller;
+    Sound::I_SoundController* controller; // not owned
+    std::string musicName = TITLE_MUSIC;
+    bool musicOn = true;
+    bool effectsOn = true;
     int nextSource = 1;
     int nextSound = 1;
     SFX defaultRecord;
@@ -199,20 +202,18 @@ public:
     }
 };
 
-SoundManager::SoundManager(Sound::I_SoundController* controller, const std::string& configFile)
-    : m_controller(controller), m_musicName(TITLE_MUSIC), m_musicOn(true), m_effectsOn(true), m_impl(nullptr)
+SoundManager::SoundManager(Sound::I_SoundController* controller, const std::string& configFile) : m_impl(nullptr)
 {
     if (!controller || !controller->init()) {
         std::cerr << "Sound: no audio output could be opened; the game plays without sound" << std::endl;
-        m_controller = nullController();
-        m_impl = new Impl(m_controller);
+        m_impl = new Impl(nullController());
         return;
     }
     m_impl = new Impl(controller);
     if (!loadSounds(configFile))
         return;
     setMusic(TITLE_MUSIC);
-    m_effectsOn = optionBool(OPT_EFFECTS_ON, true);
+    m_impl->effectsOn = optionBool(OPT_EFFECTS_ON, true);
     const int ids[] = {EVT::EVENT_PLAY,   EVT::EVENT_UPDATE, EVT::EVENT_PAUSE,        EVT::EVENT_RESUME,
                        EVT::EVENT_MENUS, EVT::EVENT_CONFIGCHANGE, EVT::EVENT_SOUND};
     for (int id : ids)
@@ -221,7 +222,7 @@ SoundManager::SoundManager(Sound::I_SoundController* controller, const std::stri
 
 SoundManager::~SoundManager()
 {
-    m_controller->shutdown();
+    m_impl->controller->shutdown();
     delete m_impl;
 }
 
@@ -243,22 +244,23 @@ bool SoundManager::loadSounds(const std::string& configFile)
 
 void SoundManager::setMusic(const std::string& name)
 {
-    const Impl::SFX record = m_impl->effects.find(name.empty() ? m_musicName : name);
+    Impl& d = *m_impl;
+    const Impl::SFX record = d.effects.find(name.empty() ? d.musicName : name);
     if (!name.empty())
-        m_musicName = name;
+        d.musicName = name;
     if (record.sound == 0) {
-        if (m_musicOn && record.source != 0)
-            m_controller->stop(record.source);
+        if (d.musicOn && record.source != 0)
+            d.controller->stop(record.source);
         return;
     }
-    m_musicOn = optionBool(OPT_MUSIC_ON, true);
-    if (!m_musicOn)
-        m_controller->stop(record.source);
+    d.musicOn = optionBool(OPT_MUSIC_ON, true);
+    if (!d.musicOn)
+        d.controller->stop(record.source);
     else
-        m_impl->playRule(record, static_cast<int>(optionUInt(OPT_MUSIC_VOLUME, 80)), static_cast<int>(record.pitch));
+        d.playRule(record, static_cast<int>(optionUInt(OPT_MUSIC_VOLUME, 80)), static_cast<int>(record.pitch));
 }
 
-void SoundManager::setEffects() { m_effectsOn = optionBool(OPT_EFFECTS_ON, true); }
+void SoundManager::setEffects() { m_impl->effectsOn = optionBool(OPT_EFFECTS_ON, true); }
 
 void SoundManager::handleEvent(EVT::I_Event* event)
 {
@@ -289,7 +291,7 @@ void SoundManager::handleEvent(EVT::I_Event* event)
 // Back to the title music; unless always, nothing while it is already current.
 void SoundManager::backToMenus(bool always)
 {
-    if (!always && m_musicName == TITLE_MUSIC)
+    if (!always && m_impl->musicName == TITLE_MUSIC)
         return;
     m_impl->stopAll();
     setMusic(TITLE_MUSIC);
@@ -309,7 +311,7 @@ void SoundManager::configChange(EVT::I_Event* event)
 void SoundManager::soundEvent(EVT::I_Event* event)
 {
     const EVT::Event_Sound* sound = EVT::eventCast<EVT::Event_Sound>(event);
-    if (!sound || !m_effectsOn)
+    if (!sound || !m_impl->effectsOn)
         return;
     if (!sound->play && sound->getString() == "ALL") {
         m_impl->stopAll();

@@ -42,16 +42,7 @@ public:
     // Effects on or off from option 20.
     virtual void setEffects();
 
-    const std::string& getMusicName() const { return m_musicName; }
-    bool isMusicOn() const { return m_musicOn; }
-    bool isEffectsOn() const { return m_effectsOn; }
-
 private:
-    Sound::I_SoundController* m_controller;
-    std::string m_musicName;
-    bool m_musicOn;
-    bool m_effectsOn;
-
     class Impl;
     Impl* m_impl;
 
