@@ -79,6 +79,27 @@ int copyObject(dmf_object_t& target, const dmf_object_t& source, int id, int mat
     return DMF_OK;
 }
 
+// Copies a's table, then b's, into a new table; copy(target, source, index in
+// the new table, whether the source is b's).
+template <typename T, typename Copy>
+int combineTables(T*& table, std::uint32_t& count, const T* a, std::uint32_t countA, const T* b,
+                  std::uint32_t countB, Copy copy)
+{
+    table = allocate<T>(static_cast<std::size_t>(countA) + countB);
+    if (!table)
+        return DMF_NO_MEMORY;
+    const T* sources[2] = {a, b};
+    const std::uint32_t counts[2] = {countA, countB};
+    for (int side = 0; side < 2; ++side)
+        for (std::uint32_t i = 0; i < counts[side]; ++i) {
+            const int index = static_cast<int>(count++);
+            const int result = copy(table[index], sources[side][i], index, side == 1);
+            if (result != DMF_OK)
+                return result;
+        }
+    return DMF_OK;
+}
+
 // The kept materials' slot for each old material, first equal one wins.
 std::vector<int> keptSlots(const dmf_t* map, std::vector<const dmf_material_t*>& kept)
 {
@@ -145,53 +166,32 @@ int CombineHeader(dmf_t* out, const dmf_t* a, const dmf_t* b)
 
 int CombineLights(dmf_t* out, const dmf_t* a, const dmf_t* b)
 {
-    out->lights = allocate<dmf_light_t>(a->lightCount + b->lightCount);
-    if (!out->lights)
-        return DMF_NO_MEMORY;
-    const dmf_t* maps[2] = {a, b};
-    for (const dmf_t* map : maps)
-        for (std::uint32_t i = 0; i < map->lightCount; ++i) {
-            const int id = static_cast<int>(out->lightCount);
-            const int result = copyLight(out->lights[out->lightCount++], map->lights[i], id);
-            if (result != DMF_OK)
-                return result;
-        }
-    return DMF_OK;
+    return combineTables(out->lights, out->lightCount, a->lights, a->lightCount, b->lights,
+                         b->lightCount, [](dmf_light_t& copy, const dmf_light_t& light, int id, bool) {
+                             return copyLight(copy, light, id);
+                         });
 }
 
 int CombineMaterials(dmf_t* out, const dmf_t* a, const dmf_t* b)
 {
-    out->materials = allocate<dmf_material_t>(a->materialCount + b->materialCount);
-    if (!out->materials)
-        return DMF_NO_MEMORY;
-    const dmf_t* maps[2] = {a, b};
-    for (const dmf_t* map : maps)
-        for (std::uint32_t i = 0; i < map->materialCount; ++i) {
-            dmf_material_t& copy = out->materials[out->materialCount++];
-            const int result = CopyMaterial(&copy, &map->materials[i]);
-            if (map == b)
-                copy.id += static_cast<int>(a->materialCount);
-            if (result != DMF_OK)
-                return result;
-        }
-    return DMF_OK;
+    const int shift = static_cast<int>(a->materialCount);
+    return combineTables(out->materials, out->materialCount, a->materials, a->materialCount,
+                         b->materials, b->materialCount,
+                         [shift](dmf_material_t& copy, const dmf_material_t& material, int, bool fromB) {
+                             const int result = CopyMaterial(&copy, &material);
+                             copy.id += fromB ? shift : 0;
+                             return result;
+                         });
 }
 
 int CombineObjects(dmf_t* out, const dmf_t* a, const dmf_t* b)
 {
-    out->objects = allocate<dmf_object_t>(a->objectCount + b->objectCount);
-    if (!out->objects)
-        return DMF_NO_MEMORY;
-    const dmf_t* maps[2] = {a, b};
-    for (const dmf_t* map : maps)
-        for (std::uint32_t i = 0; i < map->objectCount; ++i) {
-            const int id = static_cast<int>(out->objectCount);
-            const int shift = map == b ? static_cast<int>(a->materialCount) : 0;
-            const int result = copyObject(out->objects[out->objectCount++], map->objects[i], id, shift);
-            if (result != DMF_OK)
-                return result;
-        }
-    return DMF_OK;
+    const int shift = static_cast<int>(a->materialCount);
+    return combineTables(out->objects, out->objectCount, a->objects, a->objectCount, b->objects,
+                         b->objectCount,
+                         [shift](dmf_object_t& copy, const dmf_object_t& object, int id, bool fromB) {
+                             return copyObject(copy, object, id, fromB ? shift : 0);
+                         });
 }
 
 // Every polygon is moved to its material's kept copy in one pass, so an index

@@ -34,13 +34,18 @@ int ask(dmf_request_t& request)
     return DMF_OK;
 }
 
-std::string materialsText(const dmf_t* map)
+// A section of the map in plug-in form, written by the given writer.
+std::string sectionText(void (*write)(Sink&, const dmf_t*), const dmf_t* map)
 {
     std::string text;
     Sink sink = {nullptr, &text, true};
-    writeMaterialRecords(sink, map);
+    write(sink, map);
     return text;
 }
+
+std::string materialsText(const dmf_t* map) { return sectionText(writeMaterialRecords, map); }
+
+std::string lightsText(const dmf_t* map) { return sectionText(writeLightRecords, map); }
 
 std::string objectsText(const dmf_t* map, const dmf_object_t* only, dmf_progress_t progress)
 {
@@ -53,13 +58,6 @@ std::string objectsText(const dmf_t* map, const dmf_object_t* only, dmf_progress
     return text;
 }
 
-std::string lightsText(const dmf_t* map)
-{
-    std::string text;
-    Sink sink = {nullptr, &text, true};
-    writeLightRecords(sink, map);
-    return text;
-}
 
 // The header with its own length in front; that length counts its own digits.
 std::string headerWith(int entryCount, const std::string& entries)

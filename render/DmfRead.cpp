@@ -154,6 +154,28 @@ void report(Reader& reader, int stage, unsigned index, unsigned count)
         reader.progress(stage, static_cast<int>(index * 100ull / (count ? count : 1)));
 }
 
+// A section: its count, then that many records, each read by readOne(index)
+// into the table made for them. A count of 0 makes no table.
+template <typename T, typename ReadOne>
+int readSection(Reader& reader, T*& table, std::uint32_t& count, unsigned minChars, int stage,
+                ReadOne readOne)
+{
+    int wanted = 0;
+    int result = sectionCount(reader, count, wanted, minChars);
+    if (result != DMF_OK || wanted == 0)
+        return result;
+    table = allocate<T>(static_cast<std::size_t>(wanted));
+    if (!table)
+        return DMF_NO_MEMORY;
+    count = static_cast<std::uint32_t>(wanted);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        report(reader, stage, i, count);
+        if ((result = readOne(i)) != DMF_OK)
+            return result;
+    }
+    return DMF_OK;
+}
+
 int readVersion(const char* token)
 {
     if (std::strstr(token, "Version 0.91"))
@@ -258,20 +280,8 @@ int readMaterial(Reader& reader, dmf_t* map)
 
 int readMaterials(Reader& reader, dmf_t* map)
 {
-    int count = 0;
-    int result = sectionCount(reader, map->materialCount, count, MIN_MATERIAL);
-    if (result != DMF_OK)
-        return result;
-    map->materials = allocate<dmf_material_t>(count);
-    if (!map->materials)
-        return DMF_NO_MEMORY;
-    map->materialCount = static_cast<std::uint32_t>(count);
-    for (std::uint32_t i = 0; i < map->materialCount; ++i) {
-        report(reader, 3, i, map->materialCount);
-        if ((result = readMaterial(reader, map)) != DMF_OK)
-            return result;
-    }
-    return DMF_OK;
+    return readSection(reader, map->materials, map->materialCount, MIN_MATERIAL, 3,
+                       [&](std::uint32_t) { return readMaterial(reader, map); });
 }
 
 int readVertices(Reader& reader, dmf_object_t& object)
@@ -403,20 +413,8 @@ int readObject(Reader& reader, const dmf_t* map, dmf_object_t& object)
 
 int readObjects(Reader& reader, dmf_t* map)
 {
-    int count = 0;
-    int result = sectionCount(reader, map->objectCount, count, MIN_OBJECT);
-    if (result != DMF_OK)
-        return result;
-    map->objects = allocate<dmf_object_t>(count);
-    if (!map->objects)
-        return DMF_NO_MEMORY;
-    map->objectCount = static_cast<std::uint32_t>(count);
-    for (std::uint32_t i = 0; i < map->objectCount; ++i) {
-        report(reader, 2, i, map->objectCount);
-        if ((result = readObject(reader, map, map->objects[i])) != DMF_OK)
-            return result;
-    }
-    return DMF_OK;
+    return readSection(reader, map->objects, map->objectCount, MIN_OBJECT, 2,
+                       [&](std::uint32_t i) { return readObject(reader, map, map->objects[i]); });
 }
 
 int readFloats(Reader& reader, float* values, int count)
@@ -496,20 +494,8 @@ int readLight(Reader& reader, dmf_light_t& light)
 
 int readLights(Reader& reader, dmf_t* map)
 {
-    int count = 0;
-    int result = sectionCount(reader, map->lightCount, count, MIN_LIGHT);
-    if (result != DMF_OK || count == 0)
-        return result;
-    map->lights = allocate<dmf_light_t>(count);
-    if (!map->lights)
-        return DMF_NO_MEMORY;
-    map->lightCount = static_cast<std::uint32_t>(count);
-    for (std::uint32_t i = 0; i < map->lightCount; ++i) {
-        report(reader, 4, i, map->lightCount);
-        if ((result = readLight(reader, map->lights[i])) != DMF_OK)
-            return result;
-    }
-    return DMF_OK;
+    return readSection(reader, map->lights, map->lightCount, MIN_LIGHT, 4,
+                       [&](std::uint32_t i) { return readLight(reader, map->lights[i]); });
 }
 
 int openSource(dmf_source_t& source, const char* text, int kind)
