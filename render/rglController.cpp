@@ -75,6 +75,13 @@ struct rglController::Impl {
     float maxLineWidth = s_defaultMaxLineWidth;
     Render::OGL::RenderQueue queue;
 
+    void setRect(int x, int y, int w, int h)
+    {
+        view.x = x;
+        view.y = y;
+        view.w = w;
+        view.h = h;
+    }
     void applyView(const EVT::Event_View& event);
     void setOrthographic(float eventNear);
     void setPerspective();
@@ -166,16 +173,10 @@ void rglController::handleEvent(EVT::I_Event* event)
         setViewData(view->view);
         m_impl->applyView(*view);
     } else if (const EVT::Event_Screen* screen = EVT::eventCast<EVT::Event_Screen>(event)) {
-        m_impl->view.x = 0;
-        m_impl->view.y = 0;
-        m_impl->view.w = screen->width;
-        m_impl->view.h = screen->height;
+        m_impl->setRect(0, 0, screen->width, screen->height);
         setViewport();
     } else if (const EVT::Event_Viewport* viewport = EVT::eventCast<EVT::Event_Viewport>(event)) {
-        m_impl->view.x = viewport->x;
-        m_impl->view.y = viewport->y;
-        m_impl->view.w = viewport->width;
-        m_impl->view.h = viewport->height;
+        m_impl->setRect(viewport->x, viewport->y, viewport->width, viewport->height);
         setViewport();
     } else if (const EVT::Event_Scissor* scissor = EVT::eventCast<EVT::Event_Scissor>(event)) {
         applyScissor(*scissor);

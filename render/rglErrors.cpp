@@ -25,6 +25,30 @@ std::string singleLine(std::string text)
     return text;
 }
 
+namespace {
+
+template <typename GetValue, typename GetLog>
+std::string infoLog(GLuint object, GetValue getValue, GetLog getLog)
+{
+    GLint length = 0;
+    getValue(object, GL_INFO_LOG_LENGTH, &length);
+    std::string log(length > 0 ? length : 1, '\0');
+    getLog(object, static_cast<GLsizei>(log.size()), nullptr, &log[0]);
+    return singleLine(log.c_str());
+}
+
+} // namespace
+
+std::string shaderInfoLog(unsigned shader)
+{
+    return infoLog(shader, glGetShaderiv, glGetShaderInfoLog);
+}
+
+std::string programInfoLog(unsigned program)
+{
+    return infoLog(program, glGetProgramiv, glGetProgramInfoLog);
+}
+
 void fatalExit(const char* fault)
 {
     std::fprintf(stderr, "Render error: %s\n", fault);

@@ -9,19 +9,6 @@
 
 namespace RGL {
 
-namespace {
-
-std::string shaderLog(GLuint shader)
-{
-    GLint length = 0;
-    glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
-    std::string log(length > 0 ? length : 1, '\0');
-    glGetShaderInfoLog(shader, static_cast<GLsizei>(log.size()), nullptr, &log[0]);
-    return singleLine(log.c_str());
-}
-
-} // namespace
-
 struct rglShader::Impl {
     std::string name;
     GLenum kind = GL_VERTEX_SHADER;
@@ -71,7 +58,7 @@ bool rglShader::loadObject()
     glGetShaderiv(m_impl->id, GL_COMPILE_STATUS, &compiled);
     if (compiled != GL_TRUE)
         fatalExit(("the shader \"" + m_impl->name + "\" (" + describeFiles() +
-                   ") does not compile: " + shaderLog(m_impl->id))
+                   ") does not compile: " + shaderInfoLog(m_impl->id))
                       .c_str());
     return true;
 }

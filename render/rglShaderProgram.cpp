@@ -9,19 +9,6 @@
 
 namespace RGL {
 
-namespace {
-
-std::string programLog(GLuint program)
-{
-    GLint length = 0;
-    glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
-    std::string log(length > 0 ? length : 1, '\0');
-    glGetProgramInfoLog(program, static_cast<GLsizei>(log.size()), nullptr, &log[0]);
-    return singleLine(log.c_str());
-}
-
-} // namespace
-
 rglShaderProgram::rglShaderProgram(const std::vector<rglShader*>& shaders) : m_program(0)
 {
     m_program = glCreateProgram();
@@ -34,7 +21,7 @@ rglShaderProgram::rglShaderProgram(const std::vector<rglShader*>& shaders) : m_p
     GLint linked = GL_FALSE;
     glGetProgramiv(m_program, GL_LINK_STATUS, &linked);
     if (linked != GL_TRUE)
-        fatalExit(("the shaders " + files + " do not link: " + programLog(m_program)).c_str());
+        fatalExit(("the shaders " + files + " do not link: " + programInfoLog(m_program)).c_str());
 }
 
 rglShaderProgram::~rglShaderProgram()

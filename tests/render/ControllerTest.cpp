@@ -30,22 +30,6 @@ namespace
     using Matrix = std::array<double, 16>;
     using Vec = MathStuff::Vector3<float>;
 
-    Render::ViewData startView()
-    {
-        Render::ViewData view;
-        view.near = 1.0f;
-        view.far = 100.0f;
-        view.fov = 45.0f;
-        view.x = 0;
-        view.y = 0;
-        view.w = WIDTH;
-        view.h = HEIGHT;
-        view.zoomX = 1.0f;
-        view.zoomY = 1.0f;
-        view.vsync = 0;
-        return view;
-    }
-
     Matrix matrix(GLenum which)
     {
         Matrix m{};
@@ -151,7 +135,7 @@ namespace
         }
 
         GLWindow window;
-        RGL::rglController controller{startView()};
+        RGL::rglController controller{RenderTest::windowView()};
     };
 
     // ---- view data ----
@@ -181,10 +165,10 @@ namespace
         };
         for (const MergeCase& c : cases) {
             SCOPED_TRACE(c.field);
-            RGL::rglController fresh(startView());
+            RGL::rglController fresh(RenderTest::windowView());
             Render::ViewData given;
             c.change(given);
-            Render::ViewData expected = startView();
+            Render::ViewData expected = RenderTest::windowView();
             c.change(expected);
             markState();
             fresh.setViewData(given);
@@ -215,13 +199,13 @@ namespace
         controller.setViewData(change);
         markState();
         controller.popViewData();
-        expectView(controller.getViewData(), startView());
+        expectView(controller.getViewData(), RenderTest::windowView());
         EXPECT_EQ(intsOf(GL_VIEWPORT), (std::array<int, 4>{0, 0, WIDTH, HEIGHT}));
         expectMatrix(matrix(GL_PROJECTION_MATRIX), IDENTITY);
 
         markState();
         controller.popViewData(); // empty stack
-        expectView(controller.getViewData(), startView());
+        expectView(controller.getViewData(), RenderTest::windowView());
         EXPECT_EQ(intsOf(GL_VIEWPORT), MARK);
     }
 
@@ -288,7 +272,7 @@ namespace
         };
         for (const Case& c : cases) {
             SCOPED_TRACE(c.name);
-            Render::ViewData start = startView();
+            Render::ViewData start = RenderTest::windowView();
             c.change(start);
             RGL::rglController fresh(start);
             markState();
@@ -467,7 +451,7 @@ namespace
         };
         for (const EffectCase& c : cases) {
             SCOPED_TRACE(c.name);
-            RGL::rglController fresh(startView());
+            RGL::rglController fresh(RenderTest::windowView());
             c.before();
             for (const EVT::Event_Effect& e : c.events) {
                 EVT::Event_Effect copy(e);

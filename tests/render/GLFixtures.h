@@ -7,6 +7,7 @@
 
 #include "TempPath.h"
 #include "core/TGA.h"
+#include "render/Material.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +66,18 @@ inline void writeText(const std::string& path, const std::string& text)
 {
     std::ofstream out(path, std::ios::binary);
     out << text;
+}
+
+// A material layer of the type with its name, blend number and colour word.
+inline Model::Material::Layer_s layer(int type, const std::string& name, int blend = 0,
+                                      std::uint32_t colour = 0)
+{
+    Model::Material::Layer_s l;
+    l.type = type;
+    l.name = name;
+    l.blend = blend;
+    l.colour = colour;
+    return l;
 }
 
 } // namespace RenderTest

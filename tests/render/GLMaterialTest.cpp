@@ -21,20 +21,11 @@ namespace
     using RenderTest::GLWindow;
     using RenderTest::Rgba;
     using Layer = Model::Material::Layer_s;
+    using RenderTest::layer;
 
     RGL::rglMaterialLoader& loader()
     {
         return RGL::rglMaterialLoader::instance();
-    }
-
-    Layer layer(int type, const std::string& name, int blend = 0, std::uint32_t colour = 0)
-    {
-        Layer l;
-        l.type = type;
-        l.name = name;
-        l.blend = blend;
-        l.colour = colour;
-        return l;
     }
 
     // A GL material made from layers given here, registered under the name.

@@ -34,20 +34,11 @@ namespace
     using RenderTest::Rgba;
     using RenderTest::WIDTH;
     using Layer = Model::Material::Layer_s;
+    using RenderTest::layer;
     using Vec = MathStuff::Vector3<float>;
     using Face = Model::Model::Face_s;
 
     const Rgba BLACK{0, 0, 0, 255};
-
-    Layer layer(int type, const std::string& name, int blend, std::uint32_t colour = 0)
-    {
-        Layer l;
-        l.type = type;
-        l.name = name;
-        l.blend = blend;
-        l.colour = colour;
-        return l;
-    }
 
     // A material of the store (which owns it), made of the layers.
     Model::Material* material(const std::string& name, const std::vector<Layer>& layers)
@@ -105,25 +96,9 @@ namespace
             GLWindow::clear(0, 0, 0);
         }
 
-        static Render::ViewData startView()
-        {
-            Render::ViewData view;
-            view.near = 1.0f;
-            view.far = 100.0f;
-            view.fov = 45.0f;
-            view.x = 0;
-            view.y = 0;
-            view.w = WIDTH;
-            view.h = HEIGHT;
-            view.zoomX = 1.0f;
-            view.zoomY = 1.0f;
-            view.vsync = 0;
-            return view;
-        }
-
         GLWindow window;
         RenderTest::DataFolder folder;
-        RGL::rglController controller{startView()};
+        RGL::rglController controller{RenderTest::windowView()};
         TestSupport::TestGame game;
     };
 

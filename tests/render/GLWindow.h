@@ -4,6 +4,8 @@
 // A small hidden-border window with its GL context current and GLEW set up, as
 // the window application leaves it, plus pixel read-back helpers.
 
+#include "core/ViewData.h"
+
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
@@ -27,6 +29,24 @@ inline bool operator==(const Rgba& a, const Rgba& b)
 inline std::ostream& operator<<(std::ostream& out, const Rgba& c)
 {
     return out << "(" << c.r << ", " << c.g << ", " << c.b << ", " << c.a << ")";
+}
+
+// The view data of the whole window: perspective 45 degrees from 1 to 100,
+// no zoom, vsync off.
+inline Render::ViewData windowView()
+{
+    Render::ViewData view;
+    view.near = 1.0f;
+    view.far = 100.0f;
+    view.fov = 45.0f;
+    view.x = 0;
+    view.y = 0;
+    view.w = WIDTH;
+    view.h = HEIGHT;
+    view.zoomX = 1.0f;
+    view.zoomY = 1.0f;
+    view.vsync = 0;
+    return view;
 }
 
 class GLWindow {
