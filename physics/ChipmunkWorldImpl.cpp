@@ -101,7 +101,6 @@ void ChipmunkWorld::Impl::makeMouse(const KeyReader& keys)
     }
     settings.oldVelocityWeighting = keys.number("GRAB_OLD_VEL_WEIGHTING", 0.0f);
     settings.newVelocityWeighting = keys.number("GRAB_NEW_VEL_WEIGHTING", 0.0f);
-    mouse.reset();
     mouse.reset(new Mouse(space, settings));
 }
 
