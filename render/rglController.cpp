@@ -57,6 +57,16 @@ void applyScissor(const EVT::Event_Scissor& scissor)
     }
 }
 
+// Takes the value unless it is the field's keep value; answers whether it did.
+template <typename T>
+bool merge(T& field, T value, T keep)
+{
+    if (value == keep)
+        return false;
+    field = value;
+    return true;
+}
+
 void switchCap(GLenum cap, int value)
 {
     if (value == 1)
@@ -214,25 +224,14 @@ void rglController::popViewData()
 void rglController::setViewData(const ViewData& data)
 {
     ViewData& view = m_impl->view;
-    if (data.fov != 0.0f)
-        view.fov = data.fov;
-    const bool viewportGiven = data.x != -1 || data.y != -1 || data.w != 0 || data.h != 0;
-    if (data.x != -1)
-        view.x = data.x;
-    if (data.y != -1)
-        view.y = data.y;
-    if (data.w != 0)
-        view.w = data.w;
-    if (data.h != 0)
-        view.h = data.h;
-    if (data.near != 0.0f)
-        view.near = data.near;
-    if (data.far != 0.0f)
-        view.far = data.far;
-    if (data.zoomX != 0.0f)
-        view.zoomX = data.zoomX;
-    if (data.zoomY != 0.0f)
-        view.zoomY = data.zoomY;
+    merge(view.fov, data.fov, 0.0f);
+    // Each given field counts, also one equal to the current value.
+    const bool viewportGiven = merge(view.x, data.x, -1) | merge(view.y, data.y, -1) |
+                               merge(view.w, data.w, 0) | merge(view.h, data.h, 0);
+    merge(view.near, data.near, 0.0f);
+    merge(view.far, data.far, 0.0f);
+    merge(view.zoomX, data.zoomX, 0.0f);
+    merge(view.zoomY, data.zoomY, 0.0f);
     if (data.vsync != -1) {
         view.vsync = data.vsync;
         setVsync();
