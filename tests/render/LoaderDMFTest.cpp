@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -129,16 +130,32 @@ TEST(LoaderDMF, ObjectsCentredEachOnItsOwnBoxInFileOrder)
 
 TEST(LoaderDMF, BadFileAppendsNothingAndSaysWhy)
 {
-    std::vector<Model::Model*> out;
-    Model::LoaderDMF loader;
-    const std::string path = DmfFixtures::dataPath("dmf_no_such_file.dmf");
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(loader.load(path.c_str(), &out));
-    const std::string message = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(out.empty());
-    EXPECT_NE(message.find(path), std::string::npos) << message;
-    EXPECT_NE(message.find("cannot be opened"), std::string::npos) << message;
-    EXPECT_EQ(message.find('\n'), message.size() - 1) << message;
+    const std::string sample = DmfFixtures::sampleText();
+    const std::string truncated = TestSupport::tempPath("truncated.dmf");
+    const std::string binary = TestSupport::tempPath("binary.dmf");
+    DmfFixtures::writeBytes(truncated, sample.substr(0, sample.size() / 2));
+    DmfFixtures::writeBytes(binary, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    const struct {
+        std::string path;
+        const char* reason;
+    } cases[] = {
+        {DmfFixtures::dataPath("dmf_no_such_file.dmf"), "cannot be opened"},
+        {truncated, "ends too early"},
+        {binary, "not a DeleD map"},
+    };
+    for (const auto& c : cases) {
+        std::vector<Model::Model*> out;
+        Model::LoaderDMF loader;
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(loader.load(c.path.c_str(), &out));
+        const std::string message = testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(out.empty());
+        EXPECT_NE(message.find(c.path), std::string::npos) << message;
+        EXPECT_NE(message.find(c.reason), std::string::npos) << message;
+        EXPECT_EQ(message.find('\n'), message.size() - 1) << message;
+    }
+    std::remove(truncated.c_str());
+    std::remove(binary.c_str());
 }
 
 TEST(LoaderDMF, DefinitionFilesNamedThroughTheConfiguration)
