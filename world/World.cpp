@@ -28,7 +28,17 @@
 #include "shell/I_RenderController.h"
 #include "shell/MoveableItem.h"
 #include "shell/TextObject.h"
+#include "world/Carrot.h"
+#include "world/CarrotGroundCollision.h"
+#include "world/CarrotSnowmanCollision.h"
+#include "world/ExploPiece.h"
+#include "world/Meteor.h"
+#include "world/MeteorGroundCollision.h"
 #include "world/ModelStore.h"
+#include "world/Player.h"
+#include "world/Snowman.h"
+#include "world/SnowBall.h"
+#include "world/SnowmanGroundCollision.h"
 #include "world/rglPolyModel.h"
 
 namespace KWEP {
@@ -283,7 +293,22 @@ void World::addDecoration(const std::string& name, const MathStuff::Vector3<floa
     d.liveOfKind[kind->second].push_back(decoration->getID());
 }
 
-void World::setupCollsions() {}
+void World::setupCollsions()
+{
+    static CarrotGroundCollision l_carrotGround(this);
+    static CarrotSnowmanCollision l_carrotSnowman(this);
+    static SnowmanGroundCollision l_snowmanGround(this);
+    static MeteorGroundCollision l_rockGround(this);
+    Physics::ChipmunkWorld* physics = m_impl->physics;
+    if (!physics)
+        return;
+    // Collision types: 1 ground, 2 carrot, 3 snowman, 4 snowman part, 6 rock.
+    physics->registerCollisionHandler(2, 1, &l_carrotGround);
+    physics->registerCollisionHandler(2, 3, &l_carrotSnowman);
+    physics->registerCollisionHandler(2, 4, &l_carrotSnowman);
+    physics->registerCollisionHandler(4, 1, &l_snowmanGround);
+    physics->registerCollisionHandler(6, 1, &l_rockGround);
+}
 
 void World::update(long ms)
 {
@@ -378,9 +403,30 @@ Physics::ChipmunkWorldItem* World::addPhysicalItem(Physics::ChipmunkItem* item)
 Physics::ChipmunkWorldItem* World::createCMWI(Physics::ChipmunkItem* item, const std::string&,
                                               const std::string& kind)
 {
-    // Every known kind is a plain physical world item until its actor exists.
     if (!item || !isKnownKind(kind))
         return nullptr;
+    if (kind == "PLAYER")
+        return new Player(item);
+    if (kind == "BOSS")
+        return new Snowman(item, this);
+    if (kind == "VEG")
+        return new Carrot(item);
+    if (kind == "BANG")
+        return new ExploPiece(item);
+    if (kind == "BALL")
+        return new SnowBall(item);
+    if (kind == "ROCK") {
+        // Decorations share the kind lists: the hand is the first Player listed.
+        Player* player = nullptr;
+        std::vector<unsigned long> ids;
+        getItems("PLAYER", ids);
+        for (unsigned long id : ids)
+            if (!player)
+                player = dynamic_cast<Player*>(findItem(id));
+        const std::list<Game::I_CameraItem*>& cameras = m_impl->cameras;
+        return new Meteor(item, cameras.empty() ? nullptr : cameras.front(), player);
+    }
+    // LEVEL and CMWI: passive pieces.
     return new Physics::ChipmunkWorldItem(item);
 }
 

@@ -111,6 +111,8 @@ TEST_F(ShippedLevel, LevelHoldsOneHandGroundAndCarrotAndTheSnowmanStands)
     expectNoPartParked(*rock);
     EXPECT_EQ(snowman->getPartIndexes().size(), 8u);
 
+    // A landed rock would end the game and go before the five seconds are up.
+    WorldTests::LevelTestGame::setKey("HIT_END_DELAY", "60000");
     for (int frame = 0; frame < 250; ++frame) // five seconds
         world->update(20);
     // The carrot tips over its blunt end's lower corner and lies on its lower side.

@@ -1,0 +1,29 @@
+#ifndef KWEP_CARROTSNOWMANCOLLISION_H
+#define KWEP_CARROTSNOWMANCOLLISION_H
+
+#include "physics/I_CollisionHandler.h"
+
+namespace KWEP {
+
+class World;
+
+// The carrot (a) on the snowman or one of its parts (b): the carrot always
+// explodes; the part struck explodes when the impulse beats its limit, else
+// the hit scores.
+class CarrotSnowmanCollision : public Physics::I_CollisionHandler {
+public:
+    explicit CarrotSnowmanCollision(World* world);
+    ~CarrotSnowmanCollision() override;
+
+    std::uint16_t collision(Physics::ChipmunkItem* a, Physics::ChipmunkItem* b, const Info& info) override;
+
+private:
+    // Explodes or scores the struck part; true when the whole snowman went.
+    bool judgePart(Physics::ChipmunkItem* snowman, const Info& info);
+
+    World* m_world;
+};
+
+} // namespace KWEP
+
+#endif

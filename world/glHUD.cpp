@@ -1,0 +1,98 @@
+#include "world/glHUD.h"
+
+#include <climits>
+#include <vector>
+
+#include <GL/gl.h>
+
+#include "core/Event_View.h"
+#include "shell/TextRenderer.h"
+#include "world/PlayKeys.h"
+#include "world/Snowman.h"
+#include "world/World.h"
+
+namespace KWEP {
+
+using namespace PlayKeys;
+
+namespace {
+
+// A view event that changes only the mode: every value is "keep".
+void raiseViewMode(int mode)
+{
+    EVT::Event_View view(EVT::EVENT_VIEW, mode, Render::ViewData());
+    raise(view);
+}
+
+} // namespace
+
+glHUD::glHUD()
+    : m_score(0), m_scorePosition(pointKey("SCORE_POS")), m_scoreDigits(intKey("SCORE_NUM_DIGITS", INT_MIN)),
+      m_timerPosition(pointKey("TIMER_POS")), m_timerDigits(intKey("TIMER_NUM_DIGITS", INT_MIN)),
+      m_shownSeconds(-1), m_world(nullptr), m_renderer(nullptr)
+{
+}
+
+glHUD::~glHUD() { delete m_renderer; }
+
+void glHUD::setOn(bool on)
+{
+    Game::I_HUD::setOn(on);
+    if (on)
+        setScore(m_score);
+    else if (m_renderer)
+        m_renderer->clear();
+}
+
+void glHUD::setWorld(World* world) { m_world = world; }
+
+void glHUD::setFont(Text3D::Font* font)
+{
+    delete m_renderer;
+    m_renderer = createRenderer(font);
+    setScore(m_score);
+}
+
+Text3D::TextRenderer* glHUD::createRenderer(const Text3D::Font* font)
+{
+    return new Text3D::TextRenderer(font, 40, 20);
+}
+
+void glHUD::setScore(int score)
+{
+    m_score = score;
+    if (!m_renderer)
+        return;
+    m_renderer->clear();
+    m_renderer->display(m_scorePosition, Util::numToStr<int>(score, 10, m_scoreDigits).c_str());
+    m_shownSeconds = -1;
+}
+
+void glHUD::renderHUD()
+{
+    if (!m_world || !m_renderer)
+        return;
+    raiseViewMode(EVT::Event_View::ORTHOGRAPHIC);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0.375f, 0.375f, 0.0f); // pixel centres
+    std::vector<unsigned long> ids;
+    if (m_world->getItems("BOSS", ids) > 0) {
+        const Snowman* snowman = dynamic_cast<const Snowman*>(m_world->findItem(ids[0]));
+        if (snowman)
+            showTimer(snowman->getThrowTimer() / 1000);
+    }
+    raiseViewMode(EVT::Event_View::PERSPECTIVE);
+}
+
+void glHUD::showTimer(int seconds)
+{
+    if (seconds == m_shownSeconds)
+        return;
+    if (m_renderer->getTextCount() > 1)
+        m_renderer->erase(1, 1);
+    m_renderer->display(m_timerPosition, Util::numToStr<int>(seconds, 10, m_timerDigits).c_str());
+    m_shownSeconds = seconds;
+}
+
+} // namespace KWEP
