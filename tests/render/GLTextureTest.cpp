@@ -128,6 +128,21 @@ namespace
         EXPECT_EQ(drawWith(texture), YELLOW);
     }
 
+    TEST_F(GLTextureTest, AMemoryTextureIsMadeAtOnceAndTakesNewPixelsOfItsSize)
+    {
+        const std::vector<unsigned char> magenta = {255, 0, 255, 255, 0, 255, 255, 0, 255, 255, 0, 255};
+        const std::vector<unsigned char> yellow = {255, 255, 0, 255, 255, 0, 255, 255, 0, 255, 255, 0};
+        RGL::rglTexture texture(magenta.data(), 24, 2, 2, 1);
+        EXPECT_EQ(texture.getName(), "MEMTEX");
+        ASSERT_NE(texture.getID(), 0u);
+        EXPECT_EQ(drawWith(texture), MAGENTA);
+        texture.update(yellow.data());
+        EXPECT_EQ(drawWith(texture), YELLOW);
+        // Its pixels were never its own: once unloaded it cannot load again.
+        texture.unloadObject();
+        EXPECT_FALSE(texture.loadObject());
+    }
+
     TEST_F(GLTextureTest, TheSameTextureMayServeTwoUnitsButNotOneUnitTwice)
     {
         ASSERT_TRUE(RenderTest::writeImage("data/Textures/twice.tga", 2, 2, 24, {0, 0, 255}));
