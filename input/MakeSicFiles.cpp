@@ -1,7 +1,12 @@
 // Writes the standard input profiles (.sic files) into the folder given on the
 // command line (created when missing); the game ships them in data/Config/Input.
 
+#include "input/ActionId.h"
 #include "input/CreateSicFiles.h"
+#include "input/InputController.h"
+#include "input/ScreenArea.h"
+#include "input/Switch.h"
+#include "input/TriggerId.h"
 
 #include <filesystem>
 #include <iostream>
@@ -15,6 +20,26 @@ namespace
     const int MENU_CONTROLLER = 1;
     const int TPAGE_CONTROLLER = 2;
     const int GAME_CONTROLLER = 3;
+
+    const int ACTION_GRAB = 37;
+    const int ACTION_RELEASE = 38;
+
+    // One-switch play: the space bar grabs freely while it is down and lets go
+    // when it comes up. The pointer stays hidden in the centre, so the whole
+    // screen is one area.
+    void writeOneSwitchGame()
+    {
+        Input::InputController c(GAME_CONTROLLER, nullptr);
+        unsigned long anywhere = 0;
+        Input::ScreenArea* area = nullptr;
+        KWEP::createAnywhere(c, anywhere, area);
+        Input::Switch* sw = c.getSwitch(c.newSwitch(0));
+        sw->setTriggerAreaId(anywhere);
+        sw->setTriggerId(Input::TriggerId(Devices::Keyboard::KEY_SPACE));
+        sw->setPressActionId(Input::ActionId(ACTION_GRAB, "FREE"));
+        sw->setReleaseActionId(Input::ActionId(ACTION_RELEASE, ""));
+        KWEP::CreateSicFiles::ser(c, "KWEP_GAME_ONESWITCH.sic");
+    }
 }
 
 int main(int argc, char** argv)
@@ -34,5 +59,6 @@ int main(int argc, char** argv)
         return 1;
     }
     KWEP::CreateSicFiles().create(nullptr, MENU_CONTROLLER, TPAGE_CONTROLLER, GAME_CONTROLLER);
+    writeOneSwitchGame();
     return 0;
 }

@@ -39,6 +39,7 @@ namespace
         "KWEP_MENUS_TPAGE_HEADTRACKER1.sic", "KWEP_MENUS_TPAGE_HEADTRACKER2.sic",
         "KWEP_MENUS_TPAGE_STANDARD.sic",     "KWEP_MENUS_TPAGE_LARGE_STANDARD.sic",
         "KWEP_GAME_STANDARD.sic",            "KWEP_GAME_HEADTRACKER1.sic",
+        "KWEP_GAME_ONESWITCH.sic",
     };
 
     std::string readBytes(const std::string& path)
