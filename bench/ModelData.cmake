@@ -1,5 +1,3 @@
 # Loading the shipped block font through the DMF model loader, against a plain
 # read of the same file split at ';'.
-if(benchmark_FOUND)
-  frelmory_add_bench(NAME model_bench SOURCES model/ModelBench.cpp LIBS render_model benchmark::benchmark)
-endif()
+frelmory_add_bench(NAME model_bench SOURCES model/ModelBench.cpp LIBS render_model)

@@ -1,32 +1,66 @@
-// The cost of loading the game's font: the DMF model loader (read, centre,
-// reverse, triangulate, materials, models) against the floor of reading the
-// same file and splitting it at ';'. Run by hand:
-//   build/<dir>/bench/model_bench
-// The ratio of the two times is what the loader adds over plain reading.
-
-#include <benchmark/benchmark.h>
+// Loading the game's font: the DMF model loader (read, centre, reverse,
+// triangulate, materials, models), without GL, against the floor of reading
+// the same file and splitting it at the DMF delimiter ';'.
 
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "render/LoaderDMF.h"
 #include "render/Model.h"
+#include "support/BenchPairs.h"
 
 namespace {
 
-const std::string FONT = std::string(FRELMORY_SOURCE_DIR) + "/data/Models/Font_Block.dmf";
+const char* const FONT = "data/Models/Font_Block.dmf";
+
+// The loader's models, deleted at the end.
+struct Loaded {
+    ~Loaded()
+    {
+        for (Model::Model* model : models)
+            delete model;
+    }
+    bool ok = false;
+    std::vector<Model::Model*> models;
+};
+
+void load(Loaded& loaded)
+{
+    Model::LoaderDMF loader;
+    loaded.ok = loader.load(FONT, &loaded.models);
+}
+
+// The file's text between the delimiters, each without its leading line break.
+bool split(std::vector<std::string>& tokens)
+{
+    FILE* file = std::fopen(FONT, "r");
+    if (!file)
+        return false;
+    std::string token;
+    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
+        if (c == ';') {
+            tokens.push_back(token);
+            token.clear();
+        } else if (c != '\n' && c != '\r') {
+            token += static_cast<char>(c);
+        }
+    }
+    std::fclose(file);
+    return true;
+}
 
 void loadFont(benchmark::State& state)
 {
-    Model::LoaderDMF loader;
     for (auto _ : state) {
-        std::vector<Model::Model*> models;
-        if (!loader.load(FONT.c_str(), &models))
+        Loaded loaded;
+        load(loaded);
+        if (!loaded.ok) {
             state.SkipWithError("font not loaded");
-        benchmark::DoNotOptimize(models.data());
-        for (Model::Model* model : models)
-            delete model;
+            break;
+        }
+        benchmark::DoNotOptimize(loaded.models.data());
     }
 }
 
@@ -34,28 +68,42 @@ void splitFont(benchmark::State& state)
 {
     for (auto _ : state) {
         std::vector<std::string> tokens;
-        FILE* file = std::fopen(FONT.c_str(), "r");
-        if (!file) {
+        if (!split(tokens)) {
             state.SkipWithError("font not read");
             break;
         }
-        std::string token;
-        for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
-            if (c == ';') {
-                tokens.push_back(token);
-                token.clear();
-            } else {
-                token += static_cast<char>(c);
-            }
-        }
-        std::fclose(file);
         benchmark::DoNotOptimize(tokens.data());
     }
 }
 
+// Both sides read the same objects: every letter model the loader made is
+// named in the split text.
+bool sameWork()
+{
+    Loaded loaded;
+    load(loaded);
+    std::vector<std::string> tokens;
+    if (!loaded.ok || !split(tokens) || loaded.models.empty()) {
+        std::fprintf(stderr, "font: %s cannot be loaded\n", FONT);
+        return false;
+    }
+    const std::set<std::string> names(tokens.begin(), tokens.end());
+    size_t points = 0;
+    for (const Model::Model* model : loaded.models) {
+        points += model->getPoints().size();
+        if (!names.count(model->getModelName())) {
+            std::fprintf(stderr, "font: the model %s is not in the file's text\n", model->getModelName().c_str());
+            return false;
+        }
+    }
+    std::fprintf(stderr, "font: %zu models, %zu points, %zu fields\n", loaded.models.size(), points, tokens.size());
+    return true;
+}
+
 } // namespace
 
-BENCHMARK(loadFont)->Unit(benchmark::kMillisecond);
-BENCHMARK(splitFont)->Unit(benchmark::kMillisecond);
-
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    Bench::addPair("font", loadFont, splitFont, 3.0);
+    return Bench::runPairs(argc, argv, sameWork);
+}

@@ -1,186 +1,328 @@
-// Steps one scene (a floor, a chain, 30 balls) through the physics world and,
-// made from the same blueprint records with the same counting handlers,
-// through the physics engine alone; prints both times and, last, the line
-// "ratio R": the world's time over the engine's.
-#include <chrono>
+// The physics world at the busiest moment of the shipped level: the snowman,
+// the carrot with its burst pieces, the rock in flight, the snowballs of all
+// three smashed parts and a line of flying letters, stepped for 600 sub-steps
+// with the game's collision pairs. The floor is the bare engine stepping the
+// same bodies, shapes and joints, made by the same blueprints, with the same
+// iterations, sub-step and handlers counting inside the step.
+
+#include <chipmunk/chipmunk.h>
+
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include <chipmunk/chipmunk.h>
-#include <unistd.h>
-
 #include "physics/ChipmunkWorld.h"
 #include "physics/I_CollisionHandler.h"
 #include "physics/LevelFile.h"
+#include "support/BenchPairs.h"
 
 namespace {
 
 typedef Physics::PhysicalItemFactory<Physics::ChipmunkBlueprint, Physics::ChipmunkItem> Factory;
-typedef std::chrono::steady_clock Clock;
 
-const char* const LEVEL = "bench/physics/scene/level.cfg";
-const int SUB_STEPS = 3000;
-const int ROUNDS = 7;
-// Collision type pairs with a handler: ball-floor, ball-chain, chain-floor.
-const unsigned PAIRS[3][2] = {{2, 1}, {2, 3}, {3, 1}};
-const char* const BLUEPRINTS[3][2] = {
-    {"floor", "bench/physics/scene/floor.cfg"},
-    {"chain", "bench/physics/scene/chain.cfg"},
-    {"ball", "bench/physics/scene/ball.cfg"}};
+const char* const LEVEL = "data/Config/Levels/LEVEL.cfg";
+const int SUB_STEPS = 600;
+// Frames of a 60 Hz game: two sub-steps each at the shipped clock, some three.
+const long FRAME_MS = 16;
+const double SAME_PLACE = 1e-6;
 
+const char* const BLUEPRINTS[][2] = {
+    {"GROUND", "data/Config/Items/GROUND.cfg"}, {"HAND", "data/Config/Items/HAND.cfg"},
+    {"CARROT", "data/Config/Items/CARROT.cfg"}, {"SNOWMAN", "data/Config/Items/SNOWMAN.cfg"},
+    {"ROCK", "data/Config/Items/ROCK.cfg"},     {"BANG", "data/Config/Items/BANG.cfg"},
+    {"BALL", "data/Config/Items/BALL.cfg"},     {"LETTER", "data/Config/Items/LETTER.cfg"}};
+
+// The game's collision rules: carrot-ground, carrot-snowman (base, upper
+// parts), snowman-ground, rock-ground.
+const unsigned PAIRS[][2] = {{2, 1}, {2, 3}, {2, 4}, {4, 1}, {6, 1}};
+
+// One item of the scene beyond the level file's, with the speed it flies at.
+struct Placement {
+    std::string name;
+    float x, y, angle;
+    float vx, vy, spin;
+};
+
+// What a smashed snowman leaves: six, four and three snowballs from its
+// base, middle and head, the carrot's four pieces, the rock, and the score
+// and the burst word as flying letters. Speeds are fixed, so both sides see
+// the same scene.
+std::vector<Placement> busiestMoment()
+{
+    std::vector<Placement> scene;
+    scene.push_back({"SNOWMAN", 200, 0, 0, 0, 0, 0});
+    scene.push_back({"ROCK", 120, 60, 0, -260, 40, 4});
+    scene.push_back({"BANG", 150, 80, 20, 90, 120, 1});
+    const float partHeights[3] = {27.7f, 72.7f, 102.7f};
+    const int balls[3] = {6, 4, 3};
+    for (int part = 0; part < 3; ++part)
+        for (int i = 0; i < balls[part]; ++i) {
+            const float k = static_cast<float>(part * 7 + i);
+            scene.push_back({"BALL", 190.0f + 4.0f * i, partHeights[part] + 35.0f, 0,
+                             std::fmod(k * 53.0f, 300.0f) - 150.0f, std::fmod(k * 97.0f, 300.0f) - 150.0f, 0});
+        }
+    for (int i = 0; i < 11; ++i)
+        scene.push_back({"LETTER", 160.0f + 8.0f * i, 150, 0, 60.0f - 12.0f * i, 80.0f + 8.0f * i, 3});
+    return scene;
+}
+
+// Counts contacts and adds up their impulses, as cheaply on both sides.
 class Counter : public Physics::I_CollisionHandler {
 public:
-    Counter() : contacts(0), impulse(0.0) {}
     std::uint16_t collision(Physics::ChipmunkItem*, Physics::ChipmunkItem*, const Info& info) override
     {
         ++contacts;
         impulse += info.impulse;
         return 0;
     }
-    long contacts;
-    double impulse;
+    long contacts = 0;
+    double impulse = 0.0;
 };
 
-struct Result {
-    double seconds;
-    long contacts;
+// An item without parts that counts the world's sub-steps.
+class StepCounter : public Physics::ChipmunkItem {
+public:
+    StepCounter() : Physics::ChipmunkItem(nullptr, MathStuff::Vector3<float>(), 0.0f) {}
+    void updateForces(float dt) override
+    {
+        ++steps;
+        Physics::ChipmunkItem::updateForces(dt);
+    }
+    int steps = 0;
 };
 
-double since(Clock::time_point start)
+struct Outcome {
+    int steps = 0;
+    long contacts = 0;
+    std::vector<cpVect> positions;
+};
+
+void keepPositions(const std::vector<cpBody*>& bodies, Outcome& out)
 {
-    return std::chrono::duration<double>(Clock::now() - start).count();
+    for (cpBody* b : bodies)
+        if (cpBodyGetType(b) == CP_BODY_TYPE_DYNAMIC)
+            out.positions.push_back(cpBodyGetPosition(b));
 }
 
-Result runWorld()
-{
-    Factory factory;
-    for (const auto& b : BLUEPRINTS)
-        factory.add(b[0], b[1]);
-    Physics::LevelFile level;
-    level.load(LEVEL);
-    Physics::ChipmunkWorld world;
-    world.create(&factory, level);
-    std::vector<Physics::ChipmunkItem*> made;
-    factory.getRecords(made);
-    std::vector<std::unique_ptr<Physics::ChipmunkItem> > items(made.begin(), made.end());
-    Counter counter;
-    for (const auto& p : PAIRS)
-        world.registerCollisionHandler(p[0], p[1], &counter);
-    const Clock::time_point start = Clock::now();
-    for (int i = 0; i < SUB_STEPS; ++i)
-        world.update(16);
-    const Result result = {since(start), counter.contacts};
-    items.clear();
-    return result;
-}
+// The scene in the physics world, as the game world holds it.
+class WorldScene {
+public:
+    WorldScene()
+    {
+        for (const auto& b : BLUEPRINTS)
+            m_factory.add(b[0], b[1]);
+        m_level.load(LEVEL);
+        m_world.create(&m_factory, m_level);
+        for (const Placement& p : busiestMoment())
+            place(p);
+        std::vector<Physics::ChipmunkItem*> made;
+        m_factory.getRecords(made);
+        for (Physics::ChipmunkItem* item : made)
+            m_items.emplace_back(item);
+        m_world.addItem(&m_counter);
+        for (const auto& p : PAIRS)
+            m_world.registerCollisionHandler(p[0], p[1], &m_handler);
+    }
+    void run(int subSteps)
+    {
+        while (m_counter.steps < subSteps)
+            m_world.update(FRAME_MS);
+    }
 
-// What a game on the bare engine would do: the handler runs inside the step.
+    Outcome outcome() const
+    {
+        Outcome out;
+        out.steps = m_counter.steps;
+        out.contacts = m_handler.contacts;
+        for (const auto& item : m_items)
+            keepPositions(item->getBodies(), out);
+        return out;
+    }
+
+private:
+    void place(const Placement& p)
+    {
+        Physics::ChipmunkItem* item = m_factory.get(p.name, MathStuff::Vector3<float>(p.x, p.y, 0), p.angle);
+        for (const std::string& body : item->getBodyNames()) {
+            item->setBodyVelocity(body, Physics::ChipmunkItem::XYPart(p.vx, p.vy));
+            item->setBodySpin(body, p.spin);
+        }
+        m_world.addItem(item);
+    }
+
+    Factory m_factory;
+    Physics::LevelFile m_level;
+    Physics::ChipmunkWorld m_world;
+    Counter m_handler;
+    // Declared after the world: the items leave it before it goes.
+    StepCounter m_counter;
+    std::vector<std::unique_ptr<Physics::ChipmunkItem> > m_items;
+};
+
+// The bare engine's handler: it runs inside the step.
 void countRaw(cpArbiter* arbiter, cpSpace*, cpDataPointer data)
 {
     Physics::I_CollisionHandler::Info info;
     cpArbiterGetShapes(arbiter, &info.shapeA, &info.shapeB);
     info.itemA = static_cast<Physics::ChipmunkItem*>(cpShapeGetUserData(info.shapeA));
     info.itemB = static_cast<Physics::ChipmunkItem*>(cpShapeGetUserData(info.shapeB));
-    info.impulse = cpvdot(cpArbiterTotalImpulse(arbiter), cpArbiterGetNormal(arbiter));
+    info.impulse = std::fabs(cpvdot(cpArbiterTotalImpulse(arbiter), cpArbiterGetNormal(arbiter)));
     static_cast<Counter*>(data)->collision(info.itemA, info.itemB, info);
 }
 
-// The scene's parts made by the same blueprints, straight into a space.
-struct RawScene {
-    explicit RawScene(cpSpace* space) : space(space) {}
+// The same scene made straight into a bare space by the same blueprints.
+class RawScene {
+public:
+    RawScene()
+    {
+        for (const auto& b : BLUEPRINTS)
+            m_blueprints[b[0]].reset(new Physics::ChipmunkBlueprint(b[0], b[1]));
+        Physics::LevelFile level;
+        level.load(LEVEL);
+        Physics::ChipmunkWorld settings;
+        settings.create(nullptr, level);
+        m_space = cpSpaceNew();
+        cpSpaceSetIterations(m_space, cpSpaceGetIterations(settings.getSpace()));
+        cpSpaceSetGravity(m_space, cpSpaceGetGravity(settings.getSpace()));
+        cpSpaceSetCollisionSlop(m_space, cpSpaceGetCollisionSlop(settings.getSpace()));
+        for (const Physics::LevelFile::ItemInfo& info : level.getItemInfos())
+            add(*m_blueprints[info.name], info.position, info.angle, cpvzero, 0);
+        for (const Placement& p : busiestMoment())
+            add(*m_blueprints[p.name], MathStuff::Vector3<float>(p.x, p.y, 0), p.angle, cpv(p.vx, p.vy), p.spin);
+        for (const auto& p : PAIRS) {
+            cpCollisionHandler* h = cpSpaceAddCollisionHandler(m_space, p[0], p[1]);
+            h->postSolveFunc = countRaw;
+            h->userData = &m_handler;
+        }
+    }
+
     ~RawScene()
     {
-        for (auto& s : shapes) {
-            cpSpaceRemoveShape(space, s.first);
+        for (auto& s : m_shapes) {
+            cpSpaceRemoveShape(m_space, s.first);
             cpShapeFree(s.first);
         }
-        for (cpConstraint* c : constraints) {
-            cpSpaceRemoveConstraint(space, c);
+        for (cpConstraint* c : m_constraints) {
+            cpSpaceRemoveConstraint(m_space, c);
             cpConstraintFree(c);
         }
-        for (cpBody* b : bodies) {
-            if (cpSpaceContainsBody(space, b))
-                cpSpaceRemoveBody(space, b);
+        for (cpBody* b : m_bodies) {
+            if (cpSpaceContainsBody(m_space, b))
+                cpSpaceRemoveBody(m_space, b);
             cpBodyFree(b);
         }
+        cpSpaceFree(m_space);
     }
-    void add(const Physics::ChipmunkBlueprint& blueprint, const Physics::LevelFile::ItemInfo& info)
+
+    void run(int subSteps)
     {
-        const size_t b0 = bodies.size(), c0 = constraints.size(), s0 = shapes.size();
-        blueprint.create(info.position, info.angle, names, bodies, constraints, shapes);
-        for (size_t i = b0; i < bodies.size(); ++i)
-            if (cpBodyGetType(bodies[i]) != CP_BODY_TYPE_STATIC)
-                cpSpaceAddBody(space, bodies[i]);
-        for (size_t i = c0; i < constraints.size(); ++i)
-            cpSpaceAddConstraint(space, constraints[i]);
-        for (size_t i = s0; i < shapes.size(); ++i)
-            cpSpaceAddShape(space, shapes[i].first);
+        const float step = (1.0f / 60.0f) / 2.0f;
+        for (int i = 0; i < subSteps; ++i)
+            cpSpaceStep(m_space, step);
+        m_steps += subSteps;
     }
-    cpSpace* space;
-    std::vector<std::string> names;
-    std::vector<cpBody*> bodies;
-    std::vector<cpConstraint*> constraints;
-    std::vector<std::pair<cpShape*, bool> > shapes;
+
+    Outcome outcome() const
+    {
+        Outcome out;
+        out.steps = m_steps;
+        out.contacts = m_handler.contacts;
+        keepPositions(m_bodies, out);
+        return out;
+    }
+
+private:
+    void add(const Physics::ChipmunkBlueprint& blueprint, const MathStuff::Vector3<float>& position, float angle,
+             cpVect velocity, float spin)
+    {
+        const size_t b0 = m_bodies.size(), c0 = m_constraints.size(), s0 = m_shapes.size();
+        blueprint.create(position, angle, m_names, m_bodies, m_constraints, m_shapes);
+        for (size_t i = b0; i < m_bodies.size(); ++i) {
+            if (cpBodyGetType(m_bodies[i]) == CP_BODY_TYPE_STATIC)
+                continue;
+            cpBodySetVelocity(m_bodies[i], velocity);
+            cpBodySetAngularVelocity(m_bodies[i], spin);
+            cpSpaceAddBody(m_space, m_bodies[i]);
+        }
+        for (size_t i = c0; i < m_constraints.size(); ++i)
+            cpSpaceAddConstraint(m_space, m_constraints[i]);
+        for (size_t i = s0; i < m_shapes.size(); ++i)
+            cpSpaceAddShape(m_space, m_shapes[i].first);
+    }
+
+    std::map<std::string, std::unique_ptr<Physics::ChipmunkBlueprint> > m_blueprints;
+    cpSpace* m_space;
+    Counter m_handler;
+    int m_steps = 0;
+    std::vector<std::string> m_names;
+    std::vector<cpBody*> m_bodies;
+    std::vector<cpConstraint*> m_constraints;
+    std::vector<std::pair<cpShape*, bool> > m_shapes;
 };
 
-Result runRaw()
+// The world's sub-steps come in whole frames: the floor steps as many.
+int worldSubSteps()
 {
-    std::map<std::string, std::unique_ptr<Physics::ChipmunkBlueprint> > blueprints;
-    for (const auto& b : BLUEPRINTS)
-        blueprints[b[0]].reset(new Physics::ChipmunkBlueprint(b[0], b[1]));
-    Physics::LevelFile level;
-    level.load(LEVEL);
-    // The world's own settings, read from the physics file.
-    Physics::ChipmunkWorld settings;
-    settings.create(nullptr, level);
-    cpSpace* space = cpSpaceNew();
-    cpSpaceSetIterations(space, cpSpaceGetIterations(settings.getSpace()));
-    cpSpaceSetGravity(space, cpSpaceGetGravity(settings.getSpace()));
-    cpSpaceSetCollisionSlop(space, cpSpaceGetCollisionSlop(settings.getSpace()));
-    Counter counter;
-    for (const auto& p : PAIRS) {
-        cpCollisionHandler* h = cpSpaceAddCollisionHandler(space, p[0], p[1]);
-        h->postSolveFunc = countRaw;
-        h->userData = &counter;
+    static int l_steps = 0;
+    if (l_steps == 0) {
+        WorldScene scene;
+        scene.run(SUB_STEPS);
+        l_steps = scene.outcome().steps;
     }
-    Result result;
-    {
-        RawScene scene(space);
-        for (const Physics::LevelFile::ItemInfo& info : level.getItemInfos())
-            scene.add(*blueprints[info.name], info);
-        const float step = 1.0f / 60.0f;
-        const Clock::time_point start = Clock::now();
-        for (int i = 0; i < SUB_STEPS; ++i)
-            cpSpaceStep(space, step);
-        result.seconds = since(start);
-        result.contacts = counter.contacts;
+    return l_steps;
+}
+
+template <class Scene>
+void stepScene(benchmark::State& state)
+{
+    const int steps = worldSubSteps();
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::unique_ptr<Scene> scene(new Scene);
+        state.ResumeTiming();
+        scene->run(steps);
+        state.PauseTiming();
+        scene.reset();
+        state.ResumeTiming();
     }
-    cpSpaceFree(space);
-    return result;
+}
+
+bool samePlaces(const Outcome& world, const Outcome& raw)
+{
+    if (world.positions.size() != raw.positions.size())
+        return false;
+    for (size_t i = 0; i < world.positions.size(); ++i)
+        if (cpvdist(world.positions[i], raw.positions[i]) > SAME_PLACE)
+            return false;
+    return true;
+}
+
+bool sameWork()
+{
+    WorldScene world;
+    world.run(SUB_STEPS);
+    const Outcome ours = world.outcome();
+    RawScene raw;
+    raw.run(ours.steps);
+    const Outcome floor = raw.outcome();
+    std::fprintf(stderr, "physics: %d sub-steps, %zu moving bodies, %ld contacts\n", ours.steps, ours.positions.size(),
+                ours.contacts);
+    if (ours.steps != floor.steps || ours.contacts != floor.contacts || ours.contacts == 0 ||
+        !samePlaces(ours, floor)) {
+        std::fprintf(stderr, "physics: the world and the bare engine did not do the same work (%ld and %ld contacts)\n",
+                     ours.contacts, floor.contacts);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
-    if (chdir(FRELMORY_SOURCE_DIR) != 0) {
-        std::fprintf(stderr, "cannot enter the source tree %s\n", FRELMORY_SOURCE_DIR);
-        return 1;
-    }
-    Result world = {1e30, 0}, raw = {1e30, 0};
-    for (int round = 0; round < ROUNDS; ++round) {
-        const Result w = runWorld(), r = runRaw();
-        if (w.seconds < world.seconds)
-            world = w;
-        if (r.seconds < raw.seconds)
-            raw = r;
-    }
-    std::printf("sub-steps %d, best of %d runs\n", SUB_STEPS, ROUNDS);
-    std::printf("physics world  %.4f s, %ld contacts\n", world.seconds, world.contacts);
-    std::printf("engine alone   %.4f s, %ld contacts\n", raw.seconds, raw.contacts);
-    std::printf("ratio %.3f\n", world.seconds / raw.seconds);
-    return 0;
+    Bench::addPair("physics", stepScene<WorldScene>, stepScene<RawScene>, 1.10);
+    return Bench::runPairs(argc, argv, sameWork);
 }

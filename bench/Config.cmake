@@ -1,0 +1,3 @@
+# Reading the main configuration and resolving its keys, against reading the
+# same file line by line.
+frelmory_add_bench(NAME config_bench SOURCES config/ConfigBench.cpp LIBS core)

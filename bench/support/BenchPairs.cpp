@@ -1,0 +1,73 @@
+#include "BenchPairs.h"
+
+#include "TableReporter.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include <unistd.h>
+
+namespace Bench {
+
+namespace {
+
+std::vector<TableReporter::Pair>& pairs()
+{
+    static std::vector<TableReporter::Pair> l_pairs;
+    return l_pairs;
+}
+
+void add(const std::string& name, BenchFunction ours, double goal, double budget, bool wallClock)
+{
+    benchmark::RegisterBenchmark((name + "/ours").c_str(), ours)->Unit(benchmark::kMillisecond);
+    pairs().push_back(TableReporter::Pair{name, goal, budget, wallClock});
+}
+
+// Takes "--table" out of the arguments; true when it was there.
+bool takeTableFlag(int& argc, char** argv)
+{
+    bool found = false;
+    int kept = 0;
+    for (int i = 0; i < argc; ++i) {
+        if (i > 0 && std::strcmp(argv[i], "--table") == 0)
+            found = true;
+        else
+            argv[kept++] = argv[i];
+    }
+    argc = kept;
+    return found;
+}
+
+} // namespace
+
+void addPair(const std::string& name, BenchFunction ours, BenchFunction floor, double goal, bool wallClock)
+{
+    add(name, ours, goal, 0.0, wallClock);
+    benchmark::RegisterBenchmark((name + "/floor").c_str(), floor)->Unit(benchmark::kMillisecond);
+}
+
+void addBudget(const std::string& name, BenchFunction ours, double floorSeconds, double goal)
+{
+    add(name, ours, goal, floorSeconds, false);
+}
+
+int runPairs(int argc, char** argv, bool (*check)())
+{
+    if (chdir(FRELMORY_SOURCE_DIR) != 0) {
+        std::fprintf(stderr, "cannot enter the source tree %s\n", FRELMORY_SOURCE_DIR);
+        return 1;
+    }
+    const bool rowsOnly = takeTableFlag(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    if (check && !check())
+        return 1;
+    TableReporter reporter(pairs(), rowsOnly);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return reporter.complete() ? 0 : 1;
+}
+
+} // namespace Bench

@@ -1,0 +1,86 @@
+#include "TableReporter.h"
+
+#include <cstdio>
+
+namespace Bench {
+
+namespace {
+
+const char* const OURS = "/ours";
+const char* const FLOOR = "/floor";
+
+} // namespace
+
+TableReporter::TableReporter(const std::vector<Pair>& pairs, bool rowsOnly)
+    : m_pairs(pairs), m_rowsOnly(rowsOnly)
+{
+}
+
+bool TableReporter::ReportContext(const Context& context)
+{
+    return m_rowsOnly || m_console.ReportContext(context);
+}
+
+void TableReporter::ReportRuns(const std::vector<Run>& runs)
+{
+    if (!m_rowsOnly)
+        m_console.ReportRuns(runs);
+    for (const Run& run : runs) {
+        if (run.error_occurred)
+            continue;
+        // Repeated runs: the median stands for them all.
+        if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median")
+            continue;
+        const std::string& name = run.run_name.function_name;
+        if (run.run_type == Run::RT_Iteration && m_seconds.count(name))
+            continue;
+        const double perUnit = benchmark::GetTimeUnitMultiplier(run.time_unit);
+        m_seconds[name] = std::make_pair(run.GetAdjustedCPUTime() / perUnit,
+                                         run.GetAdjustedRealTime() / perUnit);
+    }
+}
+
+void TableReporter::Finalize()
+{
+    if (!m_rowsOnly) {
+        m_console.Finalize();
+        std::printf("\n");
+        printHead();
+    }
+    for (const Pair& pair : m_pairs)
+        printRow(pair);
+    std::fflush(stdout);
+}
+
+void TableReporter::printHead()
+{
+    std::printf("%-14s %12s %12s %9s %7s  %s\n", "benchmark", "our time", "floor time", "ratio", "goal",
+                "met");
+}
+
+bool TableReporter::complete() const
+{
+    for (const Pair& pair : m_pairs)
+        if (!m_seconds.count(pair.name + OURS) || (pair.budget <= 0.0 && !m_seconds.count(pair.name + FLOOR)))
+            return false;
+    return true;
+}
+
+void TableReporter::printRow(const Pair& pair) const
+{
+    const auto ours = m_seconds.find(pair.name + OURS);
+    const auto floor = m_seconds.find(pair.name + FLOOR);
+    if (ours == m_seconds.end() || (pair.budget <= 0.0 && floor == m_seconds.end())) {
+        std::printf("%-14s %12s %12s %9s %7.2f  %s\n", pair.name.c_str(), "-", "-", "-", pair.goal, "not run");
+        return;
+    }
+    const double ourTime = pair.wallClock ? ours->second.second : ours->second.first;
+    double floorTime = pair.budget;
+    if (pair.budget <= 0.0)
+        floorTime = pair.wallClock ? floor->second.second : floor->second.first;
+    const double ratio = ourTime / floorTime;
+    std::printf("%-14s %10.3fms %10.3fms %9.3f %7.2f  %s\n", pair.name.c_str(), ourTime * 1e3, floorTime * 1e3,
+                ratio, pair.goal, ratio <= pair.goal ? "yes" : "NO");
+}
+
+} // namespace Bench

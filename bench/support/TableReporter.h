@@ -1,0 +1,50 @@
+#ifndef BENCH_TABLEREPORTER_H
+#define BENCH_TABLEREPORTER_H
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace Bench {
+
+// Collects the time of every benchmark (the median when repeated) and prints
+// one row per pair: our time, the floor's, their ratio and its goal. The plain
+// console report is passed on unless only the rows are wanted.
+class TableReporter : public benchmark::BenchmarkReporter {
+public:
+    struct Pair {
+        std::string name;
+        double goal;
+        // Seconds of a fixed floor; 0 when the floor is measured.
+        double budget;
+        // Elapsed time instead of CPU time: for work done by other processes.
+        bool wallClock;
+    };
+
+    TableReporter(const std::vector<Pair>& pairs, bool rowsOnly);
+
+    bool ReportContext(const Context& context) override;
+    void ReportRuns(const std::vector<Run>& runs) override;
+    void Finalize() override;
+
+    // Prints the column heads of the rows.
+    static void printHead();
+    // True when every pair has both times.
+    bool complete() const;
+
+private:
+    void printRow(const Pair& pair) const;
+
+    std::vector<Pair> m_pairs;
+    bool m_rowsOnly;
+    benchmark::ConsoleReporter m_console;
+    // CPU and elapsed seconds per iteration by benchmark name; errors are left out.
+    std::map<std::string, std::pair<double, double> > m_seconds;
+};
+
+} // namespace Bench
+
+#endif
