@@ -11,7 +11,7 @@
 namespace KWEP {
 
 CarrotGroundCollision::CarrotGroundCollision(World* world)
-    : m_world(world), m_takeAfterX(PlayKeys::floatKey("CARROT_TAKE_AFTER_XPOS"))
+    : CollisionRule(world), m_takeAfterX(PlayKeys::floatKey("CARROT_TAKE_AFTER_XPOS"))
 {
 }
 

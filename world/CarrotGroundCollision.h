@@ -1,17 +1,15 @@
 #ifndef KWEP_CARROTGROUNDCOLLISION_H
 #define KWEP_CARROTGROUNDCOLLISION_H
 
-#include "physics/I_CollisionHandler.h"
+#include "world/CollisionRule.h"
 
 namespace Game { class WorldItem; }
 
 namespace KWEP {
 
-class World;
-
 // The carrot (a) on the ground (b): impacts right of CARROT_TAKE_AFTER_XPOS
 // wear its health down, and a carrot whose health drops below 0 explodes.
-class CarrotGroundCollision : public Physics::I_CollisionHandler {
+class CarrotGroundCollision : public CollisionRule {
 public:
     explicit CarrotGroundCollision(World* world);
     ~CarrotGroundCollision() override;
@@ -25,7 +23,6 @@ public:
     static bool explodeCarrot(Physics::ChipmunkItem* carrot, World* world);
 
 private:
-    World* m_world;
     float m_takeAfterX; // impacts left of or at this x cost nothing
 };
 

@@ -23,7 +23,7 @@ void raisePlain(int id)
 
 } // namespace
 
-CarrotSnowmanCollision::CarrotSnowmanCollision(World* world) : m_world(world) {}
+CarrotSnowmanCollision::CarrotSnowmanCollision(World* world) : CollisionRule(world) {}
 
 CarrotSnowmanCollision::~CarrotSnowmanCollision() {}
 

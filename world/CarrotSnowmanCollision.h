@@ -1,16 +1,14 @@
 #ifndef KWEP_CARROTSNOWMANCOLLISION_H
 #define KWEP_CARROTSNOWMANCOLLISION_H
 
-#include "physics/I_CollisionHandler.h"
+#include "world/CollisionRule.h"
 
 namespace KWEP {
-
-class World;
 
 // The carrot (a) on the snowman or one of its parts (b): the carrot always
 // explodes; the part struck explodes when the impulse beats its limit, else
 // the hit scores.
-class CarrotSnowmanCollision : public Physics::I_CollisionHandler {
+class CarrotSnowmanCollision : public CollisionRule {
 public:
     explicit CarrotSnowmanCollision(World* world);
     ~CarrotSnowmanCollision() override;
@@ -20,8 +18,6 @@ public:
 private:
     // Explodes or scores the struck part; true when the whole snowman went.
     bool judgePart(Physics::ChipmunkItem* snowman, const Info& info);
-
-    World* m_world;
 };
 
 } // namespace KWEP

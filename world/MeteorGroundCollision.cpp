@@ -4,7 +4,7 @@
 
 namespace KWEP {
 
-MeteorGroundCollision::MeteorGroundCollision(World* world) : m_world(world) {}
+MeteorGroundCollision::MeteorGroundCollision(World* world) : CollisionRule(world) {}
 
 MeteorGroundCollision::~MeteorGroundCollision() {}
 

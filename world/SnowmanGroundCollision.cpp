@@ -4,7 +4,7 @@
 
 namespace KWEP {
 
-SnowmanGroundCollision::SnowmanGroundCollision(World* world) : m_world(world) {}
+SnowmanGroundCollision::SnowmanGroundCollision(World* world) : CollisionRule(world) {}
 
 SnowmanGroundCollision::~SnowmanGroundCollision() {}
 

@@ -299,6 +299,10 @@ void World::setupCollsions()
     static CarrotSnowmanCollision l_carrotSnowman(this);
     static SnowmanGroundCollision l_snowmanGround(this);
     static MeteorGroundCollision l_rockGround(this);
+    // A world made after the first takes the rules over.
+    for (CollisionRule* rule : std::initializer_list<CollisionRule*>{&l_carrotGround, &l_carrotSnowman,
+                                                                      &l_snowmanGround, &l_rockGround})
+        rule->setWorld(this);
     Physics::ChipmunkWorld* physics = m_impl->physics;
     if (!physics)
         return;
