@@ -1,5 +1,7 @@
 #include "OptionsFixture.h"
 
+#include "core/TextFile.h"
+
 namespace {
 
 using KWEP::Config;
@@ -64,6 +66,30 @@ TEST_F(ConfigDefaultsTest, TheFileIsWrittenAtDestructionOnlyOnceAllowed)
         EXPECT_TRUE(config.getSaveOnExit());
     }
     EXPECT_NE(OptionsTest::readFile(optionsFile).find("--smooth on\n"), std::string::npos);
+}
+
+// The main configuration as shipped: every flag explained, real profiles.
+TEST_F(ConfigDefaultsTest, TheShippedConfigurationFillsTheOptionsAndTheHelp)
+{
+    const std::string root = std::string(FRELMORY_SOURCE_DIR) + "/";
+    ASSERT_TRUE(CFG::s_GlobalConfig.addConfig(root + "KWEP.cfg"));
+    Config config;
+    EXPECT_GT(Files::TextFile::size(root + *config.getStringPtr(24)), 0);
+    EXPECT_GT(Files::TextFile::size(root + *config.getStringPtr(25)), 0);
+    EXPECT_GT(*config.getFloatPtr(11), 0.0f);
+    EXPECT_GT(*config.getFloatPtr(12), 700.0f * 2);
+    EXPECT_NE(*config.getULongPtr(4), 0xFFFFFFFFul);
+    EXPECT_EQ(CFG::get("INFO_DEFSTR"), "now: ");
+    const char* const explained[] = {
+        "HELP", "OPTFILE", "MENU_INPUT", "GAME_INPUT", "AUTOPAUSE", "SENSITIVITY",
+        "MUSIC", "SFXS", "WSIZE", "FULLSCREEN", "FOV", "REVY", "VSYNC", "FPS", "DEBUG",
+        "TILT", "SMOOTH"};
+    for (const char* flag : explained)
+        EXPECT_NE(CFG::get(std::string(flag) + "_FLAGSTR_INFO"), "") << flag;
+    std::ostringstream help;
+    config.writeHelp(help);
+    EXPECT_NE(help.str().find("   --help                      Shows "), std::string::npos)
+        << help.str();
 }
 
 } // namespace
