@@ -23,7 +23,7 @@ void ShrinkingItem::update(long ms)
             setDeleteMe(true);
         return;
     }
-    m_age += static_cast<float>(ms) / 1000.0f;
+    m_age += static_cast<float>(static_cast<double>(ms) / 1000.0);
     m_shrinking = m_age > m_life || isDone();
 }
 
