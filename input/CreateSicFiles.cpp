@@ -245,15 +245,15 @@ namespace KWEP
         addPress(*controller, areaId, trigger, actionId);
     }
 
-    void CreateSicFiles::deser(Input::InputController& controller, const std::string& file)
+    bool CreateSicFiles::deser(Input::InputController& controller, const std::string& file)
     {
         if (file.empty())
-            return;
+            return false;
         std::fstream stream(file, std::ios::in);
         if (!stream.is_open())
-            return;
+            return false;
         Util::TextSerializer serializer(stream);
-        controller.deserialize(&serializer);
+        return controller.deserialize(&serializer);
     }
 
     void CreateSicFiles::ser(const Input::InputController& controller, const std::string& file)

@@ -25,10 +25,11 @@ namespace KWEP
         CreateSicFiles() = default;
         virtual ~CreateSicFiles() = default;
 
-        // Reads the profile file into the controller. An empty name does nothing; a
-        // file that cannot be opened or read leaves the controller as the failed
+        // Reads the profile file into the controller; true when the whole file read.
+        // An empty name reads nothing and answers false; a file that cannot be
+        // opened or read answers false and leaves the controller as the failed
         // read leaves it.
-        static void deser(Input::InputController& controller, const std::string& file);
+        static bool deser(Input::InputController& controller, const std::string& file);
         // Writes the controller to the file (created or emptied). An empty name, or
         // a file that cannot be opened for writing, writes nothing.
         static void ser(const Input::InputController& controller, const std::string& file);

@@ -52,6 +52,9 @@ void I_World::removeItem(WorldItem* item)
     const auto it = std::find(m_items.begin(), m_items.end(), item);
     if (it == m_items.end())
         return;
+    // The world must never draw through an item that is gone.
+    if (m_cameraItem == item)
+        m_cameraItem = nullptr;
     if (m_walks > 0)
         *it = nullptr;
     else

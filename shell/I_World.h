@@ -30,7 +30,8 @@ public:
     virtual const WorldItem* getCameraItem() const;
     // Appends; no test for an entry already present.
     virtual void addItem(WorldItem* item);
-    // Removes the first entry equal to the pointer, if any.
+    // Removes the first entry equal to the pointer, if any; when that item is
+    // the camera item, the world is left without one.
     virtual void removeItem(WorldItem* item);
     // The first listed item with that unique id; null when none.
     virtual WorldItem* findItem(unsigned long id);

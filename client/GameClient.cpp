@@ -1,0 +1,293 @@
+#include "client/GameClient.h"
+
+#include <iostream>
+
+#include "client/ClientFSM.h"
+#include "client/ClientMenus.h"
+#include "client/Config.h"
+#include "client/GameClientImpl.h"
+#include "client/I_MenuItemChosen.h"
+#include "client/InputEventManager.h"
+#include "core/CFG.h"
+#include "core/Conversions.h"
+#include "core/EventBus.h"
+#include "core/EventIds.h"
+#include "core/Event_ConfigChange.h"
+#include "core/Event_Score.h"
+#include "core/Spurt.h"
+#include "core/TextFile.h"
+#include "input/Screen.h"
+#include "input/rglScreenAreaRenderer.h"
+#include "render/LoaderDMF.h"
+#include "render/rglModelMaker.h"
+#include "shell/Background.h"
+#include "shell/CameraItem.h"
+#include "shell/Font.h"
+#include "shell/I_WindowApp.h"
+#include "shell/TextRenderer.h"
+#include "sound/SoundManager.h"
+#include "world/CarrotCamera.h"
+#include "world/GameStuff.h"
+#include "world/World.h"
+#include "world/glHUD.h"
+
+namespace KWEP {
+
+namespace {
+
+// The high score of a first game, and of a file that does not hold one.
+const int DEFAULT_HIGH_SCORE = 887395;
+const char HIGH_SCORE_KEY[] = "HIGH_SCORE";
+
+const int KEY_WIDTH = 5;
+const int KEY_HEIGHT = 6;
+const int KEY_MENU_INPUT = 24;
+const int KEY_GAME_INPUT = 25;
+
+bool fileHoldsData(const std::string& fileName)
+{
+    return !fileName.empty() && Files::TextFile::size(fileName) > 0;
+}
+
+template <typename T>
+void deleteAndClear(T*& part)
+{
+    T* doomed = part;
+    part = nullptr;
+    delete doomed;
+}
+
+// Splits one offset token into its glyph and number texts.
+std::vector<std::string> offsetParts(const std::string& piece)
+{
+    std::vector<std::string> parts;
+    if (piece[0] == ':') {
+        // The colon glyph: ":" and the number after the second character.
+        parts.push_back(":");
+        if (piece.size() > 2)
+            parts.push_back(piece.substr(2));
+        return parts;
+    }
+    Util::splitString(piece, ":", parts, false);
+    return parts;
+}
+
+} // namespace
+
+GameClient::GameClient(int* argc, char** argv) : TheGame(argc, argv), m_impl(new Impl) {}
+
+GameClient::~GameClient()
+{
+    shutdownGame();
+    delete m_impl;
+}
+
+bool GameClient::initGame(int*, char**)
+{
+    Game::Background* background = getBackground();
+    if (background && background->load(CFG::get("SPLASH_SCREEN"))) {
+        background->render();
+        if (getWindowApp())
+            getWindowApp()->showWindow();
+    }
+    m_impl->highScore = readHighScore(CFG::get("SCORE_FILE"));
+    if (!checkStartFiles() || !buildParts())
+        return false;
+    getClientConfig()->setSaveOnExit(true);
+    return true;
+}
+
+// Every file the game cannot start without; the first one missing stops it.
+bool GameClient::checkStartFiles()
+{
+    const std::string* menuProfile = getConfig()->getStringPtr(KEY_MENU_INPUT);
+    const std::string* gameProfile = getConfig()->getStringPtr(KEY_GAME_INPUT);
+    const std::string font = CFG::get("MODELS_DIR") + "/Font_" + CFG::get("FONT") + ".dmf";
+    const std::pair<std::string, std::string> files[] = {
+        {menuProfile ? *menuProfile : std::string(), "the menu input profile"},
+        {gameProfile ? *gameProfile : std::string(), "the game input profile"},
+        {CFG::get("MENUS_CONFIG_FILE"), "the menus file (MENUS_CONFIG_FILE)"},
+        {font, "the font model (MODELS_DIR and FONT)"},
+        {CFG::get("LEVEL_FILE"), "the level file (LEVEL_FILE)"},
+    };
+    for (const auto& file : files)
+        if (!fileHoldsData(file.first))
+            return fail(file.second + " \"" + file.first + "\" is missing or empty");
+    return true;
+}
+
+bool GameClient::buildParts()
+{
+    Impl& d = *m_impl;
+    d.sound = new SoundManager(getSoundController(), CFG::get("SOUNDS_CONFIG_FILE"));
+    d.areaRenderer = new rglScreenAreaRenderer(getScreen());
+    if (!createMenuInputControllers() || !createGameInputControllers()) {
+        setExitCode(EXIT_FAILED);
+        return false;
+    }
+    World* world = new World();
+    setWorld(world);
+    glHUD* hud = new glHUD();
+    setHUD(hud);
+    setModelMaker(new RGL::rglModelMaker(CFG::get("MODELS_DIR").c_str(), ".dmf", new Model::LoaderDMF()));
+    d.font = new Text3D::Font(CFG::get("FONT"), readLetterOffsets(CFG::get("FONT_YADJ_FILE")));
+    hud->setFont(d.font);
+    world->setFont(d.font);
+    d.chooser = new Menu::I_MenuItemChosen();
+    if (getWindowApp()) {
+        Menu::I_MenuItemChosen::Resolutions sizes;
+        getWindowApp()->getAllowedSizes(sizes);
+        d.chooser->setResolutions(sizes);
+    }
+    d.spurter = new Stuff::Spurt(nullptr);
+    std::string error;
+    if (!d.spurter->parse(CFG::get("STORY_SPG"), error))
+        deleteAndClear(d.spurter);
+    GameStuff::setSpurter(d.spurter);
+    EVT::EventBus* bus = EVT::EventBus::instance();
+    bus->addConsumer(EVT::EVENT_CONFIGCHANGE, this);
+    bus->addConsumer(EVT::EVENT_SCORE, this);
+    world->defineItems(CFG::get("ALL_ITEMS"));
+    d.fsm = new ClientFSM();
+    d.fsm->create(this);
+    return true;
+}
+
+bool GameClient::fail(const std::string& what)
+{
+    std::cerr << getProgramName() << ": cannot start: " << what << std::endl;
+    setExitCode(EXIT_FAILED);
+    return false;
+}
+
+void GameClient::shutdownGame()
+{
+    storeWindowSize();
+    deleteParts();
+    if (m_impl->highScore != 0) {
+        writeHighScore(CFG::get("SCORE_FILE"), m_impl->highScore);
+        m_impl->highScore = 0;
+    }
+}
+
+// A minimised window reports a side of a pixel or less: the options file
+// keeps the size the player had instead.
+void GameClient::storeWindowSize()
+{
+    const Devices::Screen* screen = getScreen();
+    int* width = getConfig() ? getConfig()->getIntPtr(KEY_WIDTH) : nullptr;
+    int* height = getConfig() ? getConfig()->getIntPtr(KEY_HEIGHT) : nullptr;
+    if (!screen || !width || !height || screen->getWidth() <= 1 || screen->getHeight() <= 1)
+        return;
+    *width = screen->getWidth();
+    *height = screen->getHeight();
+}
+
+void GameClient::deleteParts()
+{
+    Impl& d = *m_impl;
+    deleteAndClear(d.fsm);
+    deleteMenus();
+    deleteAndClear(d.chooser);
+    // The level's texts and the HUD's are made of the font's letters.
+    dropLevel();
+    deleteAndClear(d.font);
+    deleteAndClear(d.sound);
+    deleteAndClear(d.pageText);
+    clearControllers(0);
+    deleteAndClear(d.areaRenderer);
+    deleteAndClear(d.mainCamera);
+    dropMapCamera();
+    deleteAndClear(d.levelInput);
+    deleteAndClear(d.menuProfile);
+    deleteAndClear(d.gameProfile);
+    if (d.spurter)
+        GameStuff::setSpurter(nullptr);
+    deleteAndClear(d.spurter);
+}
+
+void GameClient::handleEvent(EVT::I_Event* event)
+{
+    if (!event)
+        return;
+    switch (event->getEventID()) {
+    case EVT::EVENT_SCORE: {
+        const EVT::Event_Score* score = EVT::eventCast<EVT::Event_Score>(event);
+        if (!score)
+            return;
+        m_impl->score += score->points;
+        if (glHUD* hud = dynamic_cast<glHUD*>(getHUD()))
+            hud->setScore(m_impl->score);
+        return;
+    }
+    case EVT::EVENT_CONFIGCHANGE: {
+        const EVT::Event_ConfigChange* change = EVT::eventCast<EVT::Event_ConfigChange>(event);
+        if (change && change->key == KEY_MENU_INPUT)
+            createMenuInputControllers();
+        else if (change && change->key == KEY_GAME_INPUT)
+            createGameInputControllers();
+        return;
+    }
+    case EVT::EVENT_SNOWMAN_DOWN:
+        levelCleared();
+        return;
+    default:
+        return;
+    }
+}
+
+int GameClient::getScore() const { return m_impl->score; }
+int GameClient::getHighScore() const { return m_impl->highScore; }
+int GameClient::getLevel() const { return m_impl->level; }
+ClientFSM* GameClient::getStateMachine() const { return m_impl->fsm; }
+void GameClient::setLevel(int level) { m_impl->level = level; }
+void GameClient::setScore(int score) { m_impl->score = score; }
+void GameClient::setHighScore(int highScore) { m_impl->highScore = highScore; }
+
+int GameClient::readHighScore(const std::string& fileName)
+{
+    CFG::Info file(fileName, CFG::getDefaultOverrides());
+    // A damaged value counts as none, so the player gets the start value back.
+    const std::string text = Util::trim(file.get(HIGH_SCORE_KEY), " \t\r\n");
+    const std::string::size_type digits = text.compare(0, 1, "-") == 0 ? 1 : 0;
+    if (text.size() <= digits || text.find_first_not_of("0123456789", digits) != std::string::npos)
+        return DEFAULT_HIGH_SCORE;
+    const int none = INT32_MIN;
+    const int value = Util::strToNum<int>(text, 10, none);
+    return value == none ? DEFAULT_HIGH_SCORE : value;
+}
+
+bool GameClient::writeHighScore(const std::string& fileName, int highScore)
+{
+    const std::string line = std::string(HIGH_SCORE_KEY) + " == " + Util::numToStr(highScore, 10, 0);
+    if (Files::TextFile::save(fileName, line))
+        return true;
+    std::cerr << "The high score could not be written to \"" << fileName << "\"" << std::endl;
+    return false;
+}
+
+GameClient::Offsets GameClient::readLetterOffsets(const std::string& fileName)
+{
+    std::string text;
+    if (fileName.empty() || !Files::TextFile::load(fileName, text, " "))
+        return Offsets();
+    return parseLetterOffsets(text);
+}
+
+GameClient::Offsets GameClient::parseLetterOffsets(const std::string& text)
+{
+    Offsets offsets;
+    std::vector<std::string> pieces;
+    Util::splitString(text, " ", pieces, false);
+    for (const std::string& raw : pieces) {
+        const std::string::size_type start = raw.find_first_not_of(" \t\n\r");
+        if (start == std::string::npos)
+            continue;
+        const std::vector<std::string> parts = offsetParts(raw.substr(start));
+        if (parts.size() == 2)
+            offsets.push_back(std::make_pair(parts[0], Util::strToNum<float>(parts[1], 10, 0.0f)));
+    }
+    return offsets;
+}
+
+} // namespace KWEP

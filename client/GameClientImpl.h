@@ -1,0 +1,46 @@
+#ifndef KWEP_GAMECLIENTIMPL_H
+#define KWEP_GAMECLIENTIMPL_H
+
+#include <vector>
+
+#include "client/GameClient.h"
+
+namespace Game { class CameraItem; }
+namespace Menu { class I_MenuItemChosen; }
+namespace Stuff { class Spurt; }
+namespace Text3D { class Font; class TextRenderer; }
+
+namespace KWEP {
+
+class CarrotCamera;
+class ClientMenus;
+class InputEventManager;
+class SoundManager;
+class rglScreenAreaRenderer;
+
+// What the game client owns; every pointer is null while the part does not
+// exist.
+struct GameClient::Impl {
+    InputConfig* menuProfile = nullptr;
+    InputConfig* gameProfile = nullptr;
+    Stuff::Spurt* spurter = nullptr;
+    Text3D::Font* font = nullptr;
+    ClientMenus* menus = nullptr;
+    Menu::I_MenuItemChosen* chooser = nullptr;
+    ClientFSM* fsm = nullptr;
+    SoundManager* sound = nullptr;
+    Text3D::TextRenderer* pageText = nullptr;
+    std::vector<Input::InputController*> controllers; // indexed by slot; slot 0 unused
+    rglScreenAreaRenderer* areaRenderer = nullptr;
+    Game::CameraItem* mainCamera = nullptr;
+    CarrotCamera* mapCamera = nullptr;
+    InputEventManager* levelInput = nullptr;
+    int score = 0;
+    int highScore = 0;
+    int level = 0;
+    bool levelCleared = false; // the snowman of this level is already down
+};
+
+} // namespace KWEP
+
+#endif

@@ -1,0 +1,53 @@
+#include "client/ST_StartingFunctor.h"
+
+#include "client/GameClient.h"
+#include "core/EventIds.h"
+#include "core/Event_Joypad.h"
+#include "core/Event_Mouse.h"
+#include "core/Event_Update.h"
+
+namespace KWEP {
+
+unsigned ST_StartingFunctor::s_showing = 0;
+
+ST_StartingFunctor::ST_StartingFunctor(GameClient* client) : ClientFunctor(client) {}
+
+ST_StartingFunctor::~ST_StartingFunctor() {}
+
+void ST_StartingFunctor::pageShown() { ++s_showing; }
+
+bool ST_StartingFunctor::operator()(FSM::StatePair* pair)
+{
+    m_kept.follow(s_showing);
+    EVT::I_Event* event = eventOf(pair);
+    switch (eventIdOf(pair)) {
+    case EVT::EVENT_UPDATE: {
+        const EVT::Event_Update* update = EVT::eventCast<EVT::Event_Update>(event);
+        client()->updateWorld(update ? update->ms : 0);
+        return false;
+    }
+    case EVT::EVENT_KEY:
+        return leave();
+    case EVT::EVENT_MOUSE: {
+        const EVT::Event_Mouse* mouse = EVT::eventCast<EVT::Event_Mouse>(event);
+        return mouse && m_kept.mouseMoved(*mouse, 1) && leave();
+    }
+    case EVT::EVENT_JOYPAD: {
+        const EVT::Event_Joypad* joypad = EVT::eventCast<EVT::Event_Joypad>(event);
+        return joypad && m_kept.joypadMoved(*joypad) && leave();
+    }
+    default:
+        return false;
+    }
+}
+
+bool ST_StartingFunctor::leave()
+{
+    m_kept.clear();
+    client()->startGame();
+    return true;
+}
+
+FSM::EventHandler::I_Functor* ST_StartingFunctor::clone() const { return new ST_StartingFunctor(*this); }
+
+} // namespace KWEP

@@ -1,0 +1,108 @@
+#include "client/clientMain.h"
+
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "client/ClientBackends.h"
+#include "client/GameClient.h"
+#include "core/CFG.h"
+#include "core/TextFile.h"
+#include "shell/I_Config.h"
+#include "shell/I_RenderController.h"
+#include "shell/I_SoundController.h"
+#include "shell/I_WindowApp.h"
+
+namespace KWEP {
+
+namespace {
+
+const char MAIN_CONFIG[] = "KWEP.cfg";
+const char SETTINGS_PREFIX[] = "SETTINGS_";
+const std::size_t SETTINGS_PREFIX_LENGTH = sizeof(SETTINGS_PREFIX) - 1;
+
+bool endsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+bool missingOrEmpty(const char* program, const std::string& file)
+{
+    if (Files::TextFile::size(file) > 0)
+        return false;
+    std::cerr << program << ": cannot start: the configuration file \"" << file << "\" is missing or empty"
+              << std::endl;
+    return true;
+}
+
+// The settings-override file, the main configuration and the optional
+// further file; false when one the game needs is missing or empty.
+bool loadConfiguration(int argc, char** argv, const char* program)
+{
+    std::string settings = std::string(SETTINGS_PREFIX) + MAIN_CONFIG;
+    int next = 1;
+    if (argc >= 2 && argv[1][0] != '-' && std::strncmp(argv[1], SETTINGS_PREFIX, SETTINGS_PREFIX_LENGTH) == 0) {
+        settings = argv[1];
+        next = 2;
+    }
+    CFG::getDefaultOverrides()->addConfig(settings);
+    if (missingOrEmpty(program, MAIN_CONFIG))
+        return false;
+    CFG::setConfig(MAIN_CONFIG);
+    if (next < argc && argv[next][0] != '-' && endsWith(argv[next], ".cfg")) {
+        if (missingOrEmpty(program, argv[next]))
+            return false;
+        CFG::addConfig(argv[next]);
+    }
+    return true;
+}
+
+Render::ViewData viewFromOptions(const Game::I_Config& options)
+{
+    Render::ViewData view;
+    view.near = *options.getFloatPtr(11);
+    view.far = *options.getFloatPtr(12);
+    view.fov = *options.getFloatPtr(9);
+    view.x = 0;
+    view.y = 0;
+    view.w = *options.getIntPtr(5);
+    view.h = *options.getIntPtr(6);
+    view.zoomX = 1.0f;
+    view.zoomY = 1.0f;
+    view.vsync = *options.getBoolPtr(1) ? 1 : 0;
+    return view;
+}
+
+} // namespace
+
+int clientMain(int argc, char** argv, ClientBackends& backends)
+{
+    const char* program = argc > 0 && argv[0] ? argv[0] : "frelmory";
+    if (!loadConfiguration(argc, argv, program))
+        return TheGame::EXIT_FAILED;
+
+    std::unique_ptr<GameClient> client(new GameClient(&argc, argv));
+    if (!client->isReady())
+        return client->getExitCode();
+    const Game::I_Config& options = *client->getConfig();
+    std::unique_ptr<Game::I_WindowApp> window(backends.makeWindowApp(
+        "Frelmory", *options.getIntPtr(5), *options.getIntPtr(6), *options.getBoolPtr(7), &argc, argv));
+    // Without a window there is no GL context for anything to draw with.
+    if (!window || !window->isOpen())
+        return TheGame::EXIT_FAILED;
+    std::unique_ptr<Render::I_RenderController> render(backends.makeRenderController(viewFromOptions(options)));
+    std::unique_ptr<Sound::I_SoundController> sound(backends.makeSoundController());
+
+    client->runGame(&argc, argv, window.get(), render.get(), sound.get());
+    const int code = client->getExitCode();
+    // The game client's models and the render controller's materials hold GL
+    // objects: they go while the window's context still exists.
+    sound.reset();
+    client.reset();
+    render.reset();
+    window.reset();
+    return code;
+}
+
+} // namespace KWEP

@@ -1,0 +1,189 @@
+// The state handlers on their own: the splash's time, the story page's and
+// the end page's input thresholds, and the end page's guard.
+#include <gtest/gtest.h>
+
+#include "RecordingClient.h"
+#include "client/ST_EndingFunctor.h"
+#include "client/ST_StartingFunctor.h"
+#include "client/SplashFunctor.h"
+#include "core/Event.h"
+#include "core/EventBus.h"
+#include "core/EventIds.h"
+#include "core/Event_Joypad.h"
+#include "core/Event_Key.h"
+#include "core/Event_Mouse.h"
+#include "core/Event_Update.h"
+#include "core/I_EventConsumer.h"
+#include "core/StateEvent.h"
+
+namespace {
+
+bool run(FSM::EventHandler::I_Functor& handler, EVT::I_Event&& event)
+{
+    FSM::StateEvent state(event.getEventID(), &event);
+    FSM::StatePair pair(&state, nullptr);
+    return handler(&pair);
+}
+
+EVT::Event_Update update(int ms) { return EVT::Event_Update(EVT::EVENT_UPDATE, ms); }
+EVT::Event_Mouse mouse(int x, int y, int button = 0, bool pressed = false)
+{
+    return EVT::Event_Mouse(EVT::EVENT_MOUSE, x, y, button, pressed);
+}
+EVT::Event_Joypad joypad(int number, int x, int y, bool button0 = false)
+{
+    return EVT::Event_Joypad(EVT::EVENT_JOYPAD, number, x, y, button0, false, false, false);
+}
+EVT::Event_Key key(bool pressed) { return EVT::Event_Key(EVT::EVENT_KEY, 'x', pressed, 0); }
+
+// Counts the back-to-the-menus events on the bus.
+struct MenusCounter : EVT::I_EventConsumer {
+    MenusCounter() { EVT::EventBus::instance()->addConsumer(EVT::EVENT_MENUS, this); }
+    void handleEvent(EVT::I_Event*) override { ++count; }
+    int count = 0;
+};
+
+} // namespace
+
+TEST(SplashFunctor, LeavesOnceTheUpdatesAfterTheFirstPassASecond)
+{
+    RecordingClient client;
+    KWEP::SplashFunctor splash(&client);
+    // 400 ms steps: 1, 401, 801, then 1201 leaves.
+    for (long total : {1L, 401L, 801L}) {
+        EXPECT_FALSE(run(splash, update(400)));
+        EXPECT_EQ(total, KWEP::SplashFunctor::getTotalTime());
+    }
+    EXPECT_FALSE(run(splash, update(199)));
+    EXPECT_EQ(1000, KWEP::SplashFunctor::getTotalTime()) << "exactly a second stays";
+    EXPECT_TRUE(client.calls.empty());
+    EXPECT_TRUE(run(splash, update(1)));
+    EXPECT_EQ(std::vector<std::string>{"createMenus"}, client.calls);
+}
+
+TEST(SplashFunctor, AnyInputLeavesAtOnce)
+{
+    RecordingClient client;
+    KWEP::SplashFunctor splash(&client);
+    EXPECT_TRUE(run(splash, key(false)));
+    EXPECT_TRUE(run(splash, mouse(0, 0)));
+    EXPECT_TRUE(run(splash, joypad(0, 0, 0)));
+    EXPECT_EQ(3u, client.calls.size());
+}
+
+TEST(ST_StartingFunctor, MouseAndJoypadThresholds)
+{
+    const struct {
+        const char* name;
+        EVT::Event_Mouse second;
+        bool leaves;
+    } mice[] = {
+        {"one pixel in x", mouse(11, 10), false},
+        {"one pixel in x and y", mouse(11, 11), true},
+        {"another button", mouse(10, 10, 1), true},
+        {"pressed", mouse(10, 10, 0, true), true},
+    };
+    for (const auto& c : mice) {
+        SCOPED_TRACE(c.name);
+        RecordingClient client;
+        KWEP::ST_StartingFunctor::pageShown();
+        KWEP::ST_StartingFunctor starting(&client);
+        EXPECT_FALSE(run(starting, mouse(10, 10))) << "the first one is kept";
+        EXPECT_EQ(c.leaves, run(starting, EVT::Event_Mouse(c.second)));
+        EXPECT_EQ(c.leaves, client.calls == std::vector<std::string>{"startGame"});
+    }
+    const struct {
+        const char* name;
+        EVT::Event_Joypad second;
+        bool leaves;
+    } pads[] = {
+        {"same", joypad(0, 1, 0), false},
+        {"one step", joypad(0, 2, 0), false},
+        {"a diagonal step", joypad(0, 2, 1), true},
+        {"another joystick", joypad(1, 1, 0), true},
+        {"a button", joypad(0, 1, 0, true), true},
+    };
+    for (const auto& c : pads) {
+        SCOPED_TRACE(c.name);
+        RecordingClient client;
+        KWEP::ST_StartingFunctor::pageShown();
+        KWEP::ST_StartingFunctor starting(&client);
+        EXPECT_FALSE(run(starting, joypad(0, 1, 0)));
+        EXPECT_EQ(c.leaves, run(starting, EVT::Event_Joypad(c.second)));
+    }
+}
+
+TEST(ST_StartingFunctor, KeyReleaseLeavesAndUpdatesStepTheWorld)
+{
+    RecordingClient client;
+    KWEP::ST_StartingFunctor starting(&client);
+    EXPECT_FALSE(run(starting, update(30)));
+    EXPECT_EQ(30, client.worldMs);
+    EXPECT_TRUE(run(starting, key(false)));
+    EXPECT_EQ(std::vector<std::string>{"startGame"}, client.calls);
+}
+
+TEST(ST_StartingFunctor, ANewStoryPageForgetsTheKeptEvents)
+{
+    RecordingClient client;
+    KWEP::ST_StartingFunctor::pageShown();
+    KWEP::ST_StartingFunctor starting(&client);
+    EXPECT_FALSE(run(starting, mouse(0, 0)));
+    KWEP::ST_StartingFunctor::pageShown();
+    EXPECT_FALSE(run(starting, mouse(50, 50))) << "kept afresh, not compared";
+    EXPECT_TRUE(run(starting, mouse(60, 60)));
+}
+
+TEST(ST_EndingFunctor, GuardThenKeyPressAsksForTheMenus)
+{
+    RecordingClient client;
+    MenusCounter menus;
+    KWEP::ST_EndingFunctor::pageShown();
+    KWEP::ST_EndingFunctor ending(&client);
+    EXPECT_FALSE(run(ending, update(1000)));
+    EXPECT_FALSE(run(ending, update(1000)));
+    EXPECT_FALSE(run(ending, key(true)));
+    EXPECT_FALSE(run(ending, EVT::Event(EVT::EVENT_MENUS)));
+    EXPECT_EQ(0, menus.count);
+    EXPECT_EQ(2, client.worldUpdates);
+    EXPECT_TRUE(client.calls.empty());
+
+    EXPECT_FALSE(run(ending, update(1)));
+    EXPECT_FALSE(run(ending, key(false)));
+    EXPECT_EQ(0, menus.count) << "a release does not leave";
+    EXPECT_FALSE(run(ending, key(true)));
+    EXPECT_EQ(1, menus.count);
+    EXPECT_TRUE(run(ending, EVT::Event(EVT::EVENT_MENUS)));
+    EXPECT_EQ(std::vector<std::string>{"endGame"}, client.calls);
+}
+
+TEST(ST_EndingFunctor, MouseMovesOfTwentyStayAndLongerOnesLeave)
+{
+    RecordingClient client;
+    MenusCounter menus;
+    KWEP::ST_EndingFunctor::pageShown();
+    KWEP::ST_EndingFunctor ending(&client);
+    run(ending, update(2001));
+    EXPECT_FALSE(run(ending, mouse(100, 100)));
+    EXPECT_FALSE(run(ending, mouse(104, 102)));
+    EXPECT_EQ(0, menus.count) << "squared distance 20";
+    // No whole-pixel move measures 21: 25 is the next one.
+    EXPECT_FALSE(run(ending, mouse(104, 103)));
+    EXPECT_EQ(1, menus.count);
+}
+
+TEST(ST_EndingFunctor, EveryEndPageStartsItsOwnGuardAndReferences)
+{
+    RecordingClient client;
+    MenusCounter menus;
+    KWEP::ST_EndingFunctor::pageShown();
+    KWEP::ST_EndingFunctor ending(&client);
+    run(ending, update(2500));
+    run(ending, mouse(0, 0));
+    KWEP::ST_EndingFunctor::pageShown();
+    EXPECT_EQ(0, KWEP::ST_EndingFunctor::m_totalTime);
+    EXPECT_FALSE(run(ending, key(true)));
+    run(ending, update(2500));
+    EXPECT_FALSE(run(ending, mouse(50, 50)));
+    EXPECT_EQ(0, menus.count) << "the old page's reference is gone";
+}
