@@ -3,9 +3,10 @@
 #include "core/Conversions.h"
 #include "core/TextFile.h"
 
+#include <algorithm>
 #include <iostream>
 #include <map>
-#include <set>
+#include <utility>
 
 namespace CFG {
 
@@ -37,13 +38,29 @@ std::string trimEnd(const std::string& text)
 }
 
 // All '"' at the start and at the end go; those inside stay.
-std::string stripQuotes(const std::string& value)
+std::string stripQuotes(std::string value)
 {
     std::string::size_type first = value.find_first_not_of('"');
     if (first == std::string::npos)
         return std::string();
-    std::string::size_type last = value.find_last_not_of('"');
-    return value.substr(first, last - first + 1);
+    value.erase(value.find_last_not_of('"') + 1);
+    value.erase(0, first);
+    return value;
+}
+
+bool isWhite(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// The text from..to without white space at either end, copied once.
+std::string trimmedPart(const std::string& text, std::string::size_type from, std::string::size_type to)
+{
+    while (from < to && isWhite(text[from]))
+        ++from;
+    while (to > from && isWhite(text[to - 1]))
+        --to;
+    return text.substr(from, to - from);
 }
 
 bool endsWith(const std::string& text, const std::string& tail)
@@ -63,7 +80,7 @@ public:
     // A plain entry (value, no sub-map) or a selector block (value is the
     // selector key's name, sub-map owned and never null).
     struct Node {
-        Node(const std::string& v, Map* m) : value(v), subMap(m) {}
+        Node(std::string v, Map* m) : value(std::move(v)), subMap(m) {}
         std::string value;
         Map* subMap;
     };
@@ -89,10 +106,11 @@ private:
     bool readFile(const std::string& fileName, bool& parsed);
     bool completeQuotedValue(std::string& value, Lines::size_type& position, const Lines& lines);
     std::string expandReferences(const std::string& raw);
-    static void store(Map& map, const std::string& name, Node* node);
+    static void store(Map& map, std::string name, Node* node);
 
-    // Keys whose answer is being built; asking one of them again is a cycle.
-    std::set<std::string> m_answering;
+    // Keys whose answer is being built, innermost last; asking one of them
+    // again is a cycle. A list: it is short, and keeps its room between lookups.
+    std::vector<std::string> m_answering;
     // The work of the lookup under way; once over its bounds every answer is "".
     std::size_t m_expansions = 0;
     bool m_overBudget = false;
@@ -150,20 +168,23 @@ bool Info::Impl::populateMap(Map& map, Lines::size_type& position, const Lines& 
     };
     std::vector<Level> levels(1, Level{&map, endMarker});
     for (; position < lines.size(); ++position) {
-        const std::string line = Util::trim(lines[position], WHITE_SPACE);
+        // Comments are most of a file: skip them before copying anything.
+        const std::string::size_type first = lines[position].find_first_not_of(WHITE_SPACE);
+        if (first != std::string::npos && lines[position][first] == '#')
+            continue;
+        // The key and the value are trimmed on their own, so the line need not be.
+        const std::string& line = lines[position];
         std::string key;
         std::string value;
-        if (!line.empty() && line[0] == '#')
-            continue;
         if (readKeyVal(line, key, value, KEY_VALUE_SEPARATOR)) {
             if (!completeQuotedValue(value, position, lines))
                 return false;
-            store(*levels.back().map, key, new Node(stripQuotes(value), nullptr));
+            store(*levels.back().map, std::move(key), new Node(stripQuotes(std::move(value)), nullptr));
         } else if (readKeyVal(line, key, value, SELECTOR_SEPARATOR)) {
             Node* block = new Node(value, new Map);
             store(*levels.back().map, key, block);
             levels.push_back(Level{block->subMap, value});
-        } else if (line == levels.back().endMarker) {
+        } else if (Util::trim(line, WHITE_SPACE) == levels.back().endMarker) {
             levels.pop_back();
             if (levels.empty())
                 return true;
@@ -203,23 +224,22 @@ bool Info::Impl::readKeyVal(const std::string& text, std::string& key, std::stri
     std::string::size_type at = text.find(separator);
     if (at == std::string::npos)
         return false;
-    key = Util::trim(text.substr(0, at), WHITE_SPACE);
+    key = trimmedPart(text, 0, at);
     std::string::size_type rest = at + separator.size();
     if (rest < text.size())
-        value = Util::trim(text.substr(rest), WHITE_SPACE);
+        value = trimmedPart(text, rest, text.size());
     return true;
 }
 
 // Replaces any entry of that name, deleting it with everything below it.
-void Info::Impl::store(Map& map, const std::string& name, Node* node)
+void Info::Impl::store(Map& map, std::string name, Node* node)
 {
-    Map::iterator it = map.find(name);
-    if (it == map.end()) {
-        map.insert(Map::value_type(name, node));
+    const std::pair<Map::iterator, bool> added = map.insert(Map::value_type(std::move(name), node));
+    if (added.second)
         return;
-    }
+    Map::iterator it = added.first;
     Map replaced;
-    replaced.insert(Map::value_type(name, it->second));
+    replaced.insert(Map::value_type(it->first, it->second));
     it->second = node;
     deleteMap(replaced);
 }
@@ -273,6 +293,9 @@ std::string Info::Impl::get(const Map& map, const std::string& name)
 // (a reference or a selector key that leads back to it) answers "".
 std::string Info::Impl::get(const std::string& key)
 {
+    // An empty layer (the override layer, mostly) answers "" at once.
+    if (entries.empty())
+        return std::string();
     const bool outermost = m_answering.empty();
     if (outermost) {
         m_expansions = 0;
@@ -282,10 +305,14 @@ std::string Info::Impl::get(const std::string& key)
         m_overBudget = true;
         return std::string();
     }
-    if (m_answering.size() >= MAX_ANSWER_DEPTH || !m_answering.insert(key).second)
+    if (m_answering.size() >= MAX_ANSWER_DEPTH
+        || std::find(m_answering.begin(), m_answering.end(), key) != m_answering.end())
         return std::string();
-    std::string answer = expandReferences(get(entries, key));
-    m_answering.erase(key);
+    m_answering.push_back(key);
+    std::string answer = get(entries, key);
+    if (answer.find(REFERENCE_MARK) != std::string::npos)
+        answer = expandReferences(answer);
+    m_answering.pop_back();
     if (answer.size() > MAX_ANSWER_LENGTH)
         m_overBudget = true;
     if (outermost && m_overBudget) {
