@@ -29,7 +29,8 @@ public:
     // read; items without a blueprint are skipped.
     virtual bool create(PhysicalItemFactory<ChipmunkBlueprint, ChipmunkItem>* factory,
                         const LevelFile& level);
-    // Puts the item into the space; null is ignored.
+    // Puts the item into the space; null is ignored, and an item already in
+    // the world stays listed once.
     virtual void addItem(ChipmunkItem* item);
     // Forgets the item and drops a grab on it; the item leaves the space itself.
     virtual void removeItem(ChipmunkItem* item);
@@ -38,6 +39,7 @@ public:
     // Contacts between shapes of the two collision types go to the handler
     // (not owned), side a with typeA. The types form an unordered pair: a
     // later registration of the same pair, either way round, replaces it.
+    // A null handler is ignored.
     virtual void registerCollisionHandler(unsigned typeA, unsigned typeB, I_CollisionHandler* handler);
     virtual void getGravity(float& x, float& y) const;
 

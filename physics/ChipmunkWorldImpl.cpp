@@ -18,6 +18,10 @@ namespace {
 // The engine's own iteration count, used when the file gives none that works.
 const int DEFAULT_ITERATIONS = 10;
 
+// More hash cells than this is a typo: the engine aborts beyond about 1.6
+// billion and takes seconds and gigabytes well before.
+const int MAX_HASH_CELLS = 1000000;
+
 // A sub-step the clock can count down with: finite, above 0, and large
 // enough to lower the accumulator.
 bool usableStep(float step, float accumulator)
@@ -69,7 +73,9 @@ void ChipmunkWorld::Impl::configureSpace(const KeyReader& keys)
     // One spatial hash serves both indexes; the static keys have no match.
     const float dim = keys.number("ACTIVE_HASH_DIM", 0.0f);
     const int count = Util::strToNum<int>(keys.get("ACTIVE_HASH_CNT"), 10, INT32_MIN);
-    if (dim > 0.0f && count > 0)
+    if (count > MAX_HASH_CELLS)
+        keys.warn("ACTIVE_HASH_CNT", "is above " + std::to_string(MAX_HASH_CELLS) + ": the engine's own index used");
+    else if (dim > 0.0f && count > 0)
         cpSpaceUseSpatialHash(space, dim, count);
     int iterations = Util::strToNum<int>(keys.get("ITERATIONS"), 10, INT32_MIN);
     if (iterations < 1) {
@@ -118,7 +124,9 @@ void ChipmunkWorld::Impl::addItem(ChipmunkItem* item)
     if (!item)
         return;
     item->addToSpace(owner, space);
-    items.push_back(item);
+    // Listed once: a second entry would outlive the item's removal.
+    if (std::find(items.begin(), items.end(), item) == items.end())
+        items.push_back(item);
 }
 
 void ChipmunkWorld::Impl::removeItem(ChipmunkItem* item)
@@ -180,7 +188,9 @@ void ChipmunkWorld::Impl::drain()
 
 void ChipmunkWorld::Impl::registerCollisionHandler(unsigned typeA, unsigned typeB, I_CollisionHandler* handler)
 {
-    records.push_back(std::unique_ptr<Record>(new Record{this, handler}));
+    if (!handler)
+        return;
+    records.push_back(std::unique_ptr<Record>(new Record{this, handler, typeA}));
     cpCollisionHandler* h = cpSpaceAddCollisionHandler(space, cpCollisionType(typeA), cpCollisionType(typeB));
     h->postSolveFunc = postSolve;
     h->userData = records.back().get();
@@ -191,6 +201,10 @@ void ChipmunkWorld::Impl::postSolve(cpArbiter* arbiter, cpSpace*, cpDataPointer 
     const Record* record = static_cast<const Record*>(data);
     I_CollisionHandler::Info info;
     cpArbiterGetShapes(arbiter, &info.shapeA, &info.shapeB);
+    // The engine keeps one handler per unordered pair, in the order first
+    // registered: a later registration the other way round swaps the sides.
+    if (cpShapeGetCollisionType(info.shapeA) != cpCollisionType(record->typeA))
+        std::swap(info.shapeA, info.shapeB);
     info.itemA = static_cast<ChipmunkItem*>(cpShapeGetUserData(info.shapeA));
     info.itemB = static_cast<ChipmunkItem*>(cpShapeGetUserData(info.shapeB));
     // The normal part only: the engine's total adds friction.

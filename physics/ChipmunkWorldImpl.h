@@ -28,6 +28,8 @@ public:
     struct Record {
         Impl* impl;
         I_CollisionHandler* handler;
+        // The type side a of the handler's contacts carries.
+        unsigned typeA;
     };
 
     explicit Impl(ChipmunkWorld* owner);

@@ -149,6 +149,48 @@ TEST_F(ChipmunkWorldTest, LandingBallReachesItsHandlerAfterTheStep)
     EXPECT_EQ(items[1]->getBodyName(first.info.shapeA), "BALL");
 }
 
+TEST_F(ChipmunkWorldTest, PairRegisteredAgainTheOtherWayRoundGivesItsOwnOrder)
+{
+    ASSERT_TRUE(build("level_drop.cfg"));
+    Recorder first(world->getSpace());
+    Recorder second(world->getSpace());
+    world->registerCollisionHandler(1, 2, &first);
+    world->registerCollisionHandler(2, 1, &second);
+    // A null handler changes nothing.
+    world->registerCollisionHandler(2, 1, nullptr);
+    run(60);
+    EXPECT_TRUE(first.got.empty());
+    ASSERT_FALSE(second.got.empty());
+    EXPECT_EQ(second.got[0].a, items[1].get());
+    EXPECT_EQ(second.got[0].b, items[0].get());
+    EXPECT_EQ(second.got[0].info.shapeA, items[1]->getShapes()[0].first);
+}
+
+TEST_F(ChipmunkWorldTest, ItemAddedTwiceIsListedOnce)
+{
+    ASSERT_TRUE(build("level_drop.cfg"));
+    const ChipmunkBlueprint ball("ball", dataFile("bp_ball.cfg"));
+    CountingItem* item = new CountingItem(&ball);
+    items.push_back(std::unique_ptr<ChipmunkItem>(item));
+    world->addItem(item);
+    world->addItem(item);
+    run(1);
+    EXPECT_EQ(item->pre, 1);
+    // Once deleted, the world no longer reaches it.
+    items.pop_back();
+    run(1);
+}
+
+TEST_F(ChipmunkWorldTest, HashCellCountBeyondReasonUsesTheEnginesOwnIndex)
+{
+    CFG::getDefaultOverrides()->add("ACTIVE_HASH_CNT", "2000000000");
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(build("level_drop.cfg"));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("ACTIVE_HASH_CNT"), std::string::npos);
+    run(10);
+    CFG::getDefaultOverrides()->add("ACTIVE_HASH_CNT", "");
+}
+
 TEST_F(ChipmunkWorldTest, ContactOfAnItemAnEarlierHandlerRemovedGetsNull)
 {
     ASSERT_TRUE(build("level_steps2.cfg"));
