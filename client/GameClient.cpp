@@ -240,7 +240,11 @@ int GameClient::getScore() const { return m_impl->score; }
 int GameClient::getHighScore() const { return m_impl->highScore; }
 int GameClient::getLevel() const { return m_impl->level; }
 ClientFSM* GameClient::getStateMachine() const { return m_impl->fsm; }
-void GameClient::setLevel(int level) { m_impl->level = level; }
+void GameClient::setLevel(int level)
+{
+    m_impl->level = level;
+    m_impl->levelCleared = false;
+}
 void GameClient::setScore(int score) { m_impl->score = score; }
 void GameClient::setHighScore(int highScore) { m_impl->highScore = highScore; }
 

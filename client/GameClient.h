@@ -115,7 +115,8 @@ public:
     static std::string layoutPage(const std::string& text);
 
 protected:
-    // For tests of the level logic: the level and score as play would leave them.
+    // For tests of the level logic: the level (not yet cleared) and the scores
+    // as play would leave them.
     void setLevel(int level);
     void setScore(int score);
     void setHighScore(int highScore);

@@ -4,3 +4,6 @@ frelmory_add_test(NAME client_fsm_tests
     ${CMAKE_CURRENT_LIST_DIR}/ClientFSMTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StateHandlersTest.cpp
   LIBS client)
+frelmory_add_test(NAME client_game_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/GameClientTest.cpp
+  LIBS client)

@@ -1,0 +1,263 @@
+// The game client's own logic: the level end and the won game, the score and
+// the end page, the page layout, the high-score file, the letter offsets and
+// the input profiles with their controller slots.
+#include <cstdio>
+
+#include <gtest/gtest.h>
+
+#include "ClientTestConfig.h"
+#include "FakeRenderController.h"
+#include "RecordingClient.h"
+#include "core/Event.h"
+#include "core/EventBus.h"
+#include "core/EventIds.h"
+#include "core/EventWithString.h"
+#include "core/Event_Score.h"
+#include "core/Event_Sound.h"
+#include "core/I_EventConsumer.h"
+#include "core/TextFile.h"
+#include "input/InputController.h"
+#include "shell/I_Config.h"
+
+namespace {
+
+const std::string SHIPPED_SIC = FRELMORY_SOURCE_DIR "/data/Config/Input/KWEP_GAME_STANDARD.sic";
+
+// Writes "id text" of every event it hears on the ids.
+struct Recorder : EVT::I_EventConsumer {
+    explicit Recorder(std::initializer_list<int> ids)
+    {
+        for (int id : ids)
+            EVT::EventBus::instance()->addConsumer(id, this);
+    }
+    void handleEvent(EVT::I_Event* event) override
+    {
+        std::string text = std::to_string(event->getEventID());
+        if (const EVT::Event_Score* score = EVT::eventCast<EVT::Event_Score>(event))
+            text += " " + std::to_string(score->points);
+        else if (const EVT::EventWithString* named = EVT::eventCast<EVT::EventWithString>(event))
+            text += " " + named->getString();
+        heard.push_back(text);
+    }
+    std::vector<std::string> heard;
+};
+
+void snowmanDown(KWEP::GameClient& client)
+{
+    EVT::Event down(EVT::EVENT_SNOWMAN_DOWN);
+    client.handleEvent(&down);
+}
+
+std::string slots(const KWEP::GameClient& client)
+{
+    std::string text;
+    for (unsigned i = 1; i < client.getInputSlotCount(); ++i)
+        text += client.getInputController(i) ? "x" : "-";
+    return text;
+}
+
+} // namespace
+
+TEST(GameClientLevels, TwoLevelsGoOnAndTheThirdWinsWithItsBonus)
+{
+    useConfig("NUM_LEVELS == 2\nWON_SCORE_BONUS == 1000\nWON_GAME_RULE == WON\nKILL_TEXT == \" LEFT\"\n");
+    RecordingClient client;
+    Recorder recorder({EVT::EVENT_NEXT_LEVEL, EVT::EVENT_GAME_OVER, EVT::EVENT_SOUND, EVT::EVENT_SCORE});
+    for (int level : {0, 1}) {
+        client.setLevel(level);
+        snowmanDown(client);
+        snowmanDown(client); // a second fall of the same level changes nothing
+    }
+    EXPECT_EQ((std::vector<std::string>{"49", "49"}), recorder.heard);
+    recorder.heard.clear();
+    client.setLevel(2);
+    snowmanDown(client);
+    snowmanDown(client);
+    EXPECT_EQ((std::vector<std::string>{"35 2000", "50 WON", "34 WIN_SONG"}), recorder.heard);
+    EXPECT_EQ("3 LEFT", KWEP::GameClient::countText(0));
+    EXPECT_EQ("1 LEFT", KWEP::GameClient::countText(2));
+}
+
+TEST(GameClientLevels, ScoreEventsAddUp)
+{
+    RecordingClient client;
+    for (int points : {24, 25, -9}) {
+        EVT::Event_Score score(EVT::EVENT_SCORE, points);
+        client.handleEvent(&score);
+    }
+    EXPECT_EQ(40, client.getScore());
+    EXPECT_TRUE(client.calls.empty());
+}
+
+TEST(GameClientLevels, EndPageText)
+{
+    const struct {
+        const char* format;
+        const char* endText;
+        int score;
+        const char* expected;
+        int highScore;
+    } cases[] = {
+        {"[SCORE] of [HIGH], [SCORE]. ", "Over.", 500, "500 of 887395, 500. Over.", 887395},
+        {"[SCORE] of [HIGH]. ", "", 900000, "900000 of 900000. ", 900000},
+        {"", "", 10, "YOU WON (I think)", 887395},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.format);
+        useConfig(std::string("END_SCORE_FORMAT == \"") + c.format + "\"\nEND_GAME_TEXT == " + c.endText + "\n");
+        RecordingClient client;
+        client.setHighScore(887395);
+        client.setScore(c.score);
+        EXPECT_EQ(c.expected, client.endPageText("NO_SUCH_RULE"));
+        EXPECT_EQ(c.highScore, client.getHighScore());
+        client.setHighScore(0);
+    }
+}
+
+TEST(GameClientLevels, PageWidthFallsBackToFortyColumns)
+{
+    const std::string words = "one two three four five six seven eight nine ten eleven twelve thirteen";
+    for (const char* columns : {"", "0", "-2147483648"}) {
+        SCOPED_TRACE(columns);
+        useConfig(std::string("STORY_PAGE_COLS == ") + columns + "\n");
+        const std::string page = KWEP::GameClient::layoutPage(words);
+        EXPECT_EQ("One two three four five six seven  eight\nnine ten eleven twelve thirteen", page);
+    }
+    useConfig("STORY_PAGE_COLS == 10\n");
+    EXPECT_EQ("One    two\nthree", KWEP::GameClient::layoutPage("one two three"));
+}
+
+TEST(GameClientFiles, HighScoreFile)
+{
+    const struct {
+        const char* text;
+        int expected;
+    } cases[] = {
+        {nullptr, 887395},
+        {"HIGH_SCORE == 1234\n", 1234},
+        {"HIGH_SCORE == \n", 887395},
+        {"HIGH_SCORE == lots\n", 887395},
+        {"HIGH_SCORE == 12ab\n", 887395},
+        {"HIGH_SCORE == 99999999999\n", 887395},
+        {"SOMETHING == 5\n", 887395},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text ? c.text : "no file");
+        const std::string path = TestSupport::tempPath("client_score.cfg");
+        std::remove(path.c_str());
+        if (c.text)
+            writeTestFile("client_score.cfg", c.text);
+        EXPECT_EQ(c.expected, KWEP::GameClient::readHighScore(path));
+    }
+}
+
+TEST(GameClientFiles, HighScoreIsWrittenOnceOverTwoShutdowns)
+{
+    const std::string path = TestSupport::tempPath("client_highscore.cfg");
+    std::remove(path.c_str());
+    useConfig("SCORE_FILE == " + path + "\n");
+    RecordingClient client;
+    client.setHighScore(887395);
+    client.shutdownGame();
+    std::string text;
+    ASSERT_TRUE(Files::TextFile::load(path, text, "\n"));
+    EXPECT_EQ("HIGH_SCORE == 887395\n", text);
+    std::remove(path.c_str());
+    client.shutdownGame();
+    EXPECT_EQ(0, static_cast<int>(Files::TextFile::size(path)));
+}
+
+TEST(GameClientFiles, LetterOffsetTokens)
+{
+    const KWEP::GameClient::Offsets expected = {{"a", 0.5f}, {"b", -1.0f}, {":", 0.25f}, {"c", 0.0f}};
+    EXPECT_EQ(expected, KWEP::GameClient::parseLetterOffsets("a:0.5 b:-1 \n::0.25 x:1:2 y \t : c:x"));
+    const std::string path = writeTestFile("client_offsets.yadj", "a:0.5\n\nb:-1\n::0.25\nx:1:2 y\nc:x\n");
+    EXPECT_EQ(expected, KWEP::GameClient::readLetterOffsets(path));
+    EXPECT_TRUE(KWEP::GameClient::readLetterOffsets("no_such_file.yadj").empty());
+}
+
+TEST(GameClientFiles, MinimisedWindowKeepsTheSavedSize)
+{
+    const struct {
+        int width, height, savedWidth, savedHeight;
+    } cases[] = {{800, 600, 800, 600}, {1, 600, 640, 480}, {800, 0, 640, 480}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        useConfig("");
+        RecordingClient client;
+        TestSupport::FakeRenderController render;
+        render.view.w = c.width;
+        render.view.h = c.height;
+        int argc = 1;
+        char name[] = "client_test";
+        char* argv[] = {name, nullptr};
+        // No input profiles: the start-up stops and the shutdown runs at once.
+        testing::internal::CaptureStderr();
+        client.runGame(&argc, argv, nullptr, &render, nullptr);
+        EXPECT_NE(std::string::npos, testing::internal::GetCapturedStderr().find("menu input profile"));
+        EXPECT_EQ(1, client.getExitCode());
+        EXPECT_EQ(c.savedWidth, *client.getConfig()->getIntPtr(5));
+        EXPECT_EQ(c.savedHeight, *client.getConfig()->getIntPtr(6));
+        client.setHighScore(0);
+    }
+}
+
+TEST(GameClientInput, ProfileSlots)
+{
+    const struct {
+        const char* name;
+        std::string others;
+        const char* slots;
+    } cases[] = {
+        {"two files", SHIPPED_SIC + ", " + SHIPPED_SIC, "xxx-x-x"},
+        {"doubled commas", ",," + SHIPPED_SIC + ",,", "xxx-x"},
+        {"none", "", "xxx"},
+    };
+    const std::string menus = writeTestFile("client_menus.cfg", "MOUSE_ON == yes\nMENU_INPUT_FILE == " + SHIPPED_SIC +
+                                                                    "\nTPAGE_INPUT_FILE == " + SHIPPED_SIC + "\n");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string game = writeTestFile("client_game.cfg", "GAME_INPUT_FILE == " + SHIPPED_SIC +
+                                                                      "\nOTHER_INPUT_FILES == " + c.others + "\n");
+        RecordingClient client;
+        *client.getConfig()->getStringPtr(24) = menus;
+        *client.getConfig()->getStringPtr(25) = game;
+        ASSERT_TRUE(client.createMenuInputControllers());
+        ASSERT_TRUE(client.createGameInputControllers());
+        EXPECT_EQ(c.slots, slots(client));
+        // A rebuild reloads slot 3 and replaces the extra controllers.
+        Input::InputController* play = client.getGameInputController();
+        ASSERT_TRUE(client.createGameInputControllers());
+        EXPECT_EQ(c.slots, slots(client));
+        EXPECT_EQ(play, client.getGameInputController());
+    }
+}
+
+TEST(GameClientInput, ProfilesThatDoNotReadAreReported)
+{
+    const std::string empty = writeTestFile("client_empty.cfg", "");
+    const std::string badSic = writeTestFile("client_bad.sic", "not a controller\n");
+    const std::string badGame = writeTestFile("client_badgame.cfg", "GAME_INPUT_FILE == " + badSic + "\n");
+    const std::string noSlot = writeTestFile("client_noslot.cfg", "GAME_INPUT_FILE ==\nMOUSE_ON == YES\n");
+    const struct {
+        std::string profile;
+        bool ok;
+        const char* named;
+    } cases[] = {
+        {"no_such_profile.cfg", false, "no_such_profile.cfg"},
+        {empty, false, "client_empty.cfg"},
+        {badGame, false, "client_bad.sic"},
+        {noSlot, true, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.profile);
+        RecordingClient client;
+        *client.getConfig()->getStringPtr(25) = c.profile;
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(c.ok, client.createGameInputControllers());
+        EXPECT_NE(std::string::npos, testing::internal::GetCapturedStderr().find(c.named));
+        if (c.ok) {
+            EXPECT_EQ(nullptr, client.getGameInputController());
+        }
+    }
+}
