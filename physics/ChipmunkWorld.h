@@ -34,7 +34,8 @@ public:
     virtual void addItem(ChipmunkItem* item);
     // Forgets the item and drops a grab on it; the item leaves the space itself.
     virtual void removeItem(ChipmunkItem* item);
-    // One frame: elapsed milliseconds.
+    // One frame: elapsed milliseconds. At most 1000 sub-steps; the time
+    // beyond is dropped, so a long stall cannot freeze the game.
     virtual void update(long ms);
     // Contacts between shapes of the two collision types go to the handler
     // (not owned), side a with typeA. The types form an unordered pair: a

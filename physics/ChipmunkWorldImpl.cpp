@@ -22,6 +22,10 @@ const int DEFAULT_ITERATIONS = 10;
 // billion and takes seconds and gigabytes well before.
 const int MAX_HASH_CELLS = 1000000;
 
+// Sub-steps one update runs at most: a long stall, or a typo in the clock's
+// keys, must not freeze the game while the world catches up.
+const int MAX_SUB_STEPS = 1000;
+
 // A sub-step the clock can count down with: finite, above 0, and large
 // enough to lower the accumulator.
 bool usableStep(float step, float accumulator)
@@ -150,7 +154,13 @@ void ChipmunkWorld::Impl::update(long ms)
     const double increment = timeFixedDelta > 0.0f ? 1.0 / timeFixedDelta : ms / 1000.0;
     accumulator = static_cast<float>(accumulator + timeAdjust * increment);
     const float step = (1.0f / 60.0f) / timeSteps;
+    int steps = 0;
     while (usableStep(step, accumulator) && step <= accumulator) {
+        if (++steps > MAX_SUB_STEPS) {
+            // The time beyond is dropped; the world falls behind the clock.
+            accumulator = std::fmod(accumulator, step);
+            break;
+        }
         subStep(step);
         accumulator -= step;
     }

@@ -104,6 +104,14 @@ TEST_F(ChipmunkWorldTest, SubStepsThatCannotCountDownRunNone)
     }
 }
 
+TEST_F(ChipmunkWorldTest, OneUpdateRunsAtMostAThousandSubSteps)
+{
+    // 16 s of game time per update: 1920 sub-steps of 1/120 s.
+    CFG::getDefaultOverrides()->add("TIME_ADJUST", "1000");
+    EXPECT_EQ(stepsPerUpdate("level_steps2.cfg", 16, 2), (std::vector<int>{1000, 1000}));
+    CFG::getDefaultOverrides()->add("TIME_ADJUST", "");
+}
+
 TEST_F(ChipmunkWorldTest, UnreadablePhysicsFileFailsTheCreate)
 {
     Physics::LevelFile level;
