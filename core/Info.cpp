@@ -3,7 +3,6 @@
 #include "core/Conversions.h"
 #include "core/TextFile.h"
 
-#include <algorithm>
 #include <iostream>
 #include <map>
 #include <utility>
@@ -28,6 +27,16 @@ const std::size_t MAX_ANSWER_DEPTH = 256;
 // otherwise cost exponential time and memory.
 const std::size_t MAX_LOOKUP_EXPANSIONS = 10000;
 const std::size_t MAX_ANSWER_LENGTH = 1u << 20;
+
+// The work of the lookup under way, counted across every layer it asks: a
+// layer's question to its parent belongs to the same lookup, so an overlay
+// over a file of such lines cannot start a fresh budget for each of its own.
+struct Lookup {
+    std::size_t depth = 0;
+    std::size_t expansions = 0;
+    bool overBudget = false;
+};
+Lookup s_lookup;
 
 typedef std::vector<std::string> Lines;
 
@@ -106,14 +115,13 @@ private:
     bool readFile(const std::string& fileName, bool& parsed);
     bool completeQuotedValue(std::string& value, Lines::size_type& position, const Lines& lines);
     std::string expandReferences(const std::string& raw);
+    bool isAnswering(const std::string& key) const;
     static void store(Map& map, std::string name, Node* node);
 
     // Keys whose answer is being built, innermost last; asking one of them
-    // again is a cycle. A list: it is short, and keeps its room between lookups.
-    std::vector<std::string> m_answering;
-    // The work of the lookup under way; once over its bounds every answer is "".
-    std::size_t m_expansions = 0;
-    bool m_overBudget = false;
+    // again is a cycle. A short list of the callers' own strings, which live
+    // until their answers are built; it keeps its room between lookups.
+    std::vector<const std::string*> m_answering;
 };
 
 bool Info::Impl::addConfig(const std::string& fileName)
@@ -270,21 +278,24 @@ void Info::Impl::deleteMap(Map& map)
 std::string Info::Impl::get(const Map& map, const std::string& name)
 {
     const Map* current = &map;
-    std::string wanted = name;
+    // The name itself until a selector block picks another.
+    const std::string* wanted = &name;
+    std::string selected;
     for (;;) {
-        Map::const_iterator it = current->find(wanted);
+        Map::const_iterator it = current->find(*wanted);
         if (it == current->end())
             return std::string();
         const Node* node = it->second;
         if (node->subMap == nullptr) {
             if (parent != nullptr) {
-                std::string inherited = parent->get(wanted);
+                std::string inherited = parent->get(*wanted);
                 if (!inherited.empty())
                     return inherited;
             }
             return node->value;
         }
-        wanted = get(node->value);
+        selected = get(node->value);
+        wanted = &selected;
         current = node->subMap;
     }
 }
@@ -296,31 +307,40 @@ std::string Info::Impl::get(const std::string& key)
     // An empty layer (the override layer, mostly) answers "" at once.
     if (entries.empty())
         return std::string();
-    const bool outermost = m_answering.empty();
+    const bool outermost = s_lookup.depth == 0;
     if (outermost) {
-        m_expansions = 0;
-        m_overBudget = false;
+        s_lookup.expansions = 0;
+        s_lookup.overBudget = false;
     }
-    if (m_overBudget || ++m_expansions > MAX_LOOKUP_EXPANSIONS) {
-        m_overBudget = true;
+    if (s_lookup.overBudget || ++s_lookup.expansions > MAX_LOOKUP_EXPANSIONS) {
+        s_lookup.overBudget = true;
         return std::string();
     }
-    if (m_answering.size() >= MAX_ANSWER_DEPTH
-        || std::find(m_answering.begin(), m_answering.end(), key) != m_answering.end())
+    if (m_answering.size() >= MAX_ANSWER_DEPTH || isAnswering(key))
         return std::string();
-    m_answering.push_back(key);
+    m_answering.push_back(&key);
+    ++s_lookup.depth;
     std::string answer = get(entries, key);
     if (answer.find(REFERENCE_MARK) != std::string::npos)
         answer = expandReferences(answer);
+    --s_lookup.depth;
     m_answering.pop_back();
     if (answer.size() > MAX_ANSWER_LENGTH)
-        m_overBudget = true;
-    if (outermost && m_overBudget) {
+        s_lookup.overBudget = true;
+    if (outermost && s_lookup.overBudget) {
         std::cerr << "Configuration: the answer for key " << key
                   << " refers to other keys too often or grows too long; it reads as empty" << std::endl;
         return std::string();
     }
     return answer;
+}
+
+bool Info::Impl::isAnswering(const std::string& key) const
+{
+    for (const std::string* answering : m_answering)
+        if (*answering == key)
+            return true;
+    return false;
 }
 
 // Replaces every ::NAME:: by the answer for NAME. A pair enclosing nothing or
@@ -334,8 +354,8 @@ std::string Info::Impl::expandReferences(const std::string& raw)
     std::string result = pieces[0];
     const Lines::size_type last = pieces.size() - 1;
     for (Lines::size_type i = 1; i <= last; i += 2) {
-        if (m_overBudget || result.size() > MAX_ANSWER_LENGTH) {
-            m_overBudget = true;
+        if (s_lookup.overBudget || result.size() > MAX_ANSWER_LENGTH) {
+            s_lookup.overBudget = true;
             return std::string();
         }
         const std::string& piece = pieces[i];
