@@ -89,8 +89,7 @@ void glHUD::showTimer(int seconds)
 {
     if (seconds == m_shownSeconds)
         return;
-    if (m_renderer->getTextCount() > 1)
-        m_renderer->erase(1, 1);
+    m_renderer->erase(1, 1); // the old timer, when there is one
     m_renderer->display(m_timerPosition, Util::numToStr<int>(seconds, 10, m_timerDigits).c_str());
     m_shownSeconds = seconds;
 }

@@ -107,6 +107,7 @@ TEST_F(CollisionRules, LastPartTakesTheSnowmanAndClearsTheLevel)
     KWEP::Snowman* one = add<KWEP::Snowman>("P_ONEPART", -200, 0);
     ASSERT_NE(one, nullptr);
     Physics::ChipmunkItem* item = one->getChipmunkItem();
+    // No limit is set for its part: any impulse explodes it.
     Handler::Info info{nullptr, item->getShapes()[0].first, nullptr, item, 21.0};
     EXPECT_EQ(carrotSnowman.collision(nullptr, item, info), REMOVED_B);
     EXPECT_EQ(log.take(), (std::vector<Heard>{score(21), plain(EVT::EVENT_LAST_PART_EXPLODED),
