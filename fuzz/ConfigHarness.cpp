@@ -11,7 +11,7 @@ namespace Fuzz {
 namespace {
 
 // Lookups per input: each is bounded on its own, so a few dozen keep a run quick.
-const std::size_t MAX_LOOKUPS = 64;
+const std::size_t MAX_LOOKUPS = 16;
 // A line of its own that splits the input into a base file and an overlay.
 const char OVERLAY_MARK[] = "\n%%\n";
 
