@@ -67,6 +67,25 @@ bool merge(T& field, T value, T keep)
     return true;
 }
 
+// RGBA byte rows are whole words, so alignment 4 never pads them; a wider
+// alignment a caller left set would pad odd widths and run past the buffer.
+// The caller's setting comes back when the copy is done.
+class WordRows {
+public:
+    explicit WordRows(GLenum which) : m_which(which)
+    {
+        glGetIntegerv(which, &m_saved);
+        glPixelStorei(which, 4);
+    }
+    ~WordRows() { glPixelStorei(m_which, m_saved); }
+    WordRows(const WordRows&) = delete;
+    WordRows& operator=(const WordRows&) = delete;
+
+private:
+    GLenum m_which;
+    GLint m_saved = 4;
+};
+
 void switchCap(GLenum cap, int value)
 {
     if (value == 1)
@@ -275,8 +294,10 @@ void rglController::copyScreen(unsigned char* rgba, int x, int y, int w, int h)
 {
     if (rgba == nullptr || w <= 0 || h <= 0)
         return;
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glReadPixels(x, y, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    {
+        const WordRows rows(GL_PACK_ALIGNMENT);
+        glReadPixels(x, y, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    }
     drainErrors();
 }
 
@@ -300,6 +321,7 @@ void rglController::showScreen(unsigned char* rgba, int x, int y, int w, int h)
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glPopAttrib();
+    const WordRows rows(GL_UNPACK_ALIGNMENT);
     glDrawPixels(w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
 }
 

@@ -536,6 +536,30 @@ namespace
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     }
 
+    // Rows of an odd width under a caller's 8-byte row alignment: the rows stay
+    // packed one after the other, and the caller's alignment comes back.
+    TEST_F(ControllerTest, ScreenCopiesKeepOddRowsPackedAndTheCallersAlignment)
+    {
+        GLWindow::clear(0, 0, 0);
+        view(EVT::Event_View::PERSPECTIVE, Render::ViewData());
+        view(EVT::Event_View::ORTHOGRAPHIC, Render::ViewData());
+        glPixelStorei(GL_PACK_ALIGNMENT, 8);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 8);
+        // Row 0 red, red, red; row 1 green, blue, blue.
+        unsigned char shown[3 * 2 * 4] = {255, 0, 0, 255, 255, 0, 0,   255, 255, 0, 0,   255,
+                                          0,   255, 0, 255, 0, 0, 255, 255, 0,   0, 255, 255};
+        controller.showScreen(shown, 10, 10, 3, 2);
+        unsigned char read[3 * 2 * 4] = {};
+        controller.copyScreen(read, 10, 10, 3, 2);
+        for (int i = 0; i < 3 * 2 * 4; ++i)
+            EXPECT_EQ(read[i], shown[i]) << "byte " << i;
+        GLint pack = 0, unpack = 0;
+        glGetIntegerv(GL_PACK_ALIGNMENT, &pack);
+        glGetIntegerv(GL_UNPACK_ALIGNMENT, &unpack);
+        EXPECT_EQ(pack, 8);
+        EXPECT_EQ(unpack, 8);
+    }
+
     // ---- init ----
 
     TEST_F(ControllerTest, InitCullsSubscribesAndSetsTheInitialPerspective)
