@@ -174,6 +174,8 @@ int TriangulateDMF(dmf_t* map)
 
 int ScaleDMF(dmf_t* map, float sx, float sy, float sz)
 {
+    if (!map)
+        return DMF_OK;
     eachPoint(map, true, [=](float* p) {
         p[0] *= sx;
         p[1] *= sy;
@@ -184,6 +186,8 @@ int ScaleDMF(dmf_t* map, float sx, float sy, float sz)
 
 int TranslateDMF(dmf_t* map, float x, float y, float z)
 {
+    if (!map)
+        return DMF_OK;
     float low[3], high[3];
     boundingBox(map, low, high);
     const float shift[3] = {(low[0] + high[0]) * 0.5f - x, (low[1] + high[1]) * 0.5f - y,
@@ -197,6 +201,8 @@ int TranslateDMF(dmf_t* map, float x, float y, float z)
 
 int RotateDMF(dmf_t* map, float degrees, float ax, float ay, float az)
 {
+    if (!map)
+        return DMF_OK;
     float axis[3] = {ax, ay, az};
     Normalize(axis);
     if (axis[0] == 0.0f && axis[1] == 0.0f && axis[2] == 0.0f)
@@ -229,6 +235,11 @@ int CalcVertexNormalsDMF(dmf_t* map)
 {
     for (std::uint32_t o = 0; map && o < map->objectCount; ++o) {
         dmf_object_t& object = map->objects[o];
+        // A map put together in code rather than read has no table yet.
+        if (!object.vertexNormals)
+            object.vertexNormals = allocate<dmf_vertex_t>(object.vertexCount);
+        if (!object.vertexNormals)
+            return DMF_NO_MEMORY;
         for (unsigned i = 0; i < object.polygonCount; ++i) {
             const dmf_polygon_t& polygon = object.polygons[i];
             for (unsigned j = 0; j < polygon.vertexCount; ++j) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -190,6 +191,12 @@ TEST(DmfTransform, NormalsCentresAndVectors)
     EXPECT_FLOAT_EQ(tri.polygons[0].faceNormal[2], -1.0f);
     EXPECT_FLOAT_EQ(tri.vertexNormals[0].z, -1.0f);
     EXPECT_FLOAT_EQ(m.map.objects[0].polygons[0].faceNormal[2], 1.0f);
+    // A map made in code, without a normals table, gets one.
+    std::free(m.map.objects[1].vertexNormals);
+    m.map.objects[1].vertexNormals = nullptr;
+    EXPECT_EQ(dmf::CalcVertexNormalsDMF(&m.map), 0);
+    ASSERT_NE(tri.vertexNormals, nullptr);
+    EXPECT_FLOAT_EQ(tri.vertexNormals[0].z, -1.0f);
 
     float centre[3];
     dmf::GetObjectCenterDMF(&m.map.objects[0], centre);
