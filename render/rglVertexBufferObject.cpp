@@ -75,7 +75,12 @@ void rglVertexBufferObject::putData(const void* in, int bytes, int byteOffset)
 
 bool rglVertexBufferObject::VBOsSupported()
 {
-    static const bool l_supported = GLEW_ARB_vertex_buffer_object != 0;
+    // The calls made here are the core names of the extension's functions,
+    // which GLEW resolves only where the driver has them.
+    static const bool l_supported =
+        GLEW_ARB_vertex_buffer_object != 0 && glGenBuffers != nullptr && glBindBuffer != nullptr &&
+        glBufferData != nullptr && glBufferSubData != nullptr && glGetBufferSubData != nullptr &&
+        glMapBuffer != nullptr && glUnmapBuffer != nullptr && glDeleteBuffers != nullptr;
     return l_supported;
 }
 
