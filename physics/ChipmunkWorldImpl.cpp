@@ -17,6 +17,9 @@ namespace {
 
 // The engine's own iteration count, used when the file gives none that works.
 const int DEFAULT_ITERATIONS = 10;
+// Each sub-step costs iterations times the contacts and joints: a typo beyond
+// this would freeze the game.
+const int MAX_ITERATIONS = 1000;
 
 // More hash cells than this is a typo: the engine aborts beyond about 1.6
 // billion and takes seconds and gigabytes well before.
@@ -82,8 +85,9 @@ void ChipmunkWorld::Impl::configureSpace(const KeyReader& keys)
     else if (dim > 0.0f && count > 0)
         cpSpaceUseSpatialHash(space, dim, count);
     int iterations = Util::strToNum<int>(keys.get("ITERATIONS"), 10, INT32_MIN);
-    if (iterations < 1) {
-        keys.warn("ITERATIONS", "is below 1: " + std::to_string(DEFAULT_ITERATIONS) + " used");
+    if (iterations < 1 || iterations > MAX_ITERATIONS) {
+        keys.warn("ITERATIONS", "is outside 1 to " + std::to_string(MAX_ITERATIONS) + ": "
+                                    + std::to_string(DEFAULT_ITERATIONS) + " used");
         iterations = DEFAULT_ITERATIONS;
     }
     cpSpaceSetIterations(space, iterations);
@@ -104,7 +108,8 @@ void ChipmunkWorld::Impl::makeMouse(const KeyReader& keys)
     Mouse::Settings settings;
     settings.layers = Util::strToNum<unsigned>(keys.get("GRAB_LAYERS"), 16, 0xFFFFFFFFu);
     settings.group = Util::strToNum<unsigned>(keys.get("GRAB_GROUP"), 16, 0xFFFFFFFFu);
-    settings.maxForce = keys.number("GRAB_MAX_FORCE", 0.0f);
+    // Beyond the float range is no limit, as the engine's own default.
+    settings.maxForce = Util::strToNum<float>(keys.get("GRAB_MAX_FORCE"), 10, 0.0f);
     if (settings.maxForce < 0.0) {
         keys.warn("GRAB_MAX_FORCE", "is negative: no limit used");
         settings.maxForce = INFINITY;

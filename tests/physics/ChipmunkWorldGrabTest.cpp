@@ -55,6 +55,37 @@ TEST_F(ChipmunkWorldGrab, EmptySpaceAndStaticFloorGiveNullAndNoJoint)
     run(2);
 }
 
+TEST(ChipmunkWorldGrabForce, ForceBeyondTheFloatRangeOrNegativeHasNoLimit)
+{
+    const struct {
+        const char* text;
+        double force;
+    } cases[] = {{"250", 250.0}, {"1e39", INFINITY}, {"-1", INFINITY}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        PhysicsTest::InSourceRoot root;
+        CFG::getDefaultOverrides()->add("GRAB_MAX_FORCE", c.text);
+        PhysicsTest::Factory factory;
+        factory.add("ball", PhysicsTest::dataFile("bp_ball.cfg"));
+        Physics::LevelFile level;
+        ASSERT_TRUE(level.load(PhysicsTest::dataFile("level_drop.cfg")));
+        Physics::ChipmunkWorld world;
+        testing::internal::CaptureStderr();
+        ASSERT_TRUE(world.create(&factory, level));
+        testing::internal::GetCapturedStderr();
+        std::vector<ChipmunkItem*> made;
+        ASSERT_EQ(factory.getRecords(made), 1);
+        ASSERT_EQ(world.mouseGrab(0, 10, false), made[0]);
+        cpConstraint* joint = nullptr;
+        cpSpaceEachConstraint(world.getSpace(), [](cpConstraint* j, void* data) {
+            *static_cast<cpConstraint**>(data) = j;
+        }, &joint);
+        ASSERT_NE(joint, nullptr);
+        EXPECT_EQ(cpConstraintGetMaxForce(joint), c.force);
+        delete made[0];
+    }
+}
+
 TEST_F(ChipmunkWorldGrab, GrabHoldsTheBallUntilRelease)
 {
     EXPECT_EQ(world->mouseGrab(0, 10, false), ball());

@@ -189,6 +189,29 @@ TEST_F(ChipmunkWorldTest, ItemAddedTwiceIsListedOnce)
     run(1);
 }
 
+TEST_F(ChipmunkWorldTest, IterationsOutsideOneToAThousandGiveTheEnginesDefault)
+{
+    const struct {
+        const char* text;
+        int iterations;
+        bool message;
+    } cases[] = {{"1", 1, false}, {"1000", 1000, false}, {"0", 10, true}, {"1001", 10, true},
+                 {"2000000000", 10, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        CFG::getDefaultOverrides()->add("ITERATIONS", c.text);
+        world.reset(new Physics::ChipmunkWorld);
+        items.clear();
+        factory.resetRecords();
+        testing::internal::CaptureStderr();
+        ASSERT_TRUE(build("level_drop.cfg"));
+        EXPECT_EQ(testing::internal::GetCapturedStderr().find("ITERATIONS") != std::string::npos, c.message);
+        EXPECT_EQ(cpSpaceGetIterations(world->getSpace()), c.iterations);
+        items.clear();
+    }
+    CFG::getDefaultOverrides()->add("ITERATIONS", "");
+}
+
 TEST_F(ChipmunkWorldTest, HashCellCountBeyondReasonUsesTheEnginesOwnIndex)
 {
     CFG::getDefaultOverrides()->add("ACTIVE_HASH_CNT", "2000000000");
