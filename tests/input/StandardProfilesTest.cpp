@@ -527,11 +527,20 @@ TEST(CreateSicFiles, NoNameOrNoFileLeavesTheControllerAlone)
         Input::InputController c(5, nullptr);
         unsigned long anywhere = 0, other = 0;
         buildSample(c, anywhere, other);
-        KWEP::CreateSicFiles::deser(c, name);
+        EXPECT_FALSE(KWEP::CreateSicFiles::deser(c, name));
         EXPECT_EQ(c.getControllerId(), 5);
         EXPECT_NE(c.getArea(static_cast<unsigned int>(other)), nullptr);
         EXPECT_NE(c.getSwitch(4), nullptr);
     }
+}
+
+TEST(CreateSicFiles, ReadingTellsWhetherTheWholeFileRead)
+{
+    TempDir dir;
+    std::ofstream(dir.file("text.sic")) << "not a profile\n";
+    Input::InputController c(5, nullptr);
+    EXPECT_FALSE(KWEP::CreateSicFiles::deser(c, dir.file("text.sic")));
+    EXPECT_TRUE(KWEP::CreateSicFiles::deser(c, SHIPPED_DIR + "KWEP_MENUS_STANDARD.sic"));
 }
 
 TEST(CreateSicFiles, WritingWithNoNameOrIntoAMissingFolderWritesNothing)

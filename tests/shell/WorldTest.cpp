@@ -78,6 +78,20 @@ TEST(World, ItemsEnterAndLeaveTheGameWorldByThemselves)
     EXPECT_TRUE(world.listed().empty());
 }
 
+TEST(World, RemovingTheCameraItemLeavesTheWorldWithoutOne)
+{
+    TestSupport::TestGame game;
+    Game::I_World& world = *game.getWorld();
+    Item other;
+    {
+        Item camera;
+        world.setCameraItem(&camera);
+        world.removeItem(&other);
+        EXPECT_EQ(world.getCameraItem(), &camera);
+    }
+    EXPECT_EQ(world.getCameraItem(), nullptr);
+}
+
 TEST(World, RenderEventRunsTheRenderPass)
 {
     TestSupport::TestGame game;
