@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "PlayRig.h"
+#include "core/CFG.h"
+#include "core/Conversions.h"
+#include "core/Info.h"
+
+namespace {
+
+using PlayThrough::PlayRig;
+typedef MathStuff::Vector3<float> Vec;
+
+const char* const ONE_SWITCH = "SETTINGS_ONESWITCH.cfg";
+
+// The live item of the kind (the first one).
+Physics::ChipmunkWorldItem* itemOf(PlayRig& rig, const std::string& kind)
+{
+    std::vector<unsigned long> ids;
+    if (rig.world->getItems(kind, ids) < 1)
+        return nullptr;
+    return dynamic_cast<Physics::ChipmunkWorldItem*>(rig.world->findItem(ids[0]));
+}
+
+Vec positionOf(PlayRig& rig, const std::string& kind)
+{
+    // The first body's place.
+    Physics::ChipmunkWorldItem* item = itemOf(rig, kind);
+    std::vector<MathStuff::Orientation<float> > bodies;
+    if (item)
+        item->getChipmunkItem()->getPositions(bodies);
+    return bodies.empty() ? Vec() : bodies[0].position;
+}
+
+// A grab at `grabFrame` on the point, the pointer then moving at the velocity
+// (units per second) until the release at `releaseFrame`; then the level runs
+// on until `endMs`.
+struct Swing {
+    int grabFrame;
+    int releaseFrame;
+    Vec velocity;
+};
+
+bool play(PlayRig& rig, const Swing& swing, Vec point, long endMs)
+{
+    bool grabbed = false;
+    while (rig.elapsedMs < endMs) {
+        if (rig.frames == swing.grabFrame)
+            grabbed = rig.grab(point.x, point.y);
+        if (rig.frames == swing.releaseFrame && grabbed)
+            rig.release();
+        if (rig.frames > swing.grabFrame && rig.frames < swing.releaseFrame) {
+            const float seconds = static_cast<float>(PlayRig::frameMs(rig.frames)) / 1000.0f;
+            point = Vec(point.x + swing.velocity.x * seconds, point.y + swing.velocity.y * seconds, 0.0f);
+        }
+        rig.moveTo(point.x, point.y);
+        rig.frame();
+    }
+    return grabbed;
+}
+
+// The point under the hidden pointer of one-switch play.
+Vec oneSwitchGrabPoint(PlayRig& rig) { return PlayRig::centrePick(positionOf(rig, "PLAYER")); }
+
+int number(const std::string& key) { return Util::strToNum<int>(CFG::get(key), 10, -1); }
+float decimal(const std::string& key) { return Util::strToNum<float>(CFG::get(key), 10, -1.0f); }
+
+// The file of every "ITEM: name kind file" record.
+std::vector<std::string> itemFiles(const std::string& records)
+{
+    std::vector<std::string> words, files;
+    Util::tokenizeStr(records, words, " \t\r\n");
+    for (size_t i = 0; i + 3 < words.size(); ++i)
+        if (words[i] == "ITEM:")
+            files.push_back(words[i + 3]);
+    return files;
+}
+
+} // namespace
+
+TEST(ShippedPlayData, EndingDelaysZoomLevelsAndPartBindingsHoldInBothSettings)
+{
+    for (const std::string settings : {"", ONE_SWITCH}) {
+        SCOPED_TRACE(settings.empty() ? "main configuration" : settings);
+        PlayRig rig(settings);
+        ASSERT_TRUE(rig.ready);
+        EXPECT_GE(number("HIT_END_DELAY"), 1);
+        EXPECT_GE(decimal("ZOOM_TRACKER_MIN"), 1.0f);
+        EXPECT_GE(number("NUM_LEVELS"), 1);
+        // Each level throws sooner than the one before, down to the minimum.
+        EXPECT_GT(number("SNOWMAN_THROW_DELAY_DEC"), 0);
+        EXPECT_GT(number("SNOWMAN_THROW_DELAY_MAX"), number("SNOWMAN_THROW_DELAY_MIN"));
+        EXPECT_GE(number("SNOWMAN_THROW_DELAY_MIN"), 1);
+        std::vector<std::string> files = itemFiles(CFG::get("ALL_ITEMS"));
+        EXPECT_GE(files.size(), 7u);
+        for (const std::string& file : files) {
+            CFG::Info item(file, CFG::getDefaultOverrides());
+            EXPECT_NE(item.get("PART_BODY_LIST"), "") << file;
+        }
+    }
+}
+
+TEST(ShippedPlay, DoingNothingLosesLevelZeroWhenTheRockLands)
+{
+    for (const std::string settings : {"", ONE_SWITCH}) {
+        SCOPED_TRACE(settings.empty() ? "main configuration" : settings);
+        PlayRig rig(settings);
+        ASSERT_TRUE(rig.ready);
+        rig.runUntilMs(30000);
+        EXPECT_GE(rig.overMs, 0) << "no game over within 30 s";
+        EXPECT_EQ(rig.overRule, CFG::get("LOST_GAME_RULE"));
+        EXPECT_EQ(rig.score, 0);
+        EXPECT_LT(rig.clearedMs, 0);
+    }
+}
+
+TEST(ShippedPlay, AThrowFromTheCarrotsRestingPlaceClearsLevelZero)
+{
+    // Wherever the snowman stands in its first window.
+    for (float random : {0.0f, 0.5f, 0.99f}) {
+        SCOPED_TRACE(random);
+        PlayRig rig("", random);
+        ASSERT_TRUE(rig.ready);
+        rig.runUntilMs(1000);
+        // Taken at its middle and pulled up and away for a fifth of a second.
+        const Swing swing = {rig.frames, rig.frames + 12, Vec(800.0f, 200.0f, 0.0f)};
+        ASSERT_TRUE(play(rig, swing, positionOf(rig, "VEG"), 10000));
+        EXPECT_GT(rig.score, 0);
+        EXPECT_GE(rig.clearedMs, 0) << "level 0 not cleared";
+        EXPECT_LT(rig.overMs, 0);
+    }
+}
+
+TEST(ShippedPlay, OneSwitchLevelBringsTheCarrotUnderTheHiddenPointer)
+{
+    PlayRig rig(ONE_SWITCH);
+    ASSERT_TRUE(rig.ready);
+    EXPECT_EQ(CFG::get("SNOWMAN_XRANGE"), "0");
+    EXPECT_NEAR(positionOf(rig, "BOSS").x, 105.0f, 0.01f);
+    Physics::ChipmunkWorldItem* swing = nullptr;
+    for (const std::string& name : rig.world->getNames("CMWI"))
+        if (name == "SWING_ONESWITCH")
+            swing = itemOf(rig, "CMWI");
+    ASSERT_NE(swing, nullptr);
+    EXPECT_EQ(rig.world->getPartBodyPairs("SWING_ONESWITCH").size(), 3u);
+}
+
+// One-switch play: the space bar grabs at the centre of the screen as the
+// swing brings the carrot there, at its right turn near 2.15 s.
+const int ONE_SWITCH_GRAB_FRAME = 129;
+// The frames in which letting go throws the carrot into the snowman: from
+// 2.5 s to 2.83 s, a third of a second.
+const int ONE_SWITCH_FIRST_RELEASE = 150;
+const int ONE_SWITCH_LAST_RELEASE = 170;
+
+int oneSwitchScore(int grabFrame, int releaseFrame)
+{
+    PlayRig rig(ONE_SWITCH);
+    EXPECT_TRUE(rig.ready);
+    if (!rig.ready)
+        return -1;
+    const Swing swing = {grabFrame, releaseFrame, Vec()};
+    EXPECT_TRUE(play(rig, swing, oneSwitchGrabPoint(rig), 6000)) << "nothing grabbed at frame " << grabFrame;
+    return rig.score;
+}
+
+TEST(ShippedPlay, OneSwitchGrabHoldsTheCarrotAnywhereAroundTheSwingsTurn)
+{
+    // From 1.95 s to 2.25 s.
+    for (int grabFrame = 117; grabFrame <= 135; grabFrame += 3) {
+        SCOPED_TRACE(grabFrame);
+        EXPECT_GT(oneSwitchScore(grabFrame, 160), 0);
+    }
+}
+
+TEST(ShippedPlay, OneSwitchReleaseScoresInEveryFrameOfItsWindow)
+{
+    long windowMs = 0;
+    for (int frame = ONE_SWITCH_FIRST_RELEASE; frame < ONE_SWITCH_LAST_RELEASE; ++frame)
+        windowMs += PlayRig::frameMs(frame);
+    EXPECT_GE(windowMs, 150);
+    for (int releaseFrame = ONE_SWITCH_FIRST_RELEASE; releaseFrame <= ONE_SWITCH_LAST_RELEASE; ++releaseFrame) {
+        SCOPED_TRACE(releaseFrame);
+        EXPECT_GT(oneSwitchScore(ONE_SWITCH_GRAB_FRAME, releaseFrame), 0);
+    }
+}
