@@ -26,6 +26,7 @@ const Harness* harnesses()
         {"mod", &fuzzMod},
         {"options", &fuzzOptions},
         {"menus", &fuzzMenus},
+        {"highscore", &fuzzHighScore},
         {"cmdline", &fuzzCommandLine},
         {nullptr, nullptr},
     };

@@ -15,6 +15,7 @@
 
 #include "TempPath.h"
 #include "client/Config.h"
+#include "client/GameClient.h"
 #include "core/CFG.h"
 #include "fuzz/OptionsOnFile.h"
 
@@ -72,12 +73,48 @@ std::map<std::string, int> completeVersions(const std::string& path)
 }
 
 // Saves the versions round and round until it is killed.
-[[noreturn]] void saveForever(const std::string& path, int first)
+[[noreturn]] void saveOptionsForever(const std::string& path, int first)
 {
     for (int version = first;; version = (version + 1) % VERSIONS) {
         Fuzz::OptionsOnFile config(path);
         setVersion(config, version);
         config.saveOptFile();
+    }
+}
+
+// High scores of different lengths, so a cut one cannot pass for another.
+int highScore(int version)
+{
+    int score = 7;
+    for (int i = 0; i < version % 9; ++i)
+        score = score * 10 + version % 10;
+    return version % 2 == 0 ? score : -score;
+}
+
+[[noreturn]] void saveHighScoreForever(const std::string& path, int first)
+{
+    for (int version = first;; version = (version + 1) % VERSIONS)
+        KWEP::GameClient::writeHighScore(path, highScore(version));
+}
+
+// Kills a writer that runs save after save at seeded random moments; after
+// each kill the file must be one of the complete versions.
+template <class Writer, class Check>
+void killWhileSaving(const std::string& path, Writer writer, Check check)
+{
+    // Seeded, so a failing kill moment comes again.
+    std::mt19937 random(20261210);
+    std::uniform_int_distribution<int> delayMicroseconds(0, 4000);
+    for (int kill = 0; kill < KILLS; ++kill) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            writer(path, kill % VERSIONS);
+        ::usleep(static_cast<useconds_t>(delayMicroseconds(random)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        check(kill, readFile(path));
     }
 }
 
@@ -94,29 +131,35 @@ TEST(KillDuringSave, TheOptionsFileIsAlwaysOneWholeVersion)
         setVersion(config, 0);
         ASSERT_TRUE(config.saveOptFile());
     }
-    // Seeded, so a failing kill moment comes again.
-    std::mt19937 random(20261210);
-    std::uniform_int_distribution<int> delayMicroseconds(0, 4000);
     int mixed = 0;
-    for (int kill = 0; kill < KILLS; ++kill) {
-        const pid_t writer = ::fork();
-        ASSERT_GE(writer, 0);
-        if (writer == 0)
-            saveForever(path, kill % VERSIONS);
-        ::usleep(static_cast<useconds_t>(delayMicroseconds(random)));
-        ::kill(writer, SIGKILL);
-        int status = 0;
-        ::waitpid(writer, &status, 0);
-        const std::string text = readFile(path);
+    killWhileSaving(path, saveOptionsForever, [&](int kill, const std::string& text) {
         if (versions.count(text) == 0) {
             ++mixed;
             ADD_FAILURE() << "kill " << kill << " left " << text.size() << " bytes:\n" << text;
-            continue;
+            return;
         }
         Fuzz::OptionsOnFile reader(path);
         EXPECT_TRUE(reader.loadOptFile()) << "kill " << kill;
-    }
+    });
     EXPECT_EQ(mixed, 0);
+    std::remove(path.c_str());
+    removeLeftovers(path);
+}
+
+// The same for the high score, which the game writes at its end.
+TEST(KillDuringSave, TheHighScoreFileIsAlwaysOneWholeVersion)
+{
+    const std::string path = TestSupport::tempPath("killed_highscore.cfg");
+    std::map<std::string, int> versions;
+    for (int version = 0; version < VERSIONS; ++version) {
+        ASSERT_TRUE(KWEP::GameClient::writeHighScore(path, highScore(version)));
+        versions[readFile(path)] = version;
+    }
+    killWhileSaving(path, saveHighScoreForever, [&](int kill, const std::string& text) {
+        const auto found = versions.find(text);
+        ASSERT_NE(found, versions.end()) << "kill " << kill << " left:\n" << text;
+        EXPECT_EQ(KWEP::GameClient::readHighScore(path), highScore(found->second)) << "kill " << kill;
+    });
     std::remove(path.c_str());
     removeLeftovers(path);
 }
