@@ -142,12 +142,15 @@ void rglController::Impl::setOrthographic(float eventNear)
 
 void rglController::Impl::setPerspective()
 {
-    if (!hasArea(view) || !(view.near > 0.0f) || !(view.far > view.near))
+    // An angle of 0 would leave the identity, 180 or more a flat or mirrored view.
+    const double fovy = view.zoomX * view.fov;
+    if (!hasArea(view) || !(view.near > 0.0f) || !(view.far > view.near) || !(fovy > 0.0) ||
+        !(fovy < 180.0))
         return;
     const double aspect = static_cast<double>(view.w) / static_cast<double>(view.h);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(view.zoomX * view.fov, aspect, view.near, view.far);
+    gluPerspective(fovy, aspect, view.near, view.far);
     glEnable(GL_DEPTH_TEST);
 }
 

@@ -269,6 +269,8 @@ namespace
             {"near 0", 1, [](Render::ViewData& v) { v.near = 0.0f; }},
             {"negative near", 1, [](Render::ViewData& v) { v.near = -1.0f; }},
             {"far at near", 1, [](Render::ViewData& v) { v.far = 1.0f; }},
+            {"zoomed field of view 180", 1, [](Render::ViewData& v) { v.zoomX = 6.0f; }},
+            {"negative field of view", 1, [](Render::ViewData& v) { v.zoomX = -1.0f; }},
         };
         for (const Case& c : cases) {
             SCOPED_TRACE(c.name);
