@@ -94,6 +94,13 @@ float flightTime(float distance, float speed, float gx)
     return (-2.0f * speed + std::sqrt(4.0f * speed * speed - 8.0f * gx * distance)) / (-2.0f * gx);
 }
 
+// A flying text whose motion is finite (a tuning value may read as infinite).
+void addFlyingText(World* world, const std::string& text, const MathStuff::Vector3<float>& at, const XY& velocity,
+                   float spin)
+{
+    world->addText(text, at, 1.0f, 0.0f, XY(finiteOr0(velocity.x), finiteOr0(velocity.y)), finiteOr0(spin));
+}
+
 // The whole numbers -range to range, drawn.
 float ballComponent(int range) { return static_cast<float>(randomBelow(2 * range + 1) - range); }
 
@@ -122,7 +129,8 @@ void GameStuff::createSnowman(World* world)
         x = centre - range + random() * 2.0f * range;
     else
         x = centre + min + random() * (max - min);
-    x = Util::CLAMP(x, min, max);
+    // Finite keys can still overflow here.
+    x = finiteOr0(Util::CLAMP(x, min, max));
 
     const MathStuff::Vector3<float> position(x, floatKey("SNOWMAN_Y"), 0.0f);
     Physics::ChipmunkWorldItem* snowman = world->addItem(CFG::get("SNOWMAN_ITEM"), position, 0.0f);
@@ -142,7 +150,7 @@ Physics::ChipmunkWorldItem* GameStuff::makeMeteor(const Physics::ChipmunkItem* s
     if (!world || bodies.empty())
         return nullptr;
     const MathStuff::Vector3<float>& last = bodies.back().position;
-    const MathStuff::Vector3<float> start(last.x, last.y + l_keys.yAdjust, last.z);
+    const MathStuff::Vector3<float> start(last.x, finiteOr0(last.y + l_keys.yAdjust), last.z);
     Physics::ChipmunkWorldItem* rock = world->addItem(l_keys.item, start, 0.0f);
     if (!rock || !world->getPhysicsWorld())
         return rock;
@@ -184,7 +192,7 @@ Physics::ChipmunkWorldItem* GameStuff::makeCarrotExplosion(const Physics::Chipmu
     if (!m_pSpurter || !m_pSpurter->get(text, l_keys.rule))
         text = CFG::get("CARROT_DEFAULT_BANG_TEXT");
     if (!text.empty())
-        world->addText(text, p0, 1.0f, 0.0f, XY(0.0f, l_keys.textYVel - v0.y), 0.0f);
+        addFlyingText(world, text, p0, XY(0.0f, l_keys.textYVel - v0.y), 0.0f);
 
     Physics::ChipmunkWorldItem* bang = world->addItem(l_keys.item, p0, angles[0] * RADIANS_TO_DEGREES);
     if (bang)
@@ -219,7 +227,7 @@ std::list<Physics::ChipmunkWorldItem*> GameStuff::explodeSnowmanBit(const std::s
     for (char digit : digits) {
         const float yVel = l_keys.yVelMin + random() * (l_keys.yVelMax - l_keys.yVelMin);
         const float spin = -l_keys.spinRange + random() * 2.0f * l_keys.spinRange;
-        world->addText(std::string(1, digit), at, 1.0f, 0.0f, XY(xVel, yVel), spin);
+        addFlyingText(world, std::string(1, digit), at, XY(xVel, yVel), spin);
         at += l_keys.spacing;
         xVel += xStep;
     }

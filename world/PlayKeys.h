@@ -2,6 +2,7 @@
 #define KWEP_PLAYKEYS_H
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
 
 #include "core/CFG.h"
@@ -20,8 +21,13 @@ namespace KWEP {
 // configuration, the game's random numbers and the play sound events.
 namespace PlayKeys {
 
-// A float key; 0 when missing or unreadable.
-inline float floatKey(const std::string& key) { return Util::strToNum<float>(CFG::get(key), 10, 0.0f); }
+// A float key; 0 when missing, unreadable or beyond the float range: what
+// comes from here may go to the physics, which takes finite values only.
+inline float floatKey(const std::string& key)
+{
+    const float value = Util::strToNum<float>(CFG::get(key), 10, 0.0f);
+    return std::isfinite(value) ? value : 0.0f;
+}
 
 // A decimal int key; the default when missing or unreadable.
 inline int intKey(const std::string& key, int missing = 0)
@@ -29,10 +35,15 @@ inline int intKey(const std::string& key, int missing = 0)
     return Util::strToNum<int>(CFG::get(key), 10, missing);
 }
 
-// A point written x,y or x,y,z; missing components are 0.
+// A point written x,y or x,y,z; missing components are 0, and so are those
+// beyond the float range.
 inline MathStuff::Vector3<float> pointKey(const std::string& key)
 {
-    return MathStuff::PointsString(0.0f, false).stringToPoint(Util::trim(CFG::get(key), " \t\n\r"));
+    MathStuff::Vector3<float> point =
+        MathStuff::PointsString(0.0f, false).stringToPoint(Util::trim(CFG::get(key), " \t\n\r"));
+    for (float* component : {&point.x, &point.y, &point.z})
+        *component = std::isfinite(*component) ? *component : 0.0f;
+    return point;
 }
 
 // A random number from the game's source; 0 without one.
@@ -54,6 +65,9 @@ inline int randomBelow(int count)
 }
 
 inline bool isFinite(float value) { return std::isfinite(value); }
+
+// The value, or 0 when it is not finite: for motions handed to the physics.
+inline float finiteOr0(float value) { return std::isfinite(value) ? value : 0.0f; }
 
 // Truncated toward zero, held to the int range; NaN gives 0.
 inline int saturatingInt(double value)

@@ -71,8 +71,9 @@ TEST_F(GameActions, SnowmanStandsInTheWindowOfItsLevelAndIsAnnounced)
         // min counts twice there: 70 + 10 + 0.
         {0, "10", "100", "60", "0", 0.0f, 80.0f},
         {0, "10", "100", "60", "0", 0.1f, 89.0f},
-        // Missing keys: everything 0.
+        // Missing keys: everything 0; a value beyond the float range too.
         {3, "", "", "", "", 0.5f, 0.0f},
+        {0, "1e999", "320", "40", "0", 0.5f, 40.0f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.level) + " " + c.min + " r " + std::to_string(c.r));
