@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chipmunk/chipmunk.h>
+
 #include <limits>
 #include <vector>
 
@@ -50,6 +52,21 @@ protected:
     Game::MoveableItem* camera = nullptr; // listed in the world
 };
 
+// The position of the one kinematic body in the space: the hand's mouse body
+// while it holds something.
+Vec mouseBody(KWEP::World& world)
+{
+    std::vector<cpBody*> kinematic;
+    cpSpaceEachBody(world.getPhysicsWorld()->getSpace(), [](cpBody* body, void* data) {
+        if (cpBodyGetType(body) == CP_BODY_TYPE_KINEMATIC)
+            static_cast<std::vector<cpBody*>*>(data)->push_back(body);
+    }, &kinematic);
+    if (kinematic.size() != 1)
+        return Vec(-1, -1, -1);
+    const cpVect at = cpBodyGetPosition(kinematic[0]);
+    return Vec(static_cast<float>(at.x), static_cast<float>(at.y), 0);
+}
+
 const std::vector<Heard> GRABBED = {plain(EVT::EVENT_ITEM_GRABBED), sound("GRAB")};
 const std::vector<Heard> RELEASED = {plain(EVT::EVENT_ITEM_RELEASED), sound("RELEASE")};
 
@@ -96,7 +113,15 @@ TEST_F(GrabHand, GrabTakesTheItemUnderThePointerOnceAndReleaseLetsGo)
     carrot->getPositions(parts);
     EXPECT_FLOAT_EQ(map.getOrientation().position.x, 100.0f);
 
-    // The hand drags it towards the pointer.
+    // Every update event takes the mouse body to the pointer, and the hand
+    // drags the item after it.
+    for (float x : {110.0f, 125.0f, 140.0f}) {
+        aimAt(x, 60);
+        EVT::Event_Update update(EVT::EVENT_UPDATE, 16);
+        EVT::EventBus::instance()->raiseEvent(&update, false);
+        EXPECT_FLOAT_EQ(mouseBody(*world).x, x);
+        EXPECT_FLOAT_EQ(mouseBody(*world).y, 60.0f);
+    }
     aimAt(140, 50);
     for (int n = 0; n < 30; ++n)
         frame();
