@@ -1,5 +1,6 @@
 #include "world/GameStuff.h"
 
+#include <climits>
 #include <cmath>
 #include <vector>
 
@@ -56,9 +57,12 @@ struct BitKeys {
           yVelMax(floatKey("SCORE_YVEL_MAX")), xVelLimit(floatKey("SCORE_XVEL_LIMIT")),
           spacing(pointKey("TEXT_SPACING"))
     {
-        // A negative range would draw outside itself: such balls rest.
+        // A negative range would draw outside itself: such balls rest. The
+        // draw counts 2 x range + 1 values, which must fit an int.
         if (ballRange < 0)
             ballRange = 0;
+        if (ballRange > (INT_MAX - 1) / 2)
+            ballRange = (INT_MAX - 1) / 2;
     }
     std::string ballItem;
     int ballRange;

@@ -60,8 +60,10 @@ inline int randomBelow(int count)
 {
     if (count <= 0)
         return 0;
-    const int drawn = static_cast<int>(random() * static_cast<float>(count));
-    return drawn >= count ? count - 1 : drawn;
+    const double drawn = static_cast<double>(random()) * count;
+    if (!(drawn >= 0.0))
+        return 0;
+    return drawn >= count ? count - 1 : static_cast<int>(drawn);
 }
 
 inline bool isFinite(float value) { return std::isfinite(value); }
