@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "PlayFixture.h"
+#include "RecordingGL.h"
 #include "world/CarrotCamera.h"
 #include "world/ExploPiece.h"
 #include "world/Meteor.h"
@@ -203,6 +204,26 @@ TEST_F(Fragments, CarrotPiecesAtRestShrinkEarlySnowballsDoNot)
     EXPECT_FALSE(flying->isShrinking());
     flying->update(1);
     EXPECT_TRUE(flying->isShrinking());
+}
+
+TEST_F(Fragments, AreDrawnAtTheirScale)
+{
+    // One draw per frame of the snowball's one part; its matrix at scale 1,
+    // then at 0.75 after the first shrinking step.
+    KWEP::SnowBall* ball = add<KWEP::SnowBall>("P_BALL", 20, 50);
+    ASSERT_NE(ball, nullptr);
+    RecordingGL::reset();
+    ball->render();
+    ball->update(5000);
+    ball->update(16);
+    ball->render();
+    const std::vector<RecordingGL::Draw>& draws = RecordingGL::draws();
+    ASSERT_EQ(draws.size(), 2u);
+    for (int column = 0; column < 3; ++column)
+        for (int row = 0; row < 3; ++row)
+            EXPECT_NEAR(draws[1].matrix[column * 4 + row], 0.75f * draws[0].matrix[column * 4 + row], 1e-5);
+    EXPECT_FLOAT_EQ(draws[1].matrix[12], draws[0].matrix[12]); // in place
+    RecordingGL::reset();
 }
 
 } // namespace
