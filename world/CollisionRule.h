@@ -18,6 +18,10 @@ public:
     World* getWorld() const { return m_world; }
 
 protected:
+    // Marks item a with the collision flag for its actor's next update; a
+    // null item is left alone. Nothing is removed.
+    static std::uint16_t markFlag(Physics::ChipmunkItem* a, int flag);
+
     World* m_world;
 };
 

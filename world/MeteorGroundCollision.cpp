@@ -1,7 +1,5 @@
 #include "world/MeteorGroundCollision.h"
 
-#include "physics/ChipmunkItem.h"
-
 namespace KWEP {
 
 MeteorGroundCollision::MeteorGroundCollision(World* world) : CollisionRule(world) {}
@@ -10,9 +8,7 @@ MeteorGroundCollision::~MeteorGroundCollision() {}
 
 std::uint16_t MeteorGroundCollision::collision(Physics::ChipmunkItem* a, Physics::ChipmunkItem*, const Info&)
 {
-    if (a)
-        a->addCollision(2);
-    return 0;
+    return markFlag(a, 2);
 }
 
 } // namespace KWEP

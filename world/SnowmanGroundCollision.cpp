@@ -1,7 +1,5 @@
 #include "world/SnowmanGroundCollision.h"
 
-#include "physics/ChipmunkItem.h"
-
 namespace KWEP {
 
 SnowmanGroundCollision::SnowmanGroundCollision(World* world) : CollisionRule(world) {}
@@ -10,9 +8,7 @@ SnowmanGroundCollision::~SnowmanGroundCollision() {}
 
 std::uint16_t SnowmanGroundCollision::collision(Physics::ChipmunkItem* a, Physics::ChipmunkItem*, const Info&)
 {
-    if (a)
-        a->addCollision(1);
-    return 0;
+    return markFlag(a, 1);
 }
 
 } // namespace KWEP
