@@ -80,6 +80,13 @@ bool decode(const std::string& file, Decoded& out)
     return false;
 }
 
+// One line naming the file and why it was not loaded; answers false.
+bool refuse(const std::string& file, const std::string& why)
+{
+    std::cerr << "Sound: cannot load \"" << file << "\": " << why << std::endl;
+    return false;
+}
+
 } // namespace
 
 class salController::Impl {
@@ -188,24 +195,20 @@ bool salController::addSource(int channel, bool loop)
 bool salController::load(int sound, const std::string& file)
 {
     Decoded decoded;
-    if (!decode(file, decoded)) {
-        std::cerr << "Sound: cannot load \"" << file << "\": " << decoded.error << std::endl;
-        return false;
-    }
+    if (!decode(file, decoded))
+        return refuse(file, decoded.error);
     if (!m_impl->open)
-        return false;
+        return refuse(file, "no audio output is open");
     alGetError();
     ALuint buffer = 0;
     alGenBuffers(1, &buffer);
     if (alGetError() != AL_NO_ERROR)
-        return false;
+        return refuse(file, "OpenAL could not make a buffer for it");
     m_impl->allBuffers.push_back(buffer);
     alBufferData(buffer, decoded.format, decoded.data.data(), static_cast<ALsizei>(decoded.data.size()),
                  decoded.rate);
-    if (alGetError() != AL_NO_ERROR) {
-        std::cerr << "Sound: cannot load \"" << file << "\": OpenAL refused its samples" << std::endl;
-        return false;
-    }
+    if (alGetError() != AL_NO_ERROR)
+        return refuse(file, "OpenAL refused its samples");
     m_impl->sounds[sound] = Impl::SoundRecord{sound, decoded.kind, buffer};
     return true;
 }

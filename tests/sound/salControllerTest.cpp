@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -115,6 +116,19 @@ TEST_F(Backend, ALoopingChannelPlaysUntilStoppedAndPauses)
     EXPECT_TRUE(sal.isPlaying(MUSIC));
     sal.stop(MUSIC);
     EXPECT_FALSE(sal.isPlaying(MUSIC));
+}
+
+TEST(BackendWithoutDevice, BeforeInitNothingIsMadeAndALoadSaysWhy)
+{
+    SAL::salController sal;
+    EXPECT_FALSE(sal.addSource(FX, false));
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(sal.load(GRAB, SOUNDS + "grab.wav"));
+    const std::string message = testing::internal::GetCapturedStderr();
+    EXPECT_NE(message.find("grab.wav\": no audio output is open\n"), std::string::npos) << message;
+    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+    sal.play(FX, GRAB, 100, 100);
+    EXPECT_FALSE(sal.isPlaying(FX));
 }
 
 TEST(BackendWithoutDevice, TheManagerRunsOnTheNullController)
