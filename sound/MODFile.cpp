@@ -127,7 +127,7 @@ bool MODFile::setNumChannels(int channels)
 
 bool MODFile::setRate(long rate)
 {
-    if (rate <= 0)
+    if (rate <= 0 || rate > MAX_RATE)
         return false;
     m_impl->rate = rate;
     return true;

@@ -14,6 +14,9 @@ public:
     // Longest render, in seconds: a song that neither loops nor ends would
     // otherwise render until memory runs out.
     static const int MAX_SECONDS = 600;
+    // Highest rate taken: beyond what sound hardware plays, a rate only makes
+    // the render longer, and a huge one would overflow its length.
+    static const long MAX_RATE = 192000;
 
     explicit MODFile(const char* path);
     ~MODFile();
@@ -32,7 +35,7 @@ public:
     // 2 by default; only 1 and 2 are taken.
     int getNumChannels() const;
     bool setNumChannels(int channels);
-    // Samples per second, 44100 by default; only a rate above 0 is taken.
+    // Samples per second, 44100 by default; only 1 to MAX_RATE is taken.
     long getRate() const;
     bool setRate(long rate);
     const std::string& getError() const;

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -257,6 +258,8 @@ TEST(MODFile, TakesOnlySettingsItCanRender)
     EXPECT_FALSE(mod.setNumChannels(3));
     EXPECT_FALSE(mod.setRate(0));
     EXPECT_FALSE(mod.setRate(-44100));
+    // A huge rate would overflow the ten-minute limit of the render.
+    EXPECT_FALSE(mod.setRate(std::numeric_limits<long>::max()));
     EXPECT_EQ(mod.getDepth(), 16);
     EXPECT_EQ(mod.getNumChannels(), 2);
     EXPECT_EQ(mod.getRate(), 44100);
