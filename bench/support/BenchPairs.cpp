@@ -18,10 +18,11 @@ std::vector<TableReporter::Pair>& pairs()
     return l_pairs;
 }
 
-void add(const std::string& name, BenchFunction ours, double goal, double budget, bool wallClock)
+benchmark::internal::Benchmark* add(const std::string& name, BenchFunction ours, double goal, double budget,
+                                    bool wallClock, const std::string& counter)
 {
-    benchmark::RegisterBenchmark((name + "/ours").c_str(), ours)->Unit(benchmark::kMillisecond);
-    pairs().push_back(TableReporter::Pair{name, goal, budget, wallClock});
+    pairs().push_back(TableReporter::Pair{name, goal, budget, wallClock, counter});
+    return benchmark::RegisterBenchmark((name + "/ours").c_str(), ours)->Unit(benchmark::kMillisecond);
 }
 
 // Takes "--table" out of the arguments; true when it was there.
@@ -43,13 +44,20 @@ bool takeTableFlag(int& argc, char** argv)
 
 void addPair(const std::string& name, BenchFunction ours, BenchFunction floor, double goal, bool wallClock)
 {
-    add(name, ours, goal, 0.0, wallClock);
+    add(name, ours, goal, 0.0, wallClock, "");
     benchmark::RegisterBenchmark((name + "/floor").c_str(), floor)->Unit(benchmark::kMillisecond);
 }
 
-void addBudget(const std::string& name, BenchFunction ours, double floorSeconds, double goal)
+benchmark::internal::Benchmark* addBudget(const std::string& name, BenchFunction ours, double floorSeconds,
+                                          double goal)
 {
-    add(name, ours, goal, floorSeconds, false);
+    return add(name, ours, goal, floorSeconds, false, "");
+}
+
+benchmark::internal::Benchmark* addLimit(const std::string& name, BenchFunction ours, const std::string& counter,
+                                         double limit)
+{
+    return add(name, ours, 1.0, limit, false, counter);
 }
 
 int runPairs(int argc, char** argv, bool (*check)())

@@ -15,8 +15,15 @@ typedef void (*BenchFunction)(benchmark::State&);
 void addPair(const std::string& name, BenchFunction ours, BenchFunction floor, double goal,
              bool wallClock = false);
 
-// A hot path held to a fixed floor (a time budget) instead of a measured one.
-void addBudget(const std::string& name, BenchFunction ours, double floorSeconds, double goal);
+// A hot path held to a fixed floor (a time budget) instead of a measured one;
+// the benchmark, for its settings.
+benchmark::internal::Benchmark* addBudget(const std::string& name, BenchFunction ours, double floorSeconds,
+                                          double goal);
+
+// A figure of our run other than time (the counter of that name, in the unit
+// its name gives) held to a limit in the same unit; the benchmark.
+benchmark::internal::Benchmark* addLimit(const std::string& name, BenchFunction ours, const std::string& counter,
+                                         double limit);
 
 // Runs from the source tree: first check, which runs each side once and says
 // in one line why they did not do the same work, then the benchmarks. With

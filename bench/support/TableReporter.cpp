@@ -37,6 +37,7 @@ void TableReporter::ReportRuns(const std::vector<Run>& runs)
         const double perUnit = benchmark::GetTimeUnitMultiplier(run.time_unit);
         m_seconds[name] = std::make_pair(run.GetAdjustedCPUTime() / perUnit,
                                          run.GetAdjustedRealTime() / perUnit);
+        m_counters[name] = run.counters;
     }
 }
 
@@ -54,7 +55,7 @@ void TableReporter::Finalize()
 
 void TableReporter::printHead()
 {
-    std::printf("%-14s %12s %12s %9s %7s  %s\n", "benchmark", "our time", "floor time", "ratio", "goal",
+    std::printf("%-14s %12s %12s %9s %7s  %s\n", "benchmark", "ours", "floor", "ratio", "goal",
                 "met");
 }
 
@@ -74,13 +75,25 @@ void TableReporter::printRow(const Pair& pair) const
         std::printf("%-14s %12s %12s %9s %7.2f  %s\n", pair.name.c_str(), "-", "-", "-", pair.goal, "not run");
         return;
     }
+    if (!pair.counter.empty()) {
+        const benchmark::UserCounters& counters = m_counters.find(ours->first)->second;
+        const auto value = counters.find(pair.counter);
+        const double figure = value == counters.end() ? 0.0 : value->second.value;
+        printFigures(pair, figure, pair.budget, pair.counter.c_str());
+        return;
+    }
     const double ourTime = pair.wallClock ? ours->second.second : ours->second.first;
     double floorTime = pair.budget;
     if (pair.budget <= 0.0)
         floorTime = pair.wallClock ? floor->second.second : floor->second.first;
-    const double ratio = ourTime / floorTime;
-    std::printf("%-14s %10.3fms %10.3fms %9.3f %7.2f  %s\n", pair.name.c_str(), ourTime * 1e3, floorTime * 1e3,
-                ratio, pair.goal, ratio <= pair.goal ? "yes" : "NO");
+    printFigures(pair, ourTime * 1e3, floorTime * 1e3, "ms");
+}
+
+void TableReporter::printFigures(const Pair& pair, double ours, double floor, const char* unit)
+{
+    const double ratio = ours / floor;
+    std::printf("%-14s %10.3f%-2s %10.3f%-2s %9.3f %7.2f  %s\n", pair.name.c_str(), ours, unit, floor, unit, ratio,
+                pair.goal, ratio <= pair.goal ? "yes" : "NO");
 }
 
 } // namespace Bench

@@ -22,6 +22,9 @@ public:
         double budget;
         // Elapsed time instead of CPU time: for work done by other processes.
         bool wallClock;
+        // When not empty, our figure is this counter of our run instead of
+        // its time, and the budget is a limit in the same unit.
+        std::string counter;
     };
 
     TableReporter(const std::vector<Pair>& pairs, bool rowsOnly);
@@ -37,12 +40,16 @@ public:
 
 private:
     void printRow(const Pair& pair) const;
+    // One row: the figures in the unit, their ratio and the goal.
+    static void printFigures(const Pair& pair, double ours, double floor, const char* unit);
 
     std::vector<Pair> m_pairs;
     bool m_rowsOnly;
     benchmark::ConsoleReporter m_console;
     // CPU and elapsed seconds per iteration by benchmark name; errors are left out.
     std::map<std::string, std::pair<double, double> > m_seconds;
+    // The counters of each run by benchmark name.
+    std::map<std::string, benchmark::UserCounters> m_counters;
 };
 
 } // namespace Bench
