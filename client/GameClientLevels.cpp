@@ -447,9 +447,13 @@ void GameClient::deletePage()
     m_impl->pageText = nullptr;
 }
 
-// A level still standing at shutdown goes before the font its texts use.
+// A level still standing at shutdown goes before the font its texts use. The
+// HUD's texts are world items too: they go first, so the level's end does not
+// delete them under the HUD.
 void GameClient::dropLevel()
 {
+    if (getHUD())
+        getHUD()->setOn(false);
     World* world = getWorld();
     if (world && world->getPhysicsWorld()) {
         dropLevelParts();

@@ -13,3 +13,12 @@ frelmory_add_test(NAME client_main_tests
 frelmory_add_test(NAME client_data_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ShippedClientDataTest.cpp
   LIBS splash_maker)
+
+# Whole runs of the game on a hidden window.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(CLIENT_TEST_GLFW3 REQUIRED IMPORTED_TARGET glfw3)
+frelmory_add_test(NAME client_whole_tests DISPLAY
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ScriptedWindowApp.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WholeGameTest.cpp
+  LIBS client splash_maker PkgConfig::CLIENT_TEST_GLFW3)
