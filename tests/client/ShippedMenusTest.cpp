@@ -24,6 +24,17 @@ const int PAGES[] = {Menus::PAGE_MAIN, Menus::PAGE_MAIN_HELP, Menus::PAGE_MAIN_P
                      Menus::PAGE_CONFIG_SCREEN, Menus::PAGE_CONFIG_SOUND,
                      Menus::PAGE_SCREEN_RES, Menus::PAGE_SCREEN_FOV};
 
+// Whether a letter cell (7 x 10 units, wherever the letter model is anchored
+// within one cell of its position) projects inside the window.
+bool onScreen(const MathStuff::Vector3<float>& p, float fovDegrees, float aspect)
+{
+    if (p.z >= 0.0f)
+        return false;
+    const float halfHeight = -p.z * std::tan(fovDegrees * 3.14159265f / 360.0f);
+    const float halfWidth = halfHeight * aspect;
+    return std::fabs(p.x) + 7.0f <= halfWidth && std::fabs(p.y) + 10.0f <= halfHeight;
+}
+
 // The shipped menus, built from the main configuration's MENUS_CONFIG_FILE in
 // the source folder (where the game's relative paths hold), with the window
 // sizes of a large display.
@@ -56,22 +67,30 @@ protected:
         }
     }
 
+    // Every letter of the shown row items lies inside the window; rows
+    // outside the page stand behind the camera, out of sight, and the
+    // current item never does.
+    void expectLettersOnScreen(int slot, const Menu::MenuItem* current, float fov, float aspect)
+    {
+        for (const Menus::ShownItem& shown : menus->getShownList()) {
+            const bool rowItem = shown.text->getOrientation().position.z < 0.0f;
+            if (shown.item == current) {
+                EXPECT_TRUE(rowItem) << "page " << slot << ": " << shown.text->getText();
+            }
+            if (!rowItem)
+                continue;
+            for (const Game::MoveableItem* letter : shown.text->getLetters()) {
+                EXPECT_TRUE(onScreen(letter->getOrientation().position, fov, aspect))
+                    << "page " << slot << ": " << shown.text->getText();
+            }
+        }
+    }
+
     std::string fileName;
 
 private:
     MenusTest::InFolder m_folder;
 };
-
-// Whether a letter cell (7 x 10 units, wherever the letter model is anchored
-// within one cell of its position) projects inside the window.
-bool onScreen(const MathStuff::Vector3<float>& p, float fovDegrees, float aspect)
-{
-    if (p.z >= 0.0f)
-        return false;
-    const float halfHeight = -p.z * std::tan(fovDegrees * 3.14159265f / 360.0f);
-    const float halfWidth = halfHeight * aspect;
-    return std::fabs(p.x) + 7.0f <= halfWidth && std::fabs(p.y) + 10.0f <= halfHeight;
-}
 
 } // namespace
 
@@ -94,23 +113,15 @@ TEST_P(ShippedMenus, EveryLetterShownLandsInsideA640By480Window)
 {
     const float fov = *game.getConfig()->getFloatPtr(9);
     const float aspect = 640.0f / 480.0f;
-    for (int slot : PAGES) {
-        eachLayout(menus->getPage(slot), [&](const Menu::MenuItem* current) {
-            for (const Menus::ShownItem& shown : menus->getShownList()) {
-                const bool rowItem = shown.text->getOrientation().position.z < 0.0f;
-                // Rows outside the page stand behind the camera, out of sight;
-                // the current item never does.
-                if (shown.item == current) {
-                    EXPECT_TRUE(rowItem) << "page " << slot << ": " << shown.text->getText();
-                }
-                if (!rowItem)
-                    continue;
-                for (const Game::MoveableItem* letter : shown.text->getLetters()) {
-                    EXPECT_TRUE(onScreen(letter->getOrientation().position, fov, aspect))
-                        << "page " << slot << ": " << shown.text->getText();
-                }
-            }
-        });
+    // The shipped input profiles wrap around; the engine's default does not.
+    for (bool wrap : {false, true}) {
+        SCOPED_TRACE(wrap ? "wrap-around" : "no wrap-around");
+        controller.setWrapAround(wrap);
+        for (int slot : PAGES) {
+            eachLayout(menus->getPage(slot), [&](const Menu::MenuItem* current) {
+                expectLettersOnScreen(slot, current, fov, aspect);
+            });
+        }
     }
 }
 
