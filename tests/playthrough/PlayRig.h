@@ -32,10 +32,13 @@ namespace PlayThrough {
 class PlayRig : public EVT::I_EventConsumer {
 public:
     // Frame lengths of a 60 Hz frame clock that reports whole milliseconds.
-    static long frameMs(int frame) { return frame % 3 == 2 ? 16 : 17; }
+    static long clockFrameMs(int frame) { return frame % 3 == 2 ? 16 : 17; }
+    // The length of the frame: fixed when a length was given, else the clock's.
+    long frameMs(int frame) const { return fixedFrameMs > 0 ? fixedFrameMs : clockFrameMs(frame); }
 
-    explicit PlayRig(const std::string& settings = "", float snowmanRandom = 0.5f)
-        : world(new KWEP::World), game(world), random(new TestSupport::FakeRandom({snowmanRandom}))
+    explicit PlayRig(const std::string& settings = "", float snowmanRandom = 0.5f, long fixedFrameMs = 0)
+        : world(new KWEP::World), game(world), random(new TestSupport::FakeRandom({snowmanRandom})),
+          fixedFrameMs(fixedFrameMs)
     {
         game.game.setRNG(random);
         EVT::EventBus* bus = EVT::EventBus::instance();
@@ -110,6 +113,7 @@ public:
     KWEP::World* world; // owned by the game root
     WorldTests::LevelTestGame game;
     TestSupport::FakeRandom* random; // owned by the game root
+    long fixedFrameMs;
     bool ready = false;
     int frames = 0;
     long elapsedMs = 0;

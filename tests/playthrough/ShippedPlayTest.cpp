@@ -52,7 +52,7 @@ bool play(PlayRig& rig, const Swing& swing, Vec point, long endMs)
         if (rig.frames == swing.releaseFrame && grabbed)
             rig.release();
         if (rig.frames > swing.grabFrame && rig.frames < swing.releaseFrame) {
-            const float seconds = static_cast<float>(PlayRig::frameMs(rig.frames)) / 1000.0f;
+            const float seconds = static_cast<float>(rig.frameMs(rig.frames)) / 1000.0f;
             point = Vec(point.x + swing.velocity.x * seconds, point.y + swing.velocity.y * seconds, 0.0f);
         }
         rig.moveTo(point.x, point.y);
@@ -138,7 +138,7 @@ TEST(ShippedPlay, OneSwitchLevelBringsTheCarrotUnderTheHiddenPointer)
     PlayRig rig(ONE_SWITCH);
     ASSERT_TRUE(rig.ready);
     EXPECT_EQ(CFG::get("SNOWMAN_XRANGE"), "0");
-    EXPECT_NEAR(positionOf(rig, "BOSS").x, 105.0f, 0.01f);
+    EXPECT_NEAR(positionOf(rig, "BOSS").x, 100.0f, 0.01f);
     Physics::ChipmunkWorldItem* swing = nullptr;
     for (const std::string& name : rig.world->getNames("CMWI"))
         if (name == "SWING_ONESWITCH")
@@ -148,41 +148,58 @@ TEST(ShippedPlay, OneSwitchLevelBringsTheCarrotUnderTheHiddenPointer)
 }
 
 // One-switch play: the space bar grabs at the centre of the screen as the
-// swing brings the carrot there, at its right turn near 2.15 s.
-const int ONE_SWITCH_GRAB_FRAME = 129;
-// The frames in which letting go throws the carrot into the snowman: from
-// 2.5 s to 2.83 s, a third of a second.
-const int ONE_SWITCH_FIRST_RELEASE = 150;
-const int ONE_SWITCH_LAST_RELEASE = 170;
+// swing brings the carrot there, at its right turn near 2.1 s of the level;
+// letting go from 2.5 s to 2.8 s throws the carrot into the snowman.
+const long ONE_SWITCH_GRAB_MS = 2150;
+const long ONE_SWITCH_FIRST_RELEASE_MS = 2500;
+const long ONE_SWITCH_LAST_RELEASE_MS = 2800;
 
-int oneSwitchScore(int grabFrame, int releaseFrame)
+// The game's 60 Hz clock, and the whole-program runs' fixed 16 ms frames.
+const long FRAME_CLOCKS[] = {0, 16};
+
+// The first frame that starts at or after the time.
+int frameAt(const PlayRig& rig, long ms)
 {
-    PlayRig rig(ONE_SWITCH);
+    int frame = 0;
+    for (long at = 0; at < ms; ++frame)
+        at += rig.frameMs(frame);
+    return frame;
+}
+
+// The score of a one-switch level with a grab and a release at these times.
+int oneSwitchScore(long frameClock, long grabMs, long releaseMs)
+{
+    PlayRig rig(ONE_SWITCH, 0.5f, frameClock);
     EXPECT_TRUE(rig.ready);
     if (!rig.ready)
         return -1;
-    const Swing swing = {grabFrame, releaseFrame, Vec()};
-    EXPECT_TRUE(play(rig, swing, oneSwitchGrabPoint(rig), 6000)) << "nothing grabbed at frame " << grabFrame;
+    const Swing swing = {frameAt(rig, grabMs), frameAt(rig, releaseMs), Vec()};
+    EXPECT_TRUE(play(rig, swing, oneSwitchGrabPoint(rig), 6000)) << "nothing grabbed at " << grabMs << " ms";
     return rig.score;
 }
 
 TEST(ShippedPlay, OneSwitchGrabHoldsTheCarrotAnywhereAroundTheSwingsTurn)
 {
-    // From 1.95 s to 2.25 s.
-    for (int grabFrame = 117; grabFrame <= 135; grabFrame += 3) {
-        SCOPED_TRACE(grabFrame);
-        EXPECT_GT(oneSwitchScore(grabFrame, 160), 0);
-    }
+    for (long clock : FRAME_CLOCKS)
+        for (long grabMs = 1950; grabMs <= 2250; grabMs += 50) {
+            SCOPED_TRACE(testing::Message() << "frames " << clock << ", grab at " << grabMs);
+            EXPECT_GT(oneSwitchScore(clock, grabMs, 2650), 0);
+        }
 }
 
 TEST(ShippedPlay, OneSwitchReleaseScoresInEveryFrameOfItsWindow)
 {
-    long windowMs = 0;
-    for (int frame = ONE_SWITCH_FIRST_RELEASE; frame < ONE_SWITCH_LAST_RELEASE; ++frame)
-        windowMs += PlayRig::frameMs(frame);
-    EXPECT_GE(windowMs, 150);
-    for (int releaseFrame = ONE_SWITCH_FIRST_RELEASE; releaseFrame <= ONE_SWITCH_LAST_RELEASE; ++releaseFrame) {
-        SCOPED_TRACE(releaseFrame);
-        EXPECT_GT(oneSwitchScore(ONE_SWITCH_GRAB_FRAME, releaseFrame), 0);
+    EXPECT_GE(ONE_SWITCH_LAST_RELEASE_MS - ONE_SWITCH_FIRST_RELEASE_MS, 150);
+    for (long clock : FRAME_CLOCKS) {
+        const PlayRig timing("", 0.5f, clock);
+        for (int frame = frameAt(timing, ONE_SWITCH_FIRST_RELEASE_MS);
+             frame <= frameAt(timing, ONE_SWITCH_LAST_RELEASE_MS); ++frame) {
+            long releaseMs = 0;
+            for (int before = 0; before < frame; ++before)
+                releaseMs += timing.frameMs(before);
+            SCOPED_TRACE(testing::Message() << "frames " << clock << ", release at " << releaseMs);
+            EXPECT_GT(oneSwitchScore(clock, ONE_SWITCH_GRAB_MS, releaseMs), 0);
+        }
     }
 }
+
