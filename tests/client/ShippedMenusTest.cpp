@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,17 @@ bool onScreen(const MathStuff::Vector3<float>& p, float fovDegrees, float aspect
     const float halfHeight = -p.z * std::tan(fovDegrees * 3.14159265f / 360.0f);
     const float halfWidth = halfHeight * aspect;
     return std::fabs(p.x) + 7.0f <= halfWidth && std::fabs(p.y) + 10.0f <= halfHeight;
+}
+
+// The first character the shipped block font has no letter for (it has 0x20
+// to 0x7E, lower case included), or 0 when there is none; line ends pass.
+char firstWithoutLetter(const std::string& text)
+{
+    for (char c : text) {
+        if (c != '\n' && c != '\r' && (c < 0x20 || c > 0x7E))
+            return c;
+    }
+    return 0;
 }
 
 // The shipped menus, built from the main configuration's MENUS_CONFIG_FILE in
@@ -107,6 +120,19 @@ TEST_P(ShippedMenus, EveryPageBuildsWithItsTextsFromTheFile)
     const Menu::MenuPage::ItemList& help = menus->getPage(Menus::PAGE_MAIN_HELP)->itemList();
     ASSERT_EQ(help.size(), 4u); // longer than one window: the scroll lines show
     EXPECT_EQ(help[1]->getString().find("MISSING"), std::string::npos);
+}
+
+TEST_P(ShippedMenus, EveryTextUsesOnlyLettersTheFontHas)
+{
+    for (int slot : PAGES) {
+        for (const Menu::MenuItem* item : menus->getPage(slot)->itemList())
+            EXPECT_EQ(firstWithoutLetter(item->getString()), 0) << item->getString();
+    }
+    CFG::Info file(fileName, nullptr);
+    std::ifstream in(file.get("MAIN_HELP_FILE"), std::ios::binary);
+    ASSERT_TRUE(in.good());
+    const std::string help((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(firstWithoutLetter(help), 0);
 }
 
 TEST_P(ShippedMenus, EveryLetterShownLandsInsideA640By480Window)
