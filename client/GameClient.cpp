@@ -39,11 +39,6 @@ namespace {
 const int DEFAULT_HIGH_SCORE = 887395;
 const char HIGH_SCORE_KEY[] = "HIGH_SCORE";
 
-const int KEY_WIDTH = 5;
-const int KEY_HEIGHT = 6;
-const int KEY_MENU_INPUT = 24;
-const int KEY_GAME_INPUT = 25;
-
 bool fileHoldsData(const std::string& fileName)
 {
     return !fileName.empty() && Files::TextFile::size(fileName) > 0;

@@ -17,8 +17,6 @@ namespace KWEP {
 
 namespace {
 
-const int KEY_MENU_INPUT = 24;
-const int KEY_GAME_INPUT = 25;
 const unsigned MENU_SLOT = 1;
 const unsigned TPAGE_SLOT = 2;
 const unsigned GAME_SLOT = 3;

@@ -39,12 +39,6 @@ namespace KWEP {
 
 namespace {
 
-const int KEY_CLEAR_COLOUR = 4;
-const int KEY_REVERSE_Y = 8;
-const int KEY_MENU_FOV = 9;
-const int KEY_PLAY_FOV = 10;
-const int KEY_SMOOTH = 29;
-
 // Sizes of the story and end pages' text renderer.
 const int PAGE_COLUMNS = 40;
 const int PAGE_ROWS = 20;
@@ -140,7 +134,8 @@ void GameClient::beginLevel(int level)
     EVT::EventBus::instance()->raiseEvent(&smooth, false);
     if (getHUD())
         getHUD()->setOn(true);
-    world->addText(countText(level), point("KILL_TEXT_POS"), 1.0f, 0.0f, Physics::ChipmunkItem::XYPart(), 0.0f);
+    static const MathStuff::Vector3<float> l_killTextPos = point("KILL_TEXT_POS");
+    world->addText(countText(level), l_killTextPos, 1.0f, 0.0f, Physics::ChipmunkItem::XYPart(), 0.0f);
 }
 
 // The level must hold exactly one grab hand: without it nothing can be
