@@ -12,7 +12,8 @@ float drawLife()
 {
     const int shortest = intKey("BALL_SECS_MIN");
     const double spread = static_cast<double>(intKey("BALL_SECS_MAX")) - shortest;
-    const int extra = spread > 0.0 ? randomBelow(saturatingInt(spread)) : 0;
+    // trunc(r x spread) for r in [0, 1): towards 0 from either side.
+    const int extra = spread >= 0.0 ? randomBelow(saturatingInt(spread)) : -randomBelow(saturatingInt(-spread));
     return static_cast<float>(shortest) + static_cast<float>(extra);
 }
 

@@ -62,10 +62,9 @@ void Snowman::update(long ms)
         return;
     }
     const Physics::ChipmunkItem* item = getChipmunkItem();
-    if (item && item->hasCollision(1)) {
-        // Fallen after the throw: the rock decides.
-        if (m_throwTimer < 1)
-            return;
+    // A fall after the throw changes nothing: the rock decides. A part lost
+    // then still ends the level, also while fallen parts touch the ground.
+    if (item && item->hasCollision(1) && m_throwTimer >= 1) {
         startEnd(intKey("SNOWMAN_FALL_END_DELAY"));
         raisePlain(EVT::EVENT_SNOWMAN_FELL);
         raiseSound("SNOWMAN_FALL");

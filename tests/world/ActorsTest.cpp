@@ -88,9 +88,12 @@ TEST_F(Snowman, AfterTheThrowAFallChangesNothingButALostPartEndsWithBonusBaseOne
     snowman->getChipmunkItem()->addCollision(1);
     snowman->update(16);
     EXPECT_TRUE(log.take().empty());
+    // Its fallen parts touch the ground on every step; a part lost meanwhile
+    // still starts the end, with no event.
     snowman->getChipmunkItem()->prePhysics(); // the world clears the flags each update
+    snowman->getChipmunkItem()->addCollision(1);
     snowman->getChipmunkItem()->addCollision(0);
-    snowman->update(16); // starts the end, no event
+    snowman->update(16);
     EXPECT_TRUE(log.take().empty());
     snowman->update(16);
     EXPECT_EQ(log.take(), std::vector<Heard>{score(1)});
@@ -155,6 +158,15 @@ TEST_F(Fragments, ShrinkAStepPerUpdateOnceTheirLifeIsOverAndGoBelowTheLimit)
     random->values = {0.0f, 0.34f, 0.67f, 0.99f, 1.0f};
     for (float life : {2.0f, 3.0f, 4.0f, 4.0f, 4.0f})
         EXPECT_FLOAT_EQ(add<KWEP::SnowBall>("P_BALL", 0, 50)->getLife(), life);
+    // MIN 5 above MAX 2: 5 + trunc(r x -3) gives 5, 4 or 3.
+    setKey("BALL_SECS_MIN", "5");
+    setKey("BALL_SECS_MAX", "2");
+    random->values = {0.0f, 0.34f, 0.67f, 0.99f};
+    random->next = 0;
+    for (float life : {5.0f, 4.0f, 3.0f, 3.0f})
+        EXPECT_FLOAT_EQ(add<KWEP::SnowBall>("P_BALL", 0, 50)->getLife(), life);
+    setKey("BALL_SECS_MIN", "2");
+    setKey("BALL_SECS_MAX", "5");
 
     // Updates shorter than a second add up: three of 999 ms outlive 2 s.
     random->values = {0.0f};
