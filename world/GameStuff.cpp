@@ -211,16 +211,18 @@ std::list<Physics::ChipmunkWorldItem*> GameStuff::explodeSnowmanBit(const std::s
 {
     static const BitKeys l_keys;
     std::list<Physics::ChipmunkWorldItem*> balls;
-    EVT::Event_Score scored(EVT::EVENT_SCORE, score);
-    raise(scored);
-
+    // The part's place is taken before the score goes out: the snowman is not
+    // touched after the score's consumers have run.
     Orientations bodies;
     if (snowman)
         snowman->getPositions(bodies);
+    const int index = bodies.empty() ? -1 : snowman->getBodyIndex(bodyName);
+    const std::size_t slot = index < 0 || static_cast<std::size_t>(index) >= bodies.size() ? 0 : static_cast<std::size_t>(index);
+    EVT::Event_Score scored(EVT::EVENT_SCORE, score);
+    raise(scored);
     if (!world || bodies.empty())
         return balls;
-    const int index = snowman->getBodyIndex(bodyName);
-    const MathStuff::Vector3<float> part = bodies[index < 0 ? 0 : static_cast<std::size_t>(index)].position;
+    const MathStuff::Vector3<float> part = bodies[slot].position;
 
     const std::string digits = Util::numToStr<int>(score, 10, 0);
     const int count = static_cast<int>(digits.size());
