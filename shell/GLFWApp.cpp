@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <set>
 #include <string>
 
@@ -53,6 +54,20 @@ WindowState g_window;
 // Set by the quit event; ends the frame loop. Never reset, so a second loop
 // returns at once.
 bool g_exitApp = false;
+
+// With FRELMORY_TRACE_START in the environment, the first frame of the loop
+// is announced on the error stream: start-up is over then, and a benchmark
+// can time it from outside.
+void traceFirstFrame() {
+    static bool l_traced = false;
+    if (l_traced) {
+        return;
+    }
+    l_traced = true;
+    if (std::getenv("FRELMORY_TRACE_START") != nullptr) {
+        std::fprintf(stderr, "frelmory: first frame drawn\n");
+    }
+}
 
 void raise(EVT::I_Event& event) {
     EVT::EventBus::instance()->raiseEvent(&event, false);
@@ -333,6 +348,7 @@ void GLFWApp::startWindowApp() {
         raise(render);
         swapAndPoll();
         glPopMatrix();
+        traceFirstFrame();
     }
     detachInput(g_window.window);
 }

@@ -18,10 +18,8 @@ std::vector<TableReporter::Pair>& pairs()
     return l_pairs;
 }
 
-benchmark::internal::Benchmark* add(const std::string& name, BenchFunction ours, double goal, double budget,
-                                    bool wallClock, const std::string& counter)
+benchmark::internal::Benchmark* registerOurs(const std::string& name, BenchFunction ours)
 {
-    pairs().push_back(TableReporter::Pair{name, goal, budget, wallClock, counter});
     return benchmark::RegisterBenchmark((name + "/ours").c_str(), ours)->Unit(benchmark::kMillisecond);
 }
 
@@ -42,22 +40,22 @@ bool takeTableFlag(int& argc, char** argv)
 
 } // namespace
 
-void addPair(const std::string& name, BenchFunction ours, BenchFunction floor, double goal, bool wallClock)
+Registered addPair(const std::string& name, BenchFunction ours, BenchFunction floor, double goal, bool wallClock)
 {
-    add(name, ours, goal, 0.0, wallClock, "");
-    benchmark::RegisterBenchmark((name + "/floor").c_str(), floor)->Unit(benchmark::kMillisecond);
+    pairs().push_back(TableReporter::Pair{name, name, goal, 0.0, wallClock, ""});
+    return Registered{registerOurs(name, ours),
+                      benchmark::RegisterBenchmark((name + "/floor").c_str(), floor)->Unit(benchmark::kMillisecond)};
 }
 
-benchmark::internal::Benchmark* addBudget(const std::string& name, BenchFunction ours, double floorSeconds,
-                                          double goal)
+benchmark::internal::Benchmark* addRun(const std::string& name, BenchFunction ours)
 {
-    return add(name, ours, goal, floorSeconds, false, "");
+    return registerOurs(name, ours);
 }
 
-benchmark::internal::Benchmark* addLimit(const std::string& name, BenchFunction ours, const std::string& counter,
-                                         double limit)
+void addLimit(const std::string& row, const std::string& source, const std::string& counter, double limit,
+              double goal)
 {
-    return add(name, ours, 1.0, limit, false, counter);
+    pairs().push_back(TableReporter::Pair{row, source, goal, limit, false, counter});
 }
 
 int runPairs(int argc, char** argv, bool (*check)())

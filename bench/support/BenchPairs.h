@@ -11,19 +11,25 @@ typedef void (*BenchFunction)(benchmark::State&);
 
 // A hot path and its floor, measured in the same run on the same input: the
 // ratio of their times is the figure, held to the goal.
+// The two benchmarks of a pair, for their settings.
+struct Registered {
+    benchmark::internal::Benchmark* ours;
+    benchmark::internal::Benchmark* floor;
+};
+
 // Wall-clock pairs compare elapsed time: for work done by other processes.
-void addPair(const std::string& name, BenchFunction ours, BenchFunction floor, double goal,
+Registered addPair(const std::string& name, BenchFunction ours, BenchFunction floor, double goal,
              bool wallClock = false);
 
-// A hot path held to a fixed floor (a time budget) instead of a measured one;
-// the benchmark, for its settings.
-benchmark::internal::Benchmark* addBudget(const std::string& name, BenchFunction ours, double floorSeconds,
-                                          double goal);
+// A run of our own with no measured floor (its rows come from addLimit); the
+// benchmark, for its settings.
+benchmark::internal::Benchmark* addRun(const std::string& name, BenchFunction ours);
 
-// A figure of our run other than time (the counter of that name, in the unit
-// its name gives) held to a limit in the same unit; the benchmark.
-benchmark::internal::Benchmark* addLimit(const std::string& name, BenchFunction ours, const std::string& counter,
-                                         double limit);
+// A row of a figure other than time: the counter of that name set by the run
+// added as source (its name is the unit), held to a limit in the same unit;
+// the goal is for the ratio of the two.
+void addLimit(const std::string& row, const std::string& source, const std::string& counter, double limit,
+              double goal);
 
 // Runs from the source tree: first check, which runs each side once and says
 // in one line why they did not do the same work, then the benchmarks. With

@@ -62,16 +62,16 @@ void TableReporter::printHead()
 bool TableReporter::complete() const
 {
     for (const Pair& pair : m_pairs)
-        if (!m_seconds.count(pair.name + OURS) || (pair.budget <= 0.0 && !m_seconds.count(pair.name + FLOOR)))
+        if (!m_seconds.count(pair.source + OURS) || (pair.counter.empty() && !m_seconds.count(pair.source + FLOOR)))
             return false;
     return true;
 }
 
 void TableReporter::printRow(const Pair& pair) const
 {
-    const auto ours = m_seconds.find(pair.name + OURS);
-    const auto floor = m_seconds.find(pair.name + FLOOR);
-    if (ours == m_seconds.end() || (pair.budget <= 0.0 && floor == m_seconds.end())) {
+    const auto ours = m_seconds.find(pair.source + OURS);
+    const auto floor = m_seconds.find(pair.source + FLOOR);
+    if (ours == m_seconds.end() || (pair.counter.empty() && floor == m_seconds.end())) {
         std::printf("%-14s %12s %12s %9s %7.2f  %s\n", pair.name.c_str(), "-", "-", "-", pair.goal, "not run");
         return;
     }
@@ -79,13 +79,11 @@ void TableReporter::printRow(const Pair& pair) const
         const benchmark::UserCounters& counters = m_counters.find(ours->first)->second;
         const auto value = counters.find(pair.counter);
         const double figure = value == counters.end() ? 0.0 : value->second.value;
-        printFigures(pair, figure, pair.budget, pair.counter.c_str());
+        printFigures(pair, figure, pair.limit, pair.counter.c_str());
         return;
     }
     const double ourTime = pair.wallClock ? ours->second.second : ours->second.first;
-    double floorTime = pair.budget;
-    if (pair.budget <= 0.0)
-        floorTime = pair.wallClock ? floor->second.second : floor->second.first;
+    const double floorTime = pair.wallClock ? floor->second.second : floor->second.first;
     printFigures(pair, ourTime * 1e3, floorTime * 1e3, "ms");
 }
 

@@ -16,14 +16,16 @@ namespace Bench {
 class TableReporter : public benchmark::BenchmarkReporter {
 public:
     struct Pair {
+        // The row's name, and the name of the benchmarks it reads.
         std::string name;
+        std::string source;
         double goal;
-        // Seconds of a fixed floor; 0 when the floor is measured.
-        double budget;
+        // The limit of a counter row; unused when the floor is measured.
+        double limit;
         // Elapsed time instead of CPU time: for work done by other processes.
         bool wallClock;
-        // When not empty, our figure is this counter of our run instead of
-        // its time, and the budget is a limit in the same unit.
+        // When not empty, our figure is this counter of the source's run
+        // instead of its time, and the budget is a limit in the same unit.
         std::string counter;
     };
 

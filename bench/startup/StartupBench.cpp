@@ -1,0 +1,148 @@
+// Start-up of the release game (run it under scripts/with-display): from exec
+// to the first frame of its frame loop, when the configuration, sounds, font,
+// models and render controller are ready and the splash is up (the menus then
+// follow the splash's own hold time). The game announces that frame on its
+// error stream when FRELMORY_TRACE_START is set. The floor is a bare window,
+// opened, cleared and swapped once by a tiny program that announces the same.
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "support/BenchPairs.h"
+
+extern char** environ;
+
+namespace {
+
+const char* const FIRST_FRAME = "frelmory: first frame drawn";
+const int WAIT_MS = 30000;
+
+typedef std::chrono::steady_clock Clock;
+
+// A fresh folder for the game to start in, so nothing it might write lands
+// in the source tree: the shipped configuration and a link to data/.
+class Folder {
+public:
+    Folder() : m_path("/tmp/frelmory_startup_bench_XXXXXX")
+    {
+        m_ok = mkdtemp(&m_path[0]) != nullptr;
+        std::ifstream in(FRELMORY_SOURCE_DIR "/KWEP.cfg", std::ios::binary);
+        m_ok = m_ok && (std::ofstream(m_path + "/KWEP.cfg", std::ios::binary) << in.rdbuf())
+            && symlink(FRELMORY_SOURCE_DIR "/data", (m_path + "/data").c_str()) == 0;
+    }
+    ~Folder()
+    {
+        if (m_path.size() > 5)
+            std::system(("rm -rf '" + m_path + "'").c_str());
+    }
+    bool ok() const { return m_ok; }
+    const std::string& path() const { return m_path; }
+
+private:
+    std::string m_path;
+    bool m_ok = false;
+};
+
+// Reads the child's error stream until the announcement; false when the
+// child ends or stays silent too long first.
+bool waitForLine(int fd)
+{
+    std::string seen;
+    char buffer[4096];
+    for (;;) {
+        pollfd poller = {fd, POLLIN, 0};
+        if (poll(&poller, 1, WAIT_MS) <= 0)
+            return false;
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got <= 0)
+            return false;
+        seen.append(buffer, static_cast<size_t>(got));
+        if (seen.find(FIRST_FRAME) != std::string::npos)
+            return true;
+    }
+}
+
+// Starts the program in the folder with its error stream on a pipe and
+// times exec to the announcement; a negative time when it never came.
+double timeToFirstFrame(const char* program, const std::string& folder)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return -1.0;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDERR_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    char* const argv[] = {const_cast<char*>(program), nullptr};
+    const Clock::time_point start = Clock::now();
+    pid_t child = -1;
+    // The game starts in the folder: the spawn inherits the working folder.
+    const bool moved = chdir(folder.c_str()) == 0;
+    const bool spawned = moved && posix_spawn(&child, program, &actions, nullptr, argv, environ) == 0;
+    const bool seen = spawned && (close(pipeEnds[1]), waitForLine(pipeEnds[0]));
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    if (!spawned)
+        close(pipeEnds[1]);
+    if (spawned) {
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+    }
+    close(pipeEnds[0]);
+    posix_spawn_file_actions_destroy(&actions);
+    return chdir(FRELMORY_SOURCE_DIR) == 0 && seen ? seconds : -1.0;
+}
+
+template <const char* const* Program>
+void startUp(benchmark::State& state)
+{
+    Folder folder;
+    for (auto _ : state) {
+        const double seconds = folder.ok() ? timeToFirstFrame(*Program, folder.path()) : -1.0;
+        if (seconds < 0.0) {
+            state.SkipWithError("no first frame was announced");
+            break;
+        }
+        state.SetIterationTime(seconds);
+    }
+}
+
+const char* const GAME = FRELMORY_GAME_BINARY;
+const char* const BARE_WINDOW = FRELMORY_BARE_WINDOW;
+
+// Both programs start and announce their first frame.
+bool sameWork()
+{
+    Folder folder;
+    if (!folder.ok())
+        return false;
+    for (const char* program : {GAME, BARE_WINDOW})
+        if (timeToFirstFrame(program, folder.path()) < 0.0) {
+            std::fprintf(stderr, "start-up: %s announced no first frame (is a display there?)\n", program);
+            return false;
+        }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (setenv("FRELMORY_TRACE_START", "1", 1) != 0)
+        return 1;
+    // Each start is timed from outside, a few times: a start takes a while.
+    const Bench::Registered both = Bench::addPair("start-up", startUp<&GAME>, startUp<&BARE_WINDOW>, 2.0, true);
+    for (benchmark::internal::Benchmark* b : {both.ours, both.floor})
+        b->UseManualTime()->Iterations(4);
+    return Bench::runPairs(argc, argv, sameWork);
+}
