@@ -1,0 +1,258 @@
+// The whole game through one level on a hidden window (run it under
+// scripts/with-display): the program entry with the real render and sound
+// back ends, driven by the scripted frame loop. Once the level runs, the
+// busiest moment is made (every snowman part smashed into its digits and
+// snowballs, the rock thrown, the carrot burst) and the frames after it are
+// timed: the CPU time of the game's own thread per frame, one update and the
+// frame's drawing, against the 16.7 ms a frame may take at 60 Hz. At the end
+// of the run the peak resident size (VmHWM) is read against 100 MB. Both
+// figures include what the GL driver does and holds in the game's thread.
+
+#include <malloc.h>
+#include <stdlib.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <list>
+#include <string>
+#include <vector>
+
+#include "ScriptedWindowApp.h"
+#include "client/ClientBackends.h"
+#include "client/ClientFSM.h"
+#include "client/GameClient.h"
+#include "client/clientMain.h"
+#include "input/Keyboard.h"
+#include "physics/ChipmunkWorldItem.h"
+#include "render/rglController.h"
+#include "shell/I_Game.h"
+#include "sound/salController.h"
+#include "support/BenchPairs.h"
+#include "world/GameStuff.h"
+#include "world/World.h"
+
+namespace {
+
+const int FRAME_LIMIT = 3000;
+// Frames to stay in a state before pressing keys, so every page is drawn.
+const int SETTLE_FRAMES = 5;
+// Frames of play before the smash, so the level stands.
+const int PLAY_FRAMES = 60;
+// Frames timed after the smash: one second of the game.
+const int TIMED_FRAMES = 60;
+const double FRAME_BUDGET_MS = 1000.0 / 60.0;
+const double MEMORY_LIMIT_MB = 100.0;
+
+const unsigned char DOWN = Devices::Keyboard::KEY_DOWN;
+const unsigned char RETURN = Devices::Keyboard::KEY_RETURN;
+const unsigned char ESC = Devices::Keyboard::KEY_ESC;
+
+double threadMs()
+{
+    timespec now;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+// The peak resident size of this process so far, in MB.
+double peakResidentMb()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.compare(0, 6, "VmHWM:") == 0)
+            return std::stod(line.substr(6)) / 1024.0;
+    return 0.0;
+}
+
+unsigned long currentState()
+{
+    KWEP::GameClient* client = dynamic_cast<KWEP::GameClient*>(KWEP::TheGame::instance());
+    KWEP::ClientFSM* fsm = client ? client->getStateMachine() : nullptr;
+    return fsm ? fsm->getCurState() : 0;
+}
+
+// The item of that kind in the game's world, or null.
+Physics::ChipmunkWorldItem* itemOfKind(KWEP::World* world, const std::string& kind)
+{
+    std::vector<unsigned long> ids;
+    world->getItems(kind, ids);
+    return ids.empty() ? nullptr : dynamic_cast<Physics::ChipmunkWorldItem*>(world->findItem(ids[0]));
+}
+
+// Smashes every snowman part, throws the rock and bursts the carrot, as the
+// game's rules do at their busiest. False when the level has no snowman.
+bool smash()
+{
+    KWEP::World* world = dynamic_cast<KWEP::World*>(Game::I_Game::instance()->getWorld());
+    Physics::ChipmunkWorldItem* snowman = world ? itemOfKind(world, "BOSS") : nullptr;
+    Physics::ChipmunkWorldItem* carrot = world ? itemOfKind(world, "VEG") : nullptr;
+    if (!snowman || !carrot)
+        return false;
+    const Physics::ChipmunkItem* body = snowman->getChipmunkItem();
+    for (const char* part : {"BASE", "MIDDLE", "HEAD"})
+        KWEP::GameStuff::explodeSnowmanBit(part, body, world, 100);
+    KWEP::GameStuff::makeMeteor(body, world);
+    KWEP::GameStuff::makeCarrotExplosion(carrot->getChipmunkItem(), world);
+    return true;
+}
+
+// Plays into a level, smashes, times the frames after, pauses, ends the game
+// and quits; one key per frame once the game has settled in each state.
+class Player {
+public:
+    void operator()(ScriptedWindowApp& window, int)
+    {
+        const double now = threadMs();
+        if (m_timing && m_lastMs >= 0.0 && frameMs.size() < static_cast<size_t>(TIMED_FRAMES)) {
+            frameMs.push_back(now - m_lastMs);
+            const struct mallinfo2 heap = mallinfo2();
+            heapMb = (heap.uordblks + heap.hblkhd) / (1024.0 * 1024.0);
+        }
+        const unsigned long state = currentState();
+        if (state != m_state) {
+            m_state = state;
+            m_frames = 0;
+        }
+        ++m_frames;
+        if (state == KWEP::ClientFSM::STATE_MENUS && startMb == 0.0)
+            startMb = peakResidentMb();
+        if (state == KWEP::ClientFSM::STATE_RUNNING)
+            play();
+        else
+            press(window, state);
+        m_lastMs = threadMs();
+    }
+
+    std::vector<double> frameMs;
+    bool smashed = false;
+    // The peak resident size when the menus first show, and the heap in use
+    // (the game's own allocations) at the last timed frame, in MB.
+    double startMb = 0.0;
+    double heapMb = 0.0;
+
+private:
+    void play()
+    {
+        if (!smashed && m_frames == PLAY_FRAMES) {
+            smashed = smash();
+            m_timing = smashed;
+        }
+    }
+
+    void press(ScriptedWindowApp& window, unsigned long state)
+    {
+        if (m_frames < SETTLE_FRAMES)
+            return;
+        const bool done = frameMs.size() >= static_cast<size_t>(TIMED_FRAMES);
+        if (state == KWEP::ClientFSM::STATE_MENUS)
+            pressNext(window, done ? std::vector<unsigned char>{DOWN, DOWN, RETURN} : std::vector<unsigned char>{RETURN});
+        else if (state == KWEP::ClientFSM::STATE_PAUSED)
+            pressNext(window, {DOWN, DOWN, RETURN});
+    }
+
+    void pressNext(ScriptedWindowApp& window, const std::vector<unsigned char>& keys)
+    {
+        const size_t next = static_cast<size_t>(m_frames - SETTLE_FRAMES);
+        if (next < keys.size())
+            window.pressKey(keys[next]);
+    }
+
+    bool m_timing = false;
+    double m_lastMs = -1.0;
+    unsigned long m_state = 0;
+    int m_frames = 0;
+};
+
+class Backends : public KWEP::ClientBackends {
+public:
+    explicit Backends(Player& player) : m_player(player) {}
+
+    Game::I_WindowApp* makeWindowApp(const char*, int width, int height, bool, int*, char**) override
+    {
+        return new ScriptedWindowApp(width, height, [this](ScriptedWindowApp& window, int frame) {
+            m_player(window, frame);
+            // Once timed, the level is left: pause, then the pause menu ends the game.
+            if (m_player.frameMs.size() >= static_cast<size_t>(TIMED_FRAMES) && !m_paused
+                && currentState() == KWEP::ClientFSM::STATE_RUNNING) {
+                window.pressKey(ESC);
+                m_paused = true;
+            }
+        }, FRAME_LIMIT);
+    }
+    Render::I_RenderController* makeRenderController(const Render::ViewData& view) override
+    {
+        return new RGL::rglController(view);
+    }
+    Sound::I_SoundController* makeSoundController() override { return new SAL::salController(); }
+
+private:
+    Player& m_player;
+    bool m_paused = false;
+};
+
+// A fresh folder the game runs in, so its options and high-score files stay
+// out of the source tree: the shipped configuration and a link to data/.
+class Folder {
+public:
+    Folder() : m_path("/tmp/frelmory_game_bench_XXXXXX")
+    {
+        m_ok = mkdtemp(&m_path[0]) != nullptr;
+        std::ifstream in(FRELMORY_SOURCE_DIR "/KWEP.cfg", std::ios::binary);
+        m_ok = m_ok && (std::ofstream(m_path + "/KWEP.cfg", std::ios::binary) << in.rdbuf())
+            && symlink(FRELMORY_SOURCE_DIR "/data", (m_path + "/data").c_str()) == 0
+            && chdir(m_path.c_str()) == 0;
+    }
+    ~Folder()
+    {
+        if (chdir(FRELMORY_SOURCE_DIR) == 0 && m_path.size() > 5)
+            std::system(("rm -rf '" + m_path + "'").c_str());
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    std::string m_path;
+    bool m_ok = false;
+};
+
+
+void runGame(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Folder folder;
+        Player player;
+        Backends backends(player);
+        char name[] = "frelmory";
+        char* argv[] = {name, nullptr};
+        const int result = folder.ok() ? KWEP::clientMain(1, argv, backends) : -1;
+        if (result != 0 || !player.smashed || player.frameMs.size() != static_cast<size_t>(TIMED_FRAMES)) {
+            state.SkipWithError("the game did not play through the level and quit");
+            break;
+        }
+        std::vector<double> frames = player.frameMs;
+        std::sort(frames.begin(), frames.end());
+        double total = 0.0;
+        for (double ms : frames)
+            total += ms;
+        state.counters["ms"] = total / frames.size();
+        state.counters["ms_median"] = frames[frames.size() / 2];
+        state.counters["ms_worst"] = frames.back();
+        state.counters["MB"] = peakResidentMb();
+        state.counters["MB_at_menus"] = player.startMb;
+        state.counters["heap_MB"] = player.heapMb;
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // The game keeps tuning values for the rest of a process: one run only.
+    Bench::addRun("game", runGame)->Iterations(1)->Repetitions(1);
+    Bench::addLimit("frame", "game", "ms", FRAME_BUDGET_MS, 0.06);
+    Bench::addLimit("memory", "game", "MB", MEMORY_LIMIT_MB, 1.0);
+    return Bench::runPairs(argc, argv, nullptr);
+}
