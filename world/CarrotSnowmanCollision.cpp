@@ -31,9 +31,15 @@ std::uint16_t CarrotSnowmanCollision::collision(Physics::ChipmunkItem* a, Physic
                                                 const Info& info)
 {
     std::uint16_t removed = 0;
+    // The burst's events go out at once: a snowman whose actor went meanwhile
+    // is not judged, and is reported gone so later contacts leave it alone.
+    const Game::WorldItem* owner = b ? CarrotGroundCollision::actorOf(b, m_world) : nullptr;
+    const unsigned long ownerId = owner ? owner->getID() : 0;
     // The carrot bursts on the snowman whatever the impulse.
     if (a && CarrotGroundCollision::explodeCarrot(a, m_world))
         removed |= REMOVED_A;
+    if (ownerId && !m_world->findItem(ownerId))
+        return removed | REMOVED_B;
     if (b && judgePart(b, info))
         removed |= REMOVED_B;
     return removed;
