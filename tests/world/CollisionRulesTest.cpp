@@ -116,25 +116,10 @@ TEST_F(CollisionRules, LastPartTakesTheSnowmanAndClearsTheLevel)
     EXPECT_TRUE(alive(carrot));
 }
 
-// Deletes a world item when the carrot's burst is announced, as a consumer
-// that ends the level at once would.
-class DeleteOnBurst : public EVT::I_EventConsumer {
-public:
-    DeleteOnBurst(KWEP::World& world, unsigned long id) : m_world(world), m_id(id)
-    {
-        EVT::EventBus::instance()->addConsumer(EVT::EVENT_CARROT_EXPLODED, this);
-    }
-    void handleEvent(EVT::I_Event*) override { delete m_world.findItem(m_id); }
-
-private:
-    KWEP::World& m_world;
-    unsigned long m_id;
-};
-
 TEST_F(CollisionRules, SnowmanGoneWithTheCarrotsBurstIsNotJudged)
 {
     const Handler::Info info = onPart("HEAD", 100.0);
-    DeleteOnBurst ender(*world, snowman->getID());
+    DeleteOnEvent ender(*world, snowman->getID(), EVT::EVENT_CARROT_EXPLODED);
     EXPECT_EQ(carrotSnowman.collision(info.itemA, info.itemB, info), REMOVED_A | REMOVED_B);
     EXPECT_EQ(log.take(), CARROT_BURST);
     EXPECT_EQ(count("BOSS"), 0);

@@ -129,26 +129,11 @@ TEST_F(GameActions, ExplodedPartScoresThenItsDigitsFanOutCentredOnThePart)
     EXPECT_FLOAT_EQ(digits[0].velocity.x, 0.0f);
 }
 
-// Deletes a world item when the score event reaches it, as a consumer that
-// ends the level at once would.
-class DeleteOnScore : public EVT::I_EventConsumer {
-public:
-    DeleteOnScore(KWEP::World& world, unsigned long id) : m_world(world), m_id(id)
-    {
-        EVT::EventBus::instance()->addConsumer(EVT::EVENT_SCORE, this);
-    }
-    void handleEvent(EVT::I_Event*) override { delete m_world.findItem(m_id); }
-
-private:
-    KWEP::World& m_world;
-    unsigned long m_id;
-};
-
 TEST_F(GameActions, ExplodedPartIsPlacedBeforeTheScoreGoesOut)
 {
     KWEP::Snowman* snowman = add<KWEP::Snowman>("P_SNOWMAN", 100, 0);
     ASSERT_NE(snowman, nullptr);
-    DeleteOnScore ender(*world, snowman->getID());
+    DeleteOnEvent ender(*world, snowman->getID(), EVT::EVENT_SCORE);
     KWEP::GameStuff::explodeSnowmanBit("HEAD", snowman->getChipmunkItem(), world, 7);
     EXPECT_EQ(count("BOSS"), 0);
     const std::vector<Letter> digits = letters(*world);

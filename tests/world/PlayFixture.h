@@ -84,6 +84,21 @@ private:
     std::vector<Heard> heard_;
 };
 
+// Deletes a world item when the event reaches it, as a consumer that ends the
+// level at once would.
+class DeleteOnEvent : public EVT::I_EventConsumer {
+public:
+    DeleteOnEvent(KWEP::World& world, unsigned long id, int eventId) : m_world(world), m_id(id)
+    {
+        EVT::EventBus::instance()->addConsumer(eventId, this);
+    }
+    void handleEvent(EVT::I_Event*) override { delete m_world.findItem(m_id); }
+
+private:
+    KWEP::World& m_world;
+    unsigned long m_id;
+};
+
 // The play items (fixtures play_*), every kind once.
 inline const char* playItems()
 {
