@@ -6,6 +6,7 @@
 #include "core/Event_Score.h"
 #include "physics/ChipmunkItem.h"
 #include "physics/ChipmunkWorldItem.h"
+#include "world/Carrot.h"
 #include "world/CarrotGroundCollision.h"
 #include "world/GameStuff.h"
 #include "world/PlayKeys.h"
@@ -30,6 +31,9 @@ CarrotSnowmanCollision::~CarrotSnowmanCollision() {}
 std::uint16_t CarrotSnowmanCollision::collision(Physics::ChipmunkItem* a, Physics::ChipmunkItem* b,
                                                 const Info& info)
 {
+    // Only a carrot bursts here; a contact of anything else does nothing.
+    if (a && !dynamic_cast<Carrot*>(CarrotGroundCollision::actorOf(a, m_world)))
+        return 0;
     std::uint16_t removed = 0;
     // The burst's events go out at once: a snowman whose actor went meanwhile
     // is not judged, and is reported gone so later contacts leave it alone.

@@ -133,9 +133,13 @@ TEST_F(CollisionRules, NothingHappensWithoutItemsOrWithAShapeOfNoBody)
     // A shape that is not the snowman's has no body name there.
     info.shapeB = ground->getChipmunkItem()->getShapes()[0].first;
     EXPECT_EQ(carrotSnowman.collision(nullptr, info.itemB, info), 0);
-    // The ground rule needs a carrot.
+    // Both carrot rules need a carrot: nothing else bursts or is deleted.
     info.itemA = snowman->getChipmunkItem();
     EXPECT_EQ(carrotGround.collision(info.itemA, ground->getChipmunkItem(), info), 0);
+    info = onPart("HEAD", 100.0);
+    info.itemA = ground->getChipmunkItem();
+    EXPECT_EQ(carrotSnowman.collision(info.itemA, info.itemB, info), 0);
+    EXPECT_TRUE(alive(ground));
     EXPECT_TRUE(log.take().empty());
     EXPECT_TRUE(alive(snowman));
     EXPECT_EQ(snowman->getChipmunkItem()->getBodyNames().size(), 2u);
