@@ -38,6 +38,7 @@
 #include "world/Player.h"
 #include "world/Snowman.h"
 #include "world/SnowBall.h"
+#include "world/PlayKeys.h"
 #include "world/SnowmanGroundCollision.h"
 #include "world/rglPolyModel.h"
 
@@ -82,6 +83,10 @@ MathStuff::Vector3<float> pointKey(const char* key)
 }
 
 void raise(EVT::I_Event& event) { EVT::EventBus::instance()->raiseEvent(&event, false); }
+
+// Pixels truncated toward zero and held to the int range: percent keys far
+// out of range must not overflow the conversion.
+int pixels(double value) { return PlayKeys::saturatingInt(value); }
 
 // An effect event that only sets the maximum line width.
 void raiseMaxLineWidth(float width)
@@ -519,8 +524,9 @@ void World::renderPlay(const Game::WorldItem& camera, int width, int height)
     const ViewKeys& keys = d.viewKeys();
     const bool scissored = d.physics && !d.inStasis;
     if (scissored) {
-        const int playHeight = static_cast<int>(static_cast<float>(height) * keys.scissorPercent / 100.0f);
-        EVT::Event_Scissor on(EVT::EVENT_SCISSOR, true, 0, height - playHeight, width, playHeight);
+        const int playHeight = pixels(static_cast<float>(height) * keys.scissorPercent / 100.0f);
+        EVT::Event_Scissor on(EVT::EVENT_SCISSOR, true, 0, pixels(static_cast<double>(height) - playHeight), width,
+                              playHeight);
         raise(on);
     }
     Render::ViewData view;
@@ -542,10 +548,10 @@ void World::renderMap(const Game::I_CameraItem& camera, int width, int height)
     const float w = static_cast<float>(width);
     const float h = static_cast<float>(height);
     Render::ViewData view;
-    view.x = static_cast<int>(w * (100.0f - keys.mapWidthPercent) * 0.5f / 100.0f);
-    view.y = static_cast<int>(h * keys.mapGapPercent / 100.0f);
-    view.w = static_cast<int>(w * keys.mapWidthPercent / 100.0f);
-    view.h = static_cast<int>(h * keys.mapHeightPercent / 100.0f);
+    view.x = pixels(w * (100.0f - keys.mapWidthPercent) * 0.5f / 100.0f);
+    view.y = pixels(h * keys.mapGapPercent / 100.0f);
+    view.w = pixels(w * keys.mapWidthPercent / 100.0f);
+    view.h = pixels(h * keys.mapHeightPercent / 100.0f);
     EVT::Event_Viewport viewport(EVT::EVENT_VIEWPORT, view.x, view.y, view.w, view.h);
     raise(viewport);
 

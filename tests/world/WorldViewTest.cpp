@@ -135,6 +135,21 @@ TEST_F(WorldView, PlayPassIsScissoredToTheTopOfTheWindowDuringALevel)
     EXPECT_TRUE(game.render.saved.empty());
 }
 
+TEST_F(WorldView, PercentsFarOutOfRangeGivePixelsHeldToTheIntRange)
+{
+    LevelTestGame::setKey("VIEW_HEIGHT_SCISSOR_PERCENT", "-1e30");
+    LevelTestGame::setKey("MAP_WIDTH_PERCENT", "1e30");
+    LevelTestGame::setKey("MAP_HEIGHT_PERCENT", "1e38");
+    ASSERT_TRUE(world->genisis("level_empty.cfg"));
+    world->setCameraItem(camera);
+    KWEP::CarrotCamera map;
+    world->addCamera(&map);
+    const Log frame = render();
+    EXPECT_EQ(frame.front(), "scissor 1 0 2147483647 800 -2147483648");
+    EXPECT_EQ(frame[6], "viewport -2147483648 6 2147483647 2147483647");
+    world->removeCamera(&map);
+}
+
 TEST_F(WorldView, StasisDrawsUnscissoredToThePauseFarPlane)
 {
     ASSERT_TRUE(world->genisis("level_empty.cfg"));
