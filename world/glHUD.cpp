@@ -76,11 +76,14 @@ void glHUD::renderHUD()
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glTranslatef(0.375f, 0.375f, 0.0f); // pixel centres
+    // Decorations share the kind: the first snowman listed counts.
     std::vector<unsigned long> ids;
-    if (m_world->getItems("BOSS", ids) > 0) {
-        const Snowman* snowman = dynamic_cast<const Snowman*>(m_world->findItem(ids[0]));
-        if (snowman)
+    m_world->getItems("BOSS", ids);
+    for (unsigned long id : ids) {
+        if (const Snowman* snowman = dynamic_cast<const Snowman*>(m_world->findItem(id))) {
             showTimer(snowman->getThrowTimer() / 1000);
+            break;
+        }
     }
     raiseViewMode(EVT::Event_View::PERSPECTIVE);
 }

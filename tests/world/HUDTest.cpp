@@ -144,4 +144,17 @@ TEST_F(HUD, TimerIsRedrawnOnlyWhenItsWholeSecondsChange)
     EXPECT_EQ(shown(), std::vector<std::string>{"00003"});
 }
 
+TEST_F(HUD, TimerIsTheSnowmansAlsoBehindADecorationOfItsKind)
+{
+    world->apocalypse();
+    ASSERT_TRUE(world->genisis("play_level_deco.cfg"));
+    ASSERT_EQ(count("BOSS"), 1); // the decoration
+    hud.setFont(nullptr);
+    hud.setWorld(world);
+    KWEP::GameStuff::createSnowman(world);
+    ASSERT_EQ(count("BOSS"), 2);
+    hud.renderHUD();
+    EXPECT_EQ(shown(), (std::vector<std::string>{"00000", "10"}));
+}
+
 } // namespace
