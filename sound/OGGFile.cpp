@@ -1,6 +1,8 @@
 #include "sound/OGGFile.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include <vorbis/vorbisfile.h>
 
@@ -9,6 +11,41 @@ namespace Media {
 namespace {
 
 const int READ_BUFFER_BYTES = 32768;
+
+// A stream in memory, read through vorbisfile's callbacks.
+struct MemoryStream {
+    const unsigned char* data;
+    std::size_t size;
+    std::size_t at;
+};
+
+std::size_t memoryRead(void* out, std::size_t size, std::size_t count, void* source)
+{
+    MemoryStream& stream = *static_cast<MemoryStream*>(source);
+    const std::size_t left = stream.size - stream.at;
+    const std::size_t wanted = size == 0 ? 0 : count;
+    const std::size_t items = size == 0 ? 0 : std::min(wanted, left / size);
+    if (items > 0)
+        std::memcpy(out, stream.data + stream.at, items * size);
+    stream.at += items * size;
+    return items;
+}
+
+int memorySeek(void* source, ogg_int64_t offset, int whence)
+{
+    MemoryStream& stream = *static_cast<MemoryStream*>(source);
+    const ogg_int64_t from = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? static_cast<ogg_int64_t>(stream.at)
+                                                                         : static_cast<ogg_int64_t>(stream.size);
+    if (offset < -from || offset > static_cast<ogg_int64_t>(stream.size) - from)
+        return -1;
+    stream.at = static_cast<std::size_t>(from + offset);
+    return 0;
+}
+
+long memoryTell(void* source)
+{
+    return static_cast<long>(static_cast<MemoryStream*>(source)->at);
+}
 
 } // namespace
 
@@ -38,6 +75,23 @@ public:
             pcm.insert(pcm.end(), buffer.begin(), buffer.begin() + got);
         }
     }
+
+    // Takes the format and the samples of an opened stream, then closes it.
+    bool readOpened(OggVorbis_File& vf)
+    {
+        const vorbis_info* opened = ov_info(&vf, -1);
+        info = opened ? *opened : vorbis_info();
+        info.codec_setup = nullptr; // belongs to the stream, which goes with ov_clear
+        bool result = info.channels == 1 || info.channels == 2;
+        if (!result)
+            fail("only 1 or 2 channels are played");
+        else if (info.rate <= 0)
+            result = fail("the sample rate is not above 0");
+        else
+            result = decode(vf);
+        ov_clear(&vf);
+        return result;
+    }
 };
 
 OGGFile::OGGFile(const char* path) : m_impl(new Impl)
@@ -60,18 +114,19 @@ bool OGGFile::load()
         std::fclose(file);
         return d.fail("it is not an Ogg Vorbis file");
     }
-    const vorbis_info* info = ov_info(&vf, -1);
-    d.info = info ? *info : vorbis_info();
-    d.info.codec_setup = nullptr; // belongs to the stream, which goes with ov_clear
-    bool result = d.info.channels == 1 || d.info.channels == 2;
-    if (!result)
-        d.fail("only 1 or 2 channels are played");
-    else if (d.info.rate <= 0)
-        result = d.fail("the sample rate is not above 0");
-    else
-        result = d.decode(vf);
-    ov_clear(&vf);
-    return result;
+    return d.readOpened(vf);
+}
+
+bool OGGFile::loadFromMemory(const unsigned char* data, std::size_t size)
+{
+    Impl& d = *m_impl;
+    d.pcm.clear();
+    MemoryStream stream{data, data ? size : 0, 0};
+    const ov_callbacks callbacks = {&memoryRead, &memorySeek, nullptr, &memoryTell};
+    OggVorbis_File vf;
+    if (ov_open_callbacks(&stream, &vf, nullptr, 0, callbacks) != 0)
+        return d.fail("it is not an Ogg Vorbis stream");
+    return d.readOpened(vf);
 }
 
 const std::vector<unsigned char>& OGGFile::getData() const { return m_impl->pcm; }

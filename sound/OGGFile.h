@@ -1,6 +1,7 @@
 #ifndef MEDIA_OGGFILE_H
 #define MEDIA_OGGFILE_H
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ public:
     // Decodes the whole stream. False for a file that is missing, not Ogg
     // Vorbis, damaged, or of more than two channels; getError() says why.
     bool load();
+    // The same for a whole Ogg Vorbis stream already in memory; the path is not used.
+    bool loadFromMemory(const unsigned char* data, std::size_t size);
 
     const std::vector<unsigned char>& getData() const;
     int getNumChannels() const;
