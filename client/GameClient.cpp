@@ -89,6 +89,7 @@ bool GameClient::initGame(int*, char**)
     if (!checkStartFiles() || !buildParts())
         return false;
     getClientConfig()->setSaveOnExit(true);
+    m_impl->started = true;
     return true;
 }
 
@@ -159,10 +160,11 @@ void GameClient::shutdownGame()
 {
     storeWindowSize();
     deleteParts();
-    if (m_impl->highScore != 0) {
+    // A game that never started leaves the player's high-score file alone,
+    // as it leaves the options file.
+    if (m_impl->highScore != 0 && m_impl->started)
         writeHighScore(CFG::get("SCORE_FILE"), m_impl->highScore);
-        m_impl->highScore = 0;
-    }
+    m_impl->highScore = 0;
 }
 
 // A minimised window reports a side of a pixel or less: the options file
@@ -242,6 +244,7 @@ void GameClient::setLevel(int level)
 }
 void GameClient::setScore(int score) { m_impl->score = score; }
 void GameClient::setHighScore(int highScore) { m_impl->highScore = highScore; }
+void GameClient::setStarted() { m_impl->started = true; }
 
 int GameClient::readHighScore(const std::string& fileName)
 {

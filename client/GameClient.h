@@ -106,6 +106,7 @@ public:
     // The high score of the file; 887395 when the file, the key or a readable
     // number is missing.
     static int readHighScore(const std::string& fileName);
+    // Replaces the file, whole or not at all; false, with a message, on failure.
     static bool writeHighScore(const std::string& fileName, int highScore);
     // The letter offsets of a font's offset file, in file order.
     static Offsets readLetterOffsets(const std::string& fileName);
@@ -120,6 +121,8 @@ protected:
     void setLevel(int level);
     void setScore(int score);
     void setHighScore(int highScore);
+    // As after a successful start-up: the shutdown then writes the high score.
+    void setStarted();
 
 private:
     struct Impl;

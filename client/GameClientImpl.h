@@ -52,6 +52,7 @@ struct GameClient::Impl {
     int highScore = 0;
     int level = 0;
     bool levelCleared = false; // the snowman of this level is already down
+    bool started = false;      // the start-up succeeded: the shutdown may keep the high score
 };
 
 } // namespace KWEP

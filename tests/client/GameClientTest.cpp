@@ -151,12 +151,19 @@ TEST(GameClientFiles, HighScoreFile)
     }
 }
 
-TEST(GameClientFiles, HighScoreIsWrittenOnceOverTwoShutdowns)
+TEST(GameClientFiles, HighScoreIsWrittenOnceOverTwoShutdownsOfAStartedGame)
 {
     const std::string path = TestSupport::tempPath("client_highscore.cfg");
     std::remove(path.c_str());
     useConfig("SCORE_FILE == " + path + "\n");
+    {
+        RecordingClient notStarted;
+        notStarted.setHighScore(887395);
+        notStarted.shutdownGame();
+        EXPECT_EQ(0, static_cast<int>(Files::TextFile::size(path))) << "a failed start-up writes nothing";
+    }
     RecordingClient client;
+    client.setStarted();
     client.setHighScore(887395);
     client.shutdownGame();
     std::string text;
