@@ -9,7 +9,6 @@
 // figures include what the GL driver does and holds in the game's thread.
 
 #include <malloc.h>
-#include <stdlib.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -31,6 +30,7 @@
 #include "shell/I_Game.h"
 #include "sound/salController.h"
 #include "support/BenchPairs.h"
+#include "support/GameFolder.h"
 #include "world/GameStuff.h"
 #include "world/World.h"
 
@@ -194,40 +194,16 @@ private:
     bool m_paused = false;
 };
 
-// A fresh folder the game runs in, so its options and high-score files stay
-// out of the source tree: the shipped configuration and a link to data/.
-class Folder {
-public:
-    Folder() : m_path("/tmp/frelmory_game_bench_XXXXXX")
-    {
-        m_ok = mkdtemp(&m_path[0]) != nullptr;
-        std::ifstream in(FRELMORY_SOURCE_DIR "/KWEP.cfg", std::ios::binary);
-        m_ok = m_ok && (std::ofstream(m_path + "/KWEP.cfg", std::ios::binary) << in.rdbuf())
-            && symlink(FRELMORY_SOURCE_DIR "/data", (m_path + "/data").c_str()) == 0
-            && chdir(m_path.c_str()) == 0;
-    }
-    ~Folder()
-    {
-        if (chdir(FRELMORY_SOURCE_DIR) == 0 && m_path.size() > 5)
-            std::system(("rm -rf '" + m_path + "'").c_str());
-    }
-    bool ok() const { return m_ok; }
-
-private:
-    std::string m_path;
-    bool m_ok = false;
-};
-
-
 void runGame(benchmark::State& state)
 {
     for (auto _ : state) {
-        Folder folder;
+        Bench::GameFolder folder;
         Player player;
         Backends backends(player);
         char name[] = "frelmory";
         char* argv[] = {name, nullptr};
-        const int result = folder.ok() ? KWEP::clientMain(1, argv, backends) : -1;
+        const bool inFolder = folder.ok() && chdir(folder.path().c_str()) == 0;
+        const int result = inFolder ? KWEP::clientMain(1, argv, backends) : -1;
         if (result != 0 || !player.smashed || player.frameMs.size() != static_cast<size_t>(TIMED_FRAMES)) {
             state.SkipWithError("the game did not play through the level and quit");
             break;

@@ -15,10 +15,10 @@
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "support/BenchPairs.h"
+#include "support/GameFolder.h"
 
 extern char** environ;
 
@@ -28,30 +28,6 @@ const char* const FIRST_FRAME = "frelmory: first frame drawn";
 const int WAIT_MS = 30000;
 
 typedef std::chrono::steady_clock Clock;
-
-// A fresh folder for the game to start in, so nothing it might write lands
-// in the source tree: the shipped configuration and a link to data/.
-class Folder {
-public:
-    Folder() : m_path("/tmp/frelmory_startup_bench_XXXXXX")
-    {
-        m_ok = mkdtemp(&m_path[0]) != nullptr;
-        std::ifstream in(FRELMORY_SOURCE_DIR "/KWEP.cfg", std::ios::binary);
-        m_ok = m_ok && (std::ofstream(m_path + "/KWEP.cfg", std::ios::binary) << in.rdbuf())
-            && symlink(FRELMORY_SOURCE_DIR "/data", (m_path + "/data").c_str()) == 0;
-    }
-    ~Folder()
-    {
-        if (m_path.size() > 5)
-            std::system(("rm -rf '" + m_path + "'").c_str());
-    }
-    bool ok() const { return m_ok; }
-    const std::string& path() const { return m_path; }
-
-private:
-    std::string m_path;
-    bool m_ok = false;
-};
 
 // Reads the child's error stream until the announcement; false when the
 // child ends or stays silent too long first.
@@ -106,7 +82,7 @@ double timeToFirstFrame(const char* program, const std::string& folder)
 template <const char* const* Program>
 void startUp(benchmark::State& state)
 {
-    Folder folder;
+    Bench::GameFolder folder;
     for (auto _ : state) {
         const double seconds = folder.ok() ? timeToFirstFrame(*Program, folder.path()) : -1.0;
         if (seconds < 0.0) {
@@ -123,7 +99,7 @@ const char* const BARE_WINDOW = FRELMORY_BARE_WINDOW;
 // Both programs start and announce their first frame.
 bool sameWork()
 {
-    Folder folder;
+    Bench::GameFolder folder;
     if (!folder.ok())
         return false;
     for (const char* program : {GAME, BARE_WINDOW})
