@@ -47,8 +47,9 @@ class Player {
 public:
     explicit Player(std::vector<Step> steps) : m_steps(std::move(steps)) {}
 
-    void operator()(ScriptedWindowApp& window, int)
+    void operator()(ScriptedWindowApp& window, int frame)
     {
+        lastFrame = frame;
         const unsigned long state = currentState();
         if (visited.empty() || visited.back() != state) {
             visited.push_back(state);
@@ -66,6 +67,10 @@ public:
     }
 
     std::vector<unsigned long> visited;
+    int lastFrame = 0;
+
+    // The run ended by itself, before the frame limit.
+    bool endedInTime() const { return lastFrame < FRAME_LIMIT - 1; }
 
 private:
     std::vector<Step> m_steps;
@@ -153,6 +158,7 @@ TEST(WholeGame, KeyRunThroughMenusPlayPauseAndQuit)
     });
     ScriptedBackends backends([&player](ScriptedWindowApp& window, int frame) { player(window, frame); });
     EXPECT_EQ(0, runGame(backends, {}));
+    EXPECT_TRUE(player.endedInTime());
     EXPECT_TRUE(showsSplash(backends.shown));
     EXPECT_EQ((std::vector<unsigned long>{1, 2, 3, 4, 5, 4, 5, 2}), player.visited);
     EXPECT_TRUE(folder.has("KWEP_OPTIONS.cfg"));
@@ -170,6 +176,7 @@ TEST(WholeGame, LevelWithoutItsGrabHandEndsWithOne)
     ScriptedBackends backends([&player](ScriptedWindowApp& window, int frame) { player(window, frame); });
     testing::internal::CaptureStderr();
     EXPECT_EQ(1, runGame(backends, {"extra.cfg"}));
+    EXPECT_TRUE(player.endedInTime());
     EXPECT_NE(std::string::npos, testing::internal::GetCapturedStderr().find("PLAYER"));
     EXPECT_EQ((std::vector<unsigned long>{1, 2, 3}), player.visited) << "the level never runs";
     EXPECT_TRUE(folder.has("KWEP_OPTIONS.cfg")) << "the normal shutdown saves the options";
