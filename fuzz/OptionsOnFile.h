@@ -12,6 +12,7 @@ namespace Fuzz {
 class OptionsOnFile : public KWEP::Config {
 public:
     static constexpr int OPTIONS_FILE_KEY = 23;
+    static constexpr int LAST_KEY = 29;
 
     explicit OptionsOnFile(const std::string& fileName)
     {
