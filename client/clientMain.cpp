@@ -36,6 +36,17 @@ bool missingOrEmpty(const char* program, const std::string& file)
     return true;
 }
 
+// A file that stops reading half-way (a quoted value left open) would leave
+// every key after the fault missing.
+bool readFailed(const char* program, const std::string& file, bool read)
+{
+    if (read)
+        return false;
+    std::cerr << program << ": cannot start: the configuration file \"" << file
+              << "\" does not read to its end (is a quoted value left open?)" << std::endl;
+    return true;
+}
+
 // The settings-override file, the main configuration and the optional
 // further file; false when one the game needs is missing or empty.
 bool loadConfiguration(int argc, char** argv, const char* program)
@@ -49,11 +60,11 @@ bool loadConfiguration(int argc, char** argv, const char* program)
     CFG::getDefaultOverrides()->addConfig(settings);
     if (missingOrEmpty(program, MAIN_CONFIG))
         return false;
-    CFG::setConfig(MAIN_CONFIG);
+    if (readFailed(program, MAIN_CONFIG, CFG::setConfig(MAIN_CONFIG)))
+        return false;
     if (next < argc && argv[next][0] != '-' && endsWith(argv[next], ".cfg")) {
-        if (missingOrEmpty(program, argv[next]))
+        if (missingOrEmpty(program, argv[next]) || readFailed(program, argv[next], CFG::addConfig(argv[next])))
             return false;
-        CFG::addConfig(argv[next]);
     }
     return true;
 }

@@ -84,6 +84,7 @@ TEST(ClientMain, EarlyExits)
         {"no KWEP.cfg", false, {}, nullptr, true, 1, "KWEP.cfg", 0},
         {"missing .cfg argument", true, {"more.cfg"}, nullptr, true, 1, "more.cfg", 0},
         {"empty .cfg argument", true, {"extra.cfg"}, "", true, 1, "extra.cfg", 0},
+        {".cfg argument that stops half-way", true, {"extra.cfg"}, "A == \"open\nB == 1\n", true, 1, "extra.cfg", 0},
         {"invalid line", true, {"--fullscreen", "maybe"}, nullptr, true, 2, "frelmory: COMMAND LINE NOT VALID", 0},
         {"help", true, {"--help"}, nullptr, true, 0, "", 0},
         {"window does not open", true, {}, nullptr, false, 1, "", 1},
@@ -106,6 +107,16 @@ TEST(ClientMain, EarlyExits)
         EXPECT_EQ(c.windows, outcome.windows);
         EXPECT_FALSE(outcome.optionsWritten) << "a failed start keeps the options file";
     }
+}
+
+TEST(ClientMain, MainConfigurationThatStopsHalfWayEndsWithOne)
+{
+    RunFolder folder("client_main_half");
+    folder.write("KWEP.cfg", "CONFIG_DIR == data/Config/\nALL_ITEMS == \"ITEM: GROUND LEVEL x.cfg\n");
+    const Outcome outcome = runIn(folder, {});
+    EXPECT_EQ(1, outcome.code);
+    EXPECT_NE(std::string::npos, outcome.errors.find("KWEP.cfg")) << outcome.errors;
+    EXPECT_EQ(0, outcome.windows);
 }
 
 TEST(ClientMain, SettingsFileAndFurtherConfigurationAreLayered)
