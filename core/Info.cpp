@@ -3,8 +3,10 @@
 #include "core/Conversions.h"
 #include "core/TextFile.h"
 
+#include <algorithm>
 #include <iostream>
 #include <map>
+#include <string_view>
 #include <utility>
 
 namespace CFG {
@@ -38,12 +40,24 @@ struct Lookup {
 };
 Lookup s_lookup;
 
-typedef std::vector<std::string> Lines;
+// The lines of a text, as views into it: the text outlives the parse.
+typedef std::vector<std::string_view> Lines;
 
-std::string trimEnd(const std::string& text)
+std::string_view trimEnd(std::string_view text)
 {
-    std::string::size_type last = text.find_last_not_of(WHITE_SPACE);
-    return last == std::string::npos ? std::string() : text.substr(0, last + 1);
+    std::string_view::size_type last = text.find_last_not_of(WHITE_SPACE);
+    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
+// The text's non-empty lines, without their line ends.
+void splitLines(std::string_view text, Lines& lines)
+{
+    while (!text.empty()) {
+        const std::string_view::size_type end = std::min(text.find('\n'), text.size());
+        if (end > 0)
+            lines.push_back(text.substr(0, end));
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
 }
 
 // All '"' at the start and at the end go; those inside stay.
@@ -62,8 +76,9 @@ bool isWhite(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-// The text from..to without white space at either end, copied once.
-std::string trimmedPart(const std::string& text, std::string::size_type from, std::string::size_type to)
+// The text from..to without white space at either end.
+std::string_view trimmedPart(std::string_view text, std::string_view::size_type from,
+                             std::string_view::size_type to)
 {
     while (from < to && isWhite(text[from]))
         ++from;
@@ -104,7 +119,7 @@ public:
     std::string get(const Map& map, const std::string& name);
     bool populateMap(Map& map, Lines::size_type& position, const Lines& lines,
                      const std::string& endMarker);
-    static bool readKeyVal(const std::string& text, std::string& key, std::string& value,
+    static bool readKeyVal(std::string_view text, std::string& key, std::string& value,
                            const std::string& separator);
     static void deleteMap(Map& map);
 
@@ -144,7 +159,7 @@ bool Info::Impl::readFile(const std::string& fileName, bool& parsed)
     if (!Files::TextFile::load(fileName, text, "\n"))
         return false;
     Lines lines;
-    Util::splitString(text, "\n", lines, false);
+    splitLines(text, lines);
     Lines::size_type position = 0;
     parsed = populateMap(entries, position, lines, FILE_END_MARKER);
     return true;
@@ -152,7 +167,8 @@ bool Info::Impl::readFile(const std::string& fileName, bool& parsed)
 
 bool Info::Impl::add(const std::string& key, const std::string& value)
 {
-    Lines lines(1, key + " " + KEY_VALUE_SEPARATOR + " " + value);
+    const std::string line = key + " " + KEY_VALUE_SEPARATOR + " " + value;
+    Lines lines(1, line);
     Lines::size_type position = 0;
     return populateMap(entries, position, lines, ADDED_KEY_END_MARKER);
 }
@@ -176,12 +192,11 @@ bool Info::Impl::populateMap(Map& map, Lines::size_type& position, const Lines& 
     };
     std::vector<Level> levels(1, Level{&map, endMarker});
     for (; position < lines.size(); ++position) {
-        // Comments are most of a file: skip them before copying anything.
-        const std::string::size_type first = lines[position].find_first_not_of(WHITE_SPACE);
-        if (first != std::string::npos && lines[position][first] == '#')
-            continue;
         // The key and the value are trimmed on their own, so the line need not be.
-        const std::string& line = lines[position];
+        const std::string_view line = lines[position];
+        const std::string_view::size_type first = line.find_first_not_of(WHITE_SPACE);
+        if (first != std::string_view::npos && line[first] == '#')
+            continue;
         std::string key;
         std::string value;
         if (readKeyVal(line, key, value, KEY_VALUE_SEPARATOR)) {
@@ -192,7 +207,7 @@ bool Info::Impl::populateMap(Map& map, Lines::size_type& position, const Lines& 
             Node* block = new Node(value, new Map);
             store(*levels.back().map, key, block);
             levels.push_back(Level{block->subMap, value});
-        } else if (Util::trim(line, WHITE_SPACE) == levels.back().endMarker) {
+        } else if (trimmedPart(line, 0, line.size()) == levels.back().endMarker) {
             levels.pop_back();
             if (levels.empty())
                 return true;
@@ -226,14 +241,14 @@ bool Info::Impl::completeQuotedValue(std::string& value, Lines::size_type& posit
     return true;
 }
 
-bool Info::Impl::readKeyVal(const std::string& text, std::string& key, std::string& value,
+bool Info::Impl::readKeyVal(std::string_view text, std::string& key, std::string& value,
                             const std::string& separator)
 {
-    std::string::size_type at = text.find(separator);
-    if (at == std::string::npos)
+    std::string_view::size_type at = text.find(separator);
+    if (at == std::string_view::npos)
         return false;
     key = trimmedPart(text, 0, at);
-    std::string::size_type rest = at + separator.size();
+    std::string_view::size_type rest = at + separator.size();
     if (rest < text.size())
         value = trimmedPart(text, rest, text.size());
     return true;
@@ -347,13 +362,13 @@ bool Info::Impl::isAnswering(const std::string& key) const
 // white space, and an unpaired "::" with what follows it, stay as written.
 std::string Info::Impl::expandReferences(const std::string& raw)
 {
-    Lines pieces;
+    std::vector<std::string> pieces;
     Util::splitString(raw, REFERENCE_MARK, pieces, true);
     if (pieces.empty())
         return raw;
     std::string result = pieces[0];
-    const Lines::size_type last = pieces.size() - 1;
-    for (Lines::size_type i = 1; i <= last; i += 2) {
+    const std::size_t last = pieces.size() - 1;
+    for (std::size_t i = 1; i <= last; i += 2) {
         if (s_lookup.overBudget || result.size() > MAX_ANSWER_LENGTH) {
             s_lookup.overBudget = true;
             return std::string();
