@@ -3,6 +3,7 @@
 // since the game keeps tuning values for the rest of a run.
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -14,6 +15,9 @@
 #include "client/GameClient.h"
 #include "client/SplashPicture.h"
 #include "client/clientMain.h"
+#include "core/Event.h"
+#include "core/EventBus.h"
+#include "core/EventIds.h"
 #include "input/Keyboard.h"
 #include "render/rglController.h"
 #include "shell/I_Game.h"
@@ -28,11 +32,13 @@ const int FRAME_LIMIT = 2000;
 // Frames to stay in a state before the next keys, so every page is drawn.
 const int SETTLE_FRAMES = 5;
 
-// One step of a run: once the game has been in the state for a few frames,
-// the keys are pressed, one per frame.
+// One step of a run: once the game has been in the state for a few frames
+// (settle), the action runs and the keys are pressed, one per frame.
 struct Step {
     unsigned long state;
     std::vector<unsigned char> keys;
+    int settle = SETTLE_FRAMES;
+    std::function<void()> action = nullptr;
 };
 
 unsigned long currentState()
@@ -56,11 +62,14 @@ public:
             m_framesInState = 0;
         }
         ++m_framesInState;
-        if (m_step >= m_steps.size() || m_steps[m_step].state != state || m_framesInState < SETTLE_FRAMES)
+        if (m_step >= m_steps.size() || m_steps[m_step].state != state || m_framesInState < m_steps[m_step].settle)
             return;
-        const std::vector<unsigned char>& keys = m_steps[m_step].keys;
-        window.pressKey(keys[m_key++]);
-        if (m_key == keys.size()) {
+        const Step& step = m_steps[m_step];
+        if (m_key == 0 && step.action)
+            step.action();
+        if (!step.keys.empty())
+            window.pressKey(step.keys[m_key++]);
+        if (m_key == step.keys.size()) {
             ++m_step;
             m_key = 0;
         }
@@ -180,4 +189,29 @@ TEST(WholeGame, LevelWithoutItsGrabHandEndsWithOne)
     EXPECT_NE(std::string::npos, testing::internal::GetCapturedStderr().find("PLAYER"));
     EXPECT_EQ((std::vector<unsigned long>{1, 2, 3}), player.visited) << "the level never runs";
     EXPECT_TRUE(folder.has("KWEP_OPTIONS.cfg")) << "the normal shutdown saves the options";
+}
+
+TEST(WholeGame, WonGameShowsTheEndPageAndGoesBackToTheMenus)
+{
+    RunFolder folder("client_whole_won");
+    ASSERT_TRUE(folder.ok());
+    // One level; its snowman's fall is told to the game directly.
+    folder.write("extra.cfg", "NUM_LEVELS == 0\n");
+    const auto snowmanDown = [] {
+        EVT::Event down(EVT::EVENT_SNOWMAN_DOWN);
+        EVT::EventBus::instance()->raiseEvent(&down, false);
+    };
+    // The end page waits two seconds of updates before it listens.
+    const int endPageFrames = 2000 / 16 + 2;
+    Player player({
+        {KWEP::ClientFSM::STATE_MENUS, {RETURN}},
+        {KWEP::ClientFSM::STATE_RUNNING, {}, SETTLE_FRAMES, snowmanDown},
+        {KWEP::ClientFSM::STATE_ENDING, {RETURN}, endPageFrames},
+        {KWEP::ClientFSM::STATE_MENUS, {DOWN, DOWN, RETURN}},
+    });
+    ScriptedBackends backends([&player](ScriptedWindowApp& window, int frame) { player(window, frame); });
+    EXPECT_EQ(0, runGame(backends, {"extra.cfg"}));
+    EXPECT_TRUE(player.endedInTime());
+    EXPECT_EQ((std::vector<unsigned long>{1, 2, 3, 4, 6, 2}), player.visited);
+    EXPECT_EQ("HIGH_SCORE == 887395\n", folder.read("KWEP_HIGHSCORE.cfg"));
 }
