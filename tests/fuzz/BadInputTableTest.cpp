@@ -16,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "FileText.h"
 #include "TempPath.h"
 #include "core/CFG.h"
 #include "fuzz/OptionsOnFile.h"
@@ -23,6 +24,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using FuzzTest::readFile;
 
 // The game announces its first frame when asked to: start-up is over then, and
 // it is stopped. One that neither ends nor gets there in this time hangs.
@@ -63,14 +65,6 @@ struct DataFile {
 void PrintTo(const DataFile& file, std::ostream* out)
 {
     *out << file.path;
-}
-
-std::string readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream all;
-    all << in.rdbuf();
-    return all.str();
 }
 
 void writeFile(const fs::path& path, const std::string& bytes)

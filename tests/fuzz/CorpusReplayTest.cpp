@@ -3,11 +3,10 @@
 #include <dirent.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "FileText.h"
 #include "fuzz/Harness.h"
 
 namespace {
@@ -27,12 +26,6 @@ std::vector<std::string> corpusFiles(const std::string& folder)
     ::closedir(dir);
     std::sort(names.begin(), names.end());
     return names;
-}
-
-std::vector<std::uint8_t> bytesOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::vector<const char*> harnessNames()
@@ -56,9 +49,10 @@ TEST_P(CorpusReplay, EverySavedInputReadsCleanly)
     ASSERT_FALSE(files.empty()) << folder;
     for (const std::string& name : files) {
         SCOPED_TRACE(name);
-        const std::vector<std::uint8_t> bytes = bytesOf(folder + name);
+        const std::string bytes = FuzzTest::readFile(folder + name);
         const std::uint8_t none = 0;
-        EXPECT_EQ(harness->run(bytes.empty() ? &none : bytes.data(), bytes.size()), 0);
+        const std::uint8_t* data = bytes.empty() ? &none : reinterpret_cast<const std::uint8_t*>(bytes.data());
+        EXPECT_EQ(harness->run(data, bytes.size()), 0);
     }
 }
 

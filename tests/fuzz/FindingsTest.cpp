@@ -2,21 +2,15 @@
 
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <string>
 
+#include "FileText.h"
 #include "TempPath.h"
 #include "core/Info.h"
 
 namespace {
 
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream all;
-    all << in.rdbuf();
-    return all.str();
-}
+using FuzzTest::readFile;
 
 std::string writeFile(const std::string& name, const std::string& text)
 {

@@ -6,13 +6,12 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
 #include <map>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "FileText.h"
 #include "TempPath.h"
 #include "client/Config.h"
 #include "client/GameClient.h"
@@ -21,16 +20,10 @@
 
 namespace {
 
+using FuzzTest::readFile;
+
 const int VERSIONS = 40;
 const int KILLS = 200;
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream all;
-    all << in.rdbuf();
-    return all.str();
-}
 
 // A writer killed between creating its temporary file and the rename
 // leaves that file beside the target.
