@@ -37,6 +37,7 @@ int fuzzMod(const std::uint8_t* data, std::size_t size);
 int fuzzOptions(const std::uint8_t* data, std::size_t size);
 int fuzzMenus(const std::uint8_t* data, std::size_t size);
 int fuzzHighScore(const std::uint8_t* data, std::size_t size);
+int fuzzLetterOffsets(const std::uint8_t* data, std::size_t size);
 int fuzzCommandLine(const std::uint8_t* data, std::size_t size);
 
 // All harnesses, ended by an entry with a null name.

@@ -27,6 +27,7 @@ const Harness* harnesses()
         {"options", &fuzzOptions},
         {"menus", &fuzzMenus},
         {"highscore", &fuzzHighScore},
+        {"letteroffsets", &fuzzLetterOffsets},
         {"cmdline", &fuzzCommandLine},
         {nullptr, nullptr},
     };
