@@ -184,6 +184,7 @@ void GameClient::deleteParts()
 {
     Impl& d = *m_impl;
     deleteAndClear(d.fsm);
+    d.menuInputPending = false;
     deleteMenus();
     deleteAndClear(d.chooser);
     // The level's texts and the HUD's are made of the font's letters.
@@ -212,14 +213,16 @@ void GameClient::handleEvent(EVT::I_Event* event)
         const EVT::Event_Score* score = EVT::eventCast<EVT::Event_Score>(event);
         if (!score)
             return;
-        m_impl->score += score->points;
+        m_impl->score = clampToInt(static_cast<long long>(m_impl->score) + score->points);
         if (glHUD* hud = dynamic_cast<glHUD*>(getHUD()))
             hud->setScore(m_impl->score);
         return;
     }
     case EVT::EVENT_CONFIGCHANGE: {
         const EVT::Event_ConfigChange* change = EVT::eventCast<EVT::Event_ConfigChange>(event);
-        if (change && change->key == KEY_MENU_INPUT)
+        if (change && change->key == KEY_MENU_INPUT && m_impl->menus)
+            m_impl->menuInputPending = true;
+        else if (change && change->key == KEY_MENU_INPUT)
             createMenuInputControllers();
         else if (change && change->key == KEY_GAME_INPUT)
             createGameInputControllers();

@@ -1,6 +1,7 @@
 #ifndef KWEP_GAMECLIENTIMPL_H
 #define KWEP_GAMECLIENTIMPL_H
 
+#include <climits>
 #include <vector>
 
 #include "client/GameClient.h"
@@ -31,6 +32,13 @@ enum ClientOptionKey {
     KEY_SMOOTH = 29
 };
 
+// Sums and products of score values can pass the int range when a key does
+// not read (it then counts as the smallest int): they stop at its ends.
+inline int clampToInt(long long value)
+{
+    return value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : static_cast<int>(value);
+}
+
 // What the game client owns; every pointer is null while the part does not
 // exist.
 struct GameClient::Impl {
@@ -53,6 +61,7 @@ struct GameClient::Impl {
     int level = 0;
     bool levelCleared = false; // the snowman of this level is already down
     bool started = false;      // the start-up succeeded: the shutdown may keep the high score
+    bool menuInputPending = false; // the menu profile changed while menus were shown
 };
 
 } // namespace KWEP

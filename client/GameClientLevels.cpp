@@ -312,7 +312,8 @@ std::string GameClient::endPageText(const std::string& rule)
 std::string GameClient::countText(int level)
 {
     static const int l_numLevels = decimal("NUM_LEVELS");
-    return Util::numToStr(l_numLevels - level + 1, 10, 0) + CFG::get("KILL_TEXT");
+    return Util::numToStr(clampToInt(static_cast<long long>(l_numLevels) - level + 1), 10, 0)
+        + CFG::get("KILL_TEXT");
 }
 
 // 36: the first fall of the level's snowman clears it; a second one (the
@@ -329,7 +330,8 @@ void GameClient::levelCleared()
         raiseQueued(next);
         return;
     }
-    EVT::Event_Score bonus(EVT::EVENT_SCORE, d.level * decimal("WON_SCORE_BONUS"));
+    const int bonusPoints = clampToInt(static_cast<long long>(d.level) * decimal("WON_SCORE_BONUS"));
+    EVT::Event_Score bonus(EVT::EVENT_SCORE, bonusPoints);
     raiseQueued(bonus);
     EVT::EventWithString won(EVT::EVENT_GAME_OVER, CFG::get("WON_GAME_RULE"));
     raiseQueued(won);
@@ -429,11 +431,18 @@ void GameClient::dropMapCamera()
     delete camera;
 }
 
+// A menu profile chosen while the menus were shown takes effect once they are
+// gone: they drive the controllers of slots 1 and 2, which a rebuild may
+// delete or replace.
 void GameClient::deleteMenus()
 {
     ClientMenus* menus = m_impl->menus;
     m_impl->menus = nullptr;
     delete menus;
+    if (!m_impl->menuInputPending)
+        return;
+    m_impl->menuInputPending = false;
+    createMenuInputControllers();
 }
 
 void GameClient::deletePage()

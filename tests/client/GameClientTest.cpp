@@ -1,6 +1,7 @@
 // The game client's own logic: the level end and the won game, the score and
 // the end page, the page layout, the high-score file, the letter offsets and
 // the input profiles with their controller slots.
+#include <climits>
 #include <cstdio>
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include "core/EventBus.h"
 #include "core/EventIds.h"
 #include "core/EventWithString.h"
+#include "core/Event_ConfigChange.h"
 #include "core/Event_Score.h"
 #include "core/Event_Sound.h"
 #include "core/I_EventConsumer.h"
@@ -87,6 +89,27 @@ TEST(GameClientLevels, ScoreEventsAddUp)
     }
     EXPECT_EQ(40, client.getScore());
     EXPECT_TRUE(client.calls.empty());
+}
+
+// A key that does not read counts as the smallest int: the bonus and the
+// score then stop at the ends of the int range instead of overflowing.
+TEST(GameClientLevels, ScoresStayInTheIntRange)
+{
+    useConfig("NUM_LEVELS == 2\nWON_SCORE_BONUS == lots\nWON_GAME_RULE == WON\n");
+    RecordingClient client;
+    Recorder recorder({EVT::EVENT_SCORE});
+    client.setLevel(2);
+    snowmanDown(client);
+    EXPECT_EQ((std::vector<std::string>{"35 " + std::to_string(INT_MIN)}), recorder.heard);
+    const struct {
+        int start, points, expected;
+    } cases[] = {{INT_MAX - 1, 24, INT_MAX}, {-5, INT_MIN, INT_MIN}, {INT_MIN, 25, INT_MIN + 25}};
+    for (const auto& c : cases) {
+        client.setScore(c.start);
+        EVT::Event_Score score(EVT::EVENT_SCORE, c.points);
+        client.handleEvent(&score);
+        EXPECT_EQ(c.expected, client.getScore());
+    }
 }
 
 TEST(GameClientLevels, EndPageText)
@@ -267,4 +290,37 @@ TEST(GameClientInput, ProfilesThatDoNotReadAreReported)
             EXPECT_EQ(nullptr, client.getGameInputController());
         }
     }
+}
+
+// The menus drive the controllers of slots 1 and 2: a menu profile chosen
+// while they are shown is read once they are gone, so they never hold a
+// deleted controller; without menus it is read at once.
+TEST(GameClientInput, MenuProfileChosenInTheMenusWaitsForThemToGo)
+{
+    useConfig("");
+    const std::string full = writeTestFile("client_menus_full.cfg", "MENU_INPUT_FILE == " + SHIPPED_SIC +
+                                                                        "\nTPAGE_INPUT_FILE == " + SHIPPED_SIC + "\n");
+    const std::string noMenu = writeTestFile("client_menus_nomenu.cfg", "TPAGE_INPUT_FILE == " + SHIPPED_SIC + "\n");
+    RecordingClient client;
+    std::string& profile = *client.getConfig()->getStringPtr(24);
+    EVT::Event_ConfigChange change(EVT::EVENT_CONFIGCHANGE, 24);
+    profile = full;
+    client.handleEvent(&change);
+    ASSERT_NE(nullptr, client.getMenuInputController());
+    profile = noMenu;
+    client.handleEvent(&change);
+    EXPECT_EQ(nullptr, client.getMenuInputController());
+
+    profile = full;
+    client.handleEvent(&change);
+    Input::InputController* shown = client.getMenuInputController();
+    client.KWEP::GameClient::createMenus(false);
+    EXPECT_TRUE(shown->isActive());
+    profile = noMenu;
+    client.handleEvent(&change);
+    EXPECT_EQ(shown, client.getMenuInputController());
+    EXPECT_TRUE(shown->isActive());
+    client.KWEP::GameClient::createMenus(false);
+    EXPECT_EQ(nullptr, client.getMenuInputController());
+    EXPECT_NE(nullptr, client.getTPageInputController());
 }
