@@ -138,7 +138,7 @@ TEST(ShippedPlay, OneSwitchLevelBringsTheCarrotUnderTheHiddenPointer)
     PlayRig rig(ONE_SWITCH);
     ASSERT_TRUE(rig.ready);
     EXPECT_EQ(CFG::get("SNOWMAN_XRANGE"), "0");
-    EXPECT_NEAR(positionOf(rig, "BOSS").x, 100.0f, 0.01f);
+    EXPECT_NEAR(positionOf(rig, "BOSS").x, 56.0f, 0.01f);
     Physics::ChipmunkWorldItem* swing = nullptr;
     for (const std::string& name : rig.world->getNames("CMWI"))
         if (name == "SWING_ONESWITCH")
