@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# The real binary played with the space bar alone, under a private Xvfb server:
+# run_oneswitch.sh BINARY SOURCE_DIR. The one-switch start command in a folder
+# of its own, with a high-score file seeded with 1; xdotool presses and lets go
+# of the space bar at the times the whole-program play-through uses: a tap
+# selects play, a tap leaves the story, a hold from 2.1 s to 2.62 s of the
+# level grabs the carrot on its swing and throws it, a tap leaves the end page,
+# a two-second hold moves to "leave" and a tap leaves.
+set -u
+binary=$1
+source=$2
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+cd "$folder"
+
+fail() { echo "run_oneswitch: $*" >&2; exit 1; }
+
+cp "$source/KWEP.cfg" "$source/SETTINGS_ONESWITCH.cfg" .
+ln -s "$source/data" data
+printf 'HIGH_SCORE == 1\n' >KWEP_HIGHSCORE.cfg
+
+# Closing the window library unloads the GL driver, whose own leftovers cannot
+# be told from the program's; the whole-program tests check the game's leaks.
+ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" "$binary" SETTINGS_ONESWITCH.cfg \
+  --menu-input data/Config/Input/KWEP_MENU_INPUT_ONESWITCH.cfg \
+  --game-input data/Config/Input/KWEP_GAME_INPUT_ONESWITCH.cfg >out.txt 2>err.txt &
+game=$!
+window=$(timeout 60 xdotool search --sync --name '^Frelmory$' | head -1)
+[ -n "$window" ] || { kill "$game"; fail "no window"; }
+
+down() { xdotool keydown --window "$window" space; }
+up() { xdotool keyup --window "$window" space; }
+tap() { down; sleep 0.1; up; }
+# Sleeps until the given number of seconds after the level began.
+at() { sleep "$(awk -v t="$1" -v l="$level" -v n="$(date +%s.%N)" 'BEGIN { d = t - (n - l); print (d > 0 ? d : 0) }')"; }
+
+sleep 3     # the splash, then the main menu
+tap         # a short press selects play
+sleep 1.5
+level=$(date +%s.%N)
+down        # past the story: the level begins
+sleep 0.1
+up
+at 2.1
+down        # the carrot reaches the centre on its swing
+at 2.62
+up          # it swings down towards the snowman
+at 19       # the rock has landed and the end page waits
+tap         # back to the menus
+sleep 1.5
+down        # two items down, to "leave"
+sleep 2
+up
+sleep 0.5
+tap         # leave
+
+for _ in $(seq 1 60); do
+  kill -0 "$game" 2>/dev/null || break
+  sleep 0.5
+done
+if kill -0 "$game" 2>/dev/null; then
+  kill "$game"
+  fail "still running after the last tap"
+fi
+wait "$game"
+code=$?
+[ "$code" -eq 0 ] || { cat err.txt >&2; fail "exit code $code, not 0"; }
+score=$(sed -n 's/^HIGH_SCORE == //p' KWEP_HIGHSCORE.cfg)
+[ -n "$score" ] && [ "$score" -gt 1 ] || fail "high score ${score:-missing}, not above 1"
+echo "run_oneswitch: passed with a score of $score"
