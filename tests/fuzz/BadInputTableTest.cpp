@@ -34,7 +34,7 @@ const std::chrono::seconds HANG_ALLOWANCE(120);
 // page for the first level.
 const char START_LEVEL_KEYS[] =
     "xdotool search --name '^Frelmory' key --delay 700 Return Return >/dev/null 2>&1";
-const std::chrono::seconds LEVEL_ALLOWANCE(6);
+const std::chrono::seconds LEVEL_ALLOWANCE(10);
 const char OPTIONS_FILE[] = "KWEP_OPTIONS.cfg";
 const char OPTIONS_TEXT[] = "--fov 45\n--tilt 3\n";
 const char SCORE_FILE[] = "KWEP_HIGHSCORE.cfg";
