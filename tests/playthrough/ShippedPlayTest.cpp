@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,13 @@ Vec oneSwitchGrabPoint(PlayRig& rig) { return PlayRig::centrePick(positionOf(rig
 int number(const std::string& key) { return Util::strToNum<int>(CFG::get(key), 10, -1); }
 float decimal(const std::string& key) { return Util::strToNum<float>(CFG::get(key), 10, -1.0f); }
 
+Vec point(const std::string& key)
+{
+    std::vector<Vec> points;
+    MathStuff::PointsString(0.0f, false).parse(CFG::get(key), points, false);
+    return points.empty() ? Vec() : points[0];
+}
+
 // The file of every "ITEM: name kind file" record.
 std::vector<std::string> itemFiles(const std::string& records)
 {
@@ -98,6 +106,38 @@ TEST(ShippedPlayData, EndingDelaysZoomLevelsAndPartBindingsHoldInBothSettings)
         for (const std::string& file : files) {
             CFG::Info item(file, CFG::getDefaultOverrides());
             EXPECT_NE(item.get("PART_BODY_LIST"), "") << file;
+        }
+    }
+}
+
+TEST(ShippedPlayData, HudAndLevelTextsStartInsideThePlayView)
+{
+    // The default window (640 x 480) and field of view (33 degrees) at z = 0.
+    const float halfHeightPerDistance = std::tan(16.5f * 3.14159265f / 180.0f);
+    for (const std::string settings : {"", ONE_SWITCH}) {
+        SCOPED_TRACE(settings.empty() ? "main configuration" : settings);
+        PlayRig rig(settings);
+        ASSERT_TRUE(rig.ready);
+        const Vec camera = point("CAMERA_XYZ");
+        const float halfHeight = camera.z * halfHeightPerDistance;
+        const float halfWidth = halfHeight * 640.0f / 480.0f;
+        const float top = camera.y + halfHeight;
+        // Below the play view's scissor lies the map.
+        const float bottom = top - 2.0f * halfHeight * decimal("VIEW_HEIGHT_SCISSOR_PERCENT") / 100.0f;
+        const float letter = 7.0f; // the HUD's letter spacing, also about a letter's size
+        struct Text {
+            const char* key;
+            int letters;
+        } texts[] = {{"SCORE_POS", number("SCORE_NUM_DIGITS")},
+                     {"TIMER_POS", number("TIMER_NUM_DIGITS")},
+                     {"KILL_TEXT_POS", 1},
+                     {"BONUS_POS", 1}};
+        for (const Text& text : texts) {
+            const Vec at = point(text.key);
+            EXPECT_GE(at.x - letter, camera.x - halfWidth) << text.key;
+            EXPECT_LE(at.x + letter * text.letters, camera.x + halfWidth) << text.key;
+            EXPECT_LE(at.y + letter, top) << text.key;
+            EXPECT_GE(at.y - letter, bottom) << text.key;
         }
     }
 }
