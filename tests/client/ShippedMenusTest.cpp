@@ -151,4 +151,30 @@ TEST_P(ShippedMenus, EveryLetterShownLandsInsideA640By480Window)
     }
 }
 
+// The standard menu profile chooses the current item with a click in a band
+// across the window, 48% to 58% down. The current item is drawn there, on
+// every menu page however many items it has. (The help page's rows follow its
+// body, which this rig does not load as the game does.)
+TEST_P(ShippedMenus, TheCurrentItemLiesInTheBandThePointerClicks)
+{
+    const float fov = *game.getConfig()->getFloatPtr(9);
+    const float top = 0.48f;
+    controller.setWrapAround(true);
+    for (int slot : PAGES) {
+        if (slot == Menus::PAGE_MAIN_HELP)
+            continue;
+        eachLayout(menus->getPage(slot), [&](const Menu::MenuItem* current) {
+            for (const Menus::ShownItem& shown : menus->getShownList()) {
+                if (shown.item != current)
+                    continue;
+                const MathStuff::Vector3<float>& p = shown.text->getOrientation().position;
+                const float halfHeight = -p.z * std::tan(fov * 3.14159265f / 360.0f);
+                const float down = 0.5f - p.y / (2.0f * halfHeight);
+                EXPECT_GE(down, top) << "page " << slot << ": " << shown.text->getText();
+                EXPECT_LE(down, top + 0.1f) << "page " << slot << ": " << shown.text->getText();
+            }
+        });
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(PausedOrNot, ShippedMenus, ::testing::Bool());
