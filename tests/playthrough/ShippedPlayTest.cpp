@@ -112,19 +112,14 @@ TEST(ShippedPlayData, EndingDelaysZoomLevelsAndPartBindingsHoldInBothSettings)
 
 TEST(ShippedPlayData, HudAndLevelTextsStartInsideThePlayView)
 {
-    // The default window (640 x 480) and field of view (33 degrees) at z = 0.
-    const float halfHeightPerDistance = std::tan(16.5f * 3.14159265f / 180.0f);
+    // The default window (640 x 480) at z = 0, with the narrowest field of
+    // view the settings offer and the default one.
+    const float fovs[] = {25.0f, 33.0f};
     for (const std::string settings : {"", ONE_SWITCH}) {
         SCOPED_TRACE(settings.empty() ? "main configuration" : settings);
         PlayRig rig(settings);
         ASSERT_TRUE(rig.ready);
         const Vec camera = point("CAMERA_XYZ");
-        const float halfHeight = camera.z * halfHeightPerDistance;
-        const float halfWidth = halfHeight * 640.0f / 480.0f;
-        const float top = camera.y + halfHeight;
-        // Below the play view's scissor lies the map.
-        const float bottom = top - 2.0f * halfHeight * decimal("VIEW_HEIGHT_SCISSOR_PERCENT") / 100.0f;
-        const float letter = 7.0f; // the HUD's letter spacing, also about a letter's size
         struct Text {
             const char* key;
             int letters;
@@ -132,12 +127,21 @@ TEST(ShippedPlayData, HudAndLevelTextsStartInsideThePlayView)
                      {"TIMER_POS", number("TIMER_NUM_DIGITS")},
                      {"KILL_TEXT_POS", 1},
                      {"BONUS_POS", 1}};
-        for (const Text& text : texts) {
-            const Vec at = point(text.key);
-            EXPECT_GE(at.x - letter, camera.x - halfWidth) << text.key;
-            EXPECT_LE(at.x + letter * text.letters, camera.x + halfWidth) << text.key;
-            EXPECT_LE(at.y + letter, top) << text.key;
-            EXPECT_GE(at.y - letter, bottom) << text.key;
+        for (float fov : fovs) {
+            SCOPED_TRACE(fov);
+            const float halfHeight = camera.z * std::tan(fov * 0.5f * 3.14159265f / 180.0f);
+            const float halfWidth = halfHeight * 640.0f / 480.0f;
+            const float top = camera.y + halfHeight;
+            // Below the play view's scissor lies the map.
+            const float bottom = top - 2.0f * halfHeight * decimal("VIEW_HEIGHT_SCISSOR_PERCENT") / 100.0f;
+            const float letter = 7.0f; // the HUD's letter spacing, also about a letter's size
+            for (const Text& text : texts) {
+                const Vec at = point(text.key);
+                EXPECT_GE(at.x - letter, camera.x - halfWidth) << text.key;
+                EXPECT_LE(at.x + letter * text.letters, camera.x + halfWidth) << text.key;
+                EXPECT_LE(at.y + letter, top) << text.key;
+                EXPECT_GE(at.y - letter, bottom) << text.key;
+            }
         }
     }
 }
