@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -142,6 +143,51 @@ TEST(ShippedPlayData, HudAndLevelTextsStartInsideThePlayView)
                 EXPECT_LE(at.y + letter, top) << text.key;
                 EXPECT_GE(at.y - letter, bottom) << text.key;
             }
+        }
+    }
+}
+
+namespace {
+
+// The map's orthographic view of a 640 x 480 window framing two body-0
+// positions, as the map camera and the map pass make it: x and y ranges.
+struct MapView {
+    float left, right, bottom, top;
+};
+
+MapView mapView(Vec carrot, Vec snowman)
+{
+    const float w = 640.0f * decimal("MAP_WIDTH_PERCENT") / 100.0f;
+    const float h = 480.0f * decimal("MAP_HEIGHT_PERCENT") / 100.0f;
+    const Vec half = (snowman - carrot) * 0.5f;
+    const float m = (480.0f * decimal("ZOOM_TRACKER_MULT_M") + decimal("ZOOM_TRACKER_MULT_C")) * half.y;
+    const float d = 640.0f * decimal("ZOOM_TRACKER_DIV_M") + decimal("ZOOM_TRACKER_DIV_C");
+    const float zoom = std::max(decimal("ZOOM_TRACKER_MIN"), std::sqrt(half.x * half.x + m * m) / d);
+    const Vec at = carrot + half + point("MAP_CAMERA_XYZ");
+    const float halfWidth = w * (2.0f * zoom - 1.0f) * 0.5f;
+    return {at.x - halfWidth, at.x + halfWidth, at.y + h * (1.0f - zoom), at.y + h * zoom};
+}
+
+} // namespace
+
+TEST(ShippedPlayData, TheMapShowsTheCarrotAndTheWholeSnowmanWhereverTheyAre)
+{
+    PlayRig rig("");
+    ASSERT_TRUE(rig.ready);
+    const Vec carrot = positionOf(rig, "VEG");
+    const float ground = positionOf(rig, "BOSS").y; // the snowman's base body
+    for (float snowmanX : {decimal("SNOWMAN_MIN_X"), decimal("SNOWMAN_MAX_X")}) {
+        const Vec snowman(snowmanX, ground, 0.0f);
+        // At rest, flying high, and fallen right in front of the snowman.
+        for (Vec at : {carrot, Vec(carrot.x + 100.0f, 250.0f, 0.0f), Vec(snowmanX - 60.0f, carrot.y, 0.0f)}) {
+            SCOPED_TRACE(testing::Message() << "snowman at " << snowmanX << ", carrot at " << at.x << "," << at.y);
+            const MapView view = mapView(at, snowman);
+            // The carrot about 35 units either side of its body, the snowman
+            // 32 either side, from its base's bottom to the top of its head.
+            EXPECT_LE(view.left, std::min(at.x, snowman.x) - 35.0f);
+            EXPECT_GE(view.right, std::max(at.x, snowman.x) + 35.0f);
+            EXPECT_LE(view.bottom, std::min(at.y - 15.0f, ground - 28.0f));
+            EXPECT_GE(view.top, std::max(at.y + 15.0f, ground + 95.0f));
         }
     }
 }
