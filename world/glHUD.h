@@ -12,7 +12,8 @@ class World;
 
 // The head-up display of play: the score, zero-padded to SCORE_NUM_DIGITS at
 // SCORE_POS, and the snowman's throw countdown in whole seconds, padded to
-// TIMER_NUM_DIGITS at TIMER_POS, as 3-D text drawn in the pixel view.
+// TIMER_NUM_DIGITS at TIMER_POS, as 3-D text. Its letters are world items, so
+// the positions are world coordinates seen through the play camera.
 class glHUD : public Game::I_HUD {
 public:
     glHUD();
