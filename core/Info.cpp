@@ -87,6 +87,13 @@ std::string_view trimmedPart(std::string_view text, std::string_view::size_type 
     return text.substr(from, to - from);
 }
 
+// The number of the line that starts at the view, counted in the whole text.
+std::size_t lineNumberOf(std::string_view text, std::string_view line)
+{
+    const std::size_t offset = static_cast<std::size_t>(line.data() - text.data());
+    return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + offset, '\n'));
+}
+
 bool endsWith(const std::string& text, const std::string& tail)
 {
     return text.size() >= tail.size()
@@ -127,6 +134,17 @@ public:
     Info* parent;
 
 private:
+    // What one read of a file met that the syntax lets pass but a whole,
+    // hand-written file would not hold: the reader tells the player so.
+    struct ParseReport {
+        std::size_t strayLines = 0;
+        std::string_view firstStray;
+        std::string unclosedBlock;
+        bool endMarker = false;
+        bool quoteRunsOut = false;
+    };
+    void reportDamage(const std::string& fileName, std::string_view text) const;
+
     bool readFile(const std::string& fileName, bool& parsed);
     bool completeQuotedValue(std::string& value, Lines::size_type& position, const Lines& lines);
     std::string expandReferences(const std::string& raw);
@@ -137,6 +155,7 @@ private:
     // again is a cycle. A short list of the callers' own strings, which live
     // until their answers are built; it keeps its room between lookups.
     std::vector<const std::string*> m_answering;
+    ParseReport m_report;
 };
 
 bool Info::Impl::addConfig(const std::string& fileName)
@@ -161,8 +180,34 @@ bool Info::Impl::readFile(const std::string& fileName, bool& parsed)
     Lines lines;
     splitLines(text, lines);
     Lines::size_type position = 0;
+    m_report = ParseReport();
     parsed = populateMap(entries, position, lines, FILE_END_MARKER);
+    m_report.quoteRunsOut = !parsed;
+    reportDamage(fileName, text);
+    if (!m_report.endMarker && !m_report.quoteRunsOut && Files::TextFile::endsInsideLine(fileName))
+        std::cerr << "Configuration file \"" << fileName
+                  << "\": the last line has no line end; the file may be cut short" << std::endl;
     return true;
+}
+
+// One message per kind of damage, each naming the file.
+void Info::Impl::reportDamage(const std::string& fileName, std::string_view text) const
+{
+    const std::string name = "Configuration file \"" + fileName + "\"";
+    if (m_report.strayLines > 0) {
+        std::cerr << name << " line " << lineNumberOf(text, m_report.firstStray)
+                  << " is not a key, a block or a comment";
+        if (m_report.strayLines > 1)
+            std::cerr << "; it and " << m_report.strayLines - 1 << " more such lines are ignored";
+        else
+            std::cerr << "; it is ignored";
+        std::cerr << std::endl;
+    }
+    if (m_report.quoteRunsOut)
+        std::cerr << name << ": a quoted value runs past the end of the file" << std::endl;
+    else if (!m_report.unclosedBlock.empty())
+        std::cerr << name << ": the block " << m_report.unclosedBlock
+                  << " is not closed before the end of the file" << std::endl;
 }
 
 bool Info::Impl::add(const std::string& key, const std::string& value)
@@ -189,8 +234,9 @@ bool Info::Impl::populateMap(Map& map, Lines::size_type& position, const Lines& 
     struct Level {
         Map* map;
         std::string endMarker;
+        std::string name;
     };
-    std::vector<Level> levels(1, Level{&map, endMarker});
+    std::vector<Level> levels(1, Level{&map, endMarker, std::string()});
     for (; position < lines.size(); ++position) {
         // The key and the value are trimmed on their own, so the line need not be.
         const std::string_view line = lines[position];
@@ -206,13 +252,20 @@ bool Info::Impl::populateMap(Map& map, Lines::size_type& position, const Lines& 
         } else if (readKeyVal(line, key, value, SELECTOR_SEPARATOR)) {
             Node* block = new Node(value, new Map);
             store(*levels.back().map, key, block);
-            levels.push_back(Level{block->subMap, value});
+            levels.push_back(Level{block->subMap, value, key});
         } else if (trimmedPart(line, 0, line.size()) == levels.back().endMarker) {
             levels.pop_back();
-            if (levels.empty())
+            if (levels.empty()) {
+                m_report.endMarker = true;
                 return true;
+            }
+        } else if (first != std::string_view::npos) {
+            if (m_report.strayLines++ == 0)
+                m_report.firstStray = line;
         }
     }
+    if (levels.size() > 1)
+        m_report.unclosedBlock = levels.back().name + " ?? " + levels.back().endMarker;
     return true;
 }
 

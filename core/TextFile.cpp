@@ -117,6 +117,16 @@ bool TextFile::save(const std::string& fileName, const std::string& text)
     return save(fileName, std::vector<std::string>(1, text));
 }
 
+bool TextFile::endsInsideLine(const std::string& fileName)
+{
+    std::ifstream in(fileName, std::ios::in | std::ios::binary | std::ios::ate);
+    if (!in || in.tellg() <= 0)
+        return false;
+    in.seekg(-1, std::ios::end);
+    char last = '\n';
+    return in.get(last) && last != '\n';
+}
+
 std::streampos TextFile::size(const std::string& fileName)
 {
     std::ifstream in(fileName, std::ios::in | std::ios::binary | std::ios::ate);

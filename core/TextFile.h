@@ -33,6 +33,11 @@ public:
 
     // The file's size in bytes; 0 when it cannot be opened.
     static std::streampos size(const std::string& fileName);
+
+    // True when the file's last byte is something other than a line end: a
+    // file cut short by a failed copy or download almost always stops inside
+    // a line. False for a missing or empty file.
+    static bool endsInsideLine(const std::string& fileName);
 };
 
 } // namespace Files

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -271,6 +272,42 @@ TEST_F(ConfigFiles, DamagedFilesNeitherCrashNorHang)
     EXPECT_TRUE(info.addConfig(write("chain.cfg", chain)));
     EXPECT_EQ(info.get("K0"), "");
     EXPECT_EQ(info.get("K19999"), "");
+}
+
+// A file whose text the syntax lets pass but that a whole file would not
+// hold gets one message per kind of damage, each naming the file; a whole
+// file gets none. The entries read before the damage stay.
+TEST_F(ConfigFiles, DamageIsReportedNamingTheFile)
+{
+    struct Case {
+        const char* text;
+        const char* message;  // null: no message at all
+    };
+    const Case cases[] = {
+        {"A == 1\n# note\n\n  \nB ?? A\n1 == x\nA\n", nullptr},
+        {"A == 1\nEND_OF_CFG_RESOURCES\ncut sho", nullptr},
+        {"A == 1\nstray words\nmore\n", "line 2 is not a key, a block or a comment; it and 1 more such lines"},
+        {"A == 1\n\nstray\n", "line 3 is not a key, a block or a comment; it is ignored"},
+        {"A == 1\nB == 2", "the last line has no line end"},
+        {"A == 1\nB ?? A\n1 == x\n", "the block B ?? A is not closed"},
+        {"A == 1\nB == \"open\nstill open\n", "a quoted value runs past the end of the file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::string path = write("damaged.cfg", c.text);
+        ::testing::internal::CaptureStderr();
+        CFG::Info info(nullptr);
+        info.addConfig(path);
+        const std::string errors = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(info.get("A"), "1");
+        if (c.message == nullptr) {
+            EXPECT_EQ(errors, "");
+        } else {
+            EXPECT_NE(errors.find("\"" + path + "\""), std::string::npos) << errors;
+            EXPECT_NE(errors.find(c.message), std::string::npos) << errors;
+            EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+        }
+    }
 }
 
 TEST_F(ConfigFiles, AddParsesOneKeyLine)
