@@ -47,6 +47,43 @@ long memoryTell(void* source)
     return static_cast<long>(static_cast<MemoryStream*>(source)->at);
 }
 
+// An Ogg page starts with "OggS", a version byte 0 and a flags byte; a page
+// is never longer than this, so the stream's last page header lies within
+// this many bytes of its end.
+const std::size_t MAX_PAGE_BYTES = 65307;
+const std::size_t PAGE_HEADER_BYTES = 27;
+const unsigned char END_OF_STREAM_FLAG = 0x04;
+
+// True when the last page header in the bytes (the end of a stream) marks
+// the end of its stream. A whole file always ends with such a page; one cut
+// short by a failed copy or download has lost it.
+bool endsWithLastPage(const unsigned char* tail, std::size_t size)
+{
+    for (std::size_t at = size < PAGE_HEADER_BYTES ? 0 : size - PAGE_HEADER_BYTES + 1; at-- > 0;) {
+        if (std::memcmp(tail + at, "OggS", 4) == 0 && tail[at + 4] == 0)
+            return (tail[at + 5] & END_OF_STREAM_FLAG) != 0;
+    }
+    return false;
+}
+
+// The same test on the end of a file.
+bool fileEndsWithLastPage(const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    bool read = std::fseek(file, 0, SEEK_END) == 0;
+    const long size = read ? std::ftell(file) : 0;
+    const long tailSize = std::min<long>(std::max(size, 0L), static_cast<long>(MAX_PAGE_BYTES));
+    std::vector<unsigned char> tail(static_cast<std::size_t>(tailSize));
+    read = read && tailSize > 0 && std::fseek(file, size - tailSize, SEEK_SET) == 0
+        && std::fread(tail.data(), 1, tail.size(), file) == tail.size();
+    std::fclose(file);
+    return read && endsWithLastPage(tail.data(), tail.size());
+}
+
+const char CUT_SHORT[] = "the stream ends before its last page: the file is cut short";
+
 } // namespace
 
 class OGGFile::Impl {
@@ -114,6 +151,10 @@ bool OGGFile::load()
         std::fclose(file);
         return d.fail("it is not an Ogg Vorbis file");
     }
+    if (!fileEndsWithLastPage(d.path)) {
+        ov_clear(&vf);
+        return d.fail(CUT_SHORT);
+    }
     return d.readOpened(vf);
 }
 
@@ -126,6 +167,11 @@ bool OGGFile::loadFromMemory(const unsigned char* data, std::size_t size)
     OggVorbis_File vf;
     if (ov_open_callbacks(&stream, &vf, nullptr, 0, callbacks) != 0)
         return d.fail("it is not an Ogg Vorbis stream");
+    const std::size_t tailSize = std::min(stream.size, MAX_PAGE_BYTES);
+    if (!endsWithLastPage(stream.data + stream.size - tailSize, tailSize)) {
+        ov_clear(&vf);
+        return d.fail(CUT_SHORT);
+    }
     return d.readOpened(vf);
 }
 

@@ -26,6 +26,10 @@ TEST(OGGMemory, DecodesAsFromTheFileAndRefusesDamagedStreams)
     Media::OGGFile foreign("");
     EXPECT_FALSE(foreign.loadFromMemory(reinterpret_cast<const unsigned char*>(text.data()), text.size()));
     EXPECT_FALSE(foreign.getError().empty());
+    const std::string half = bytes.substr(0, bytes.size() / 2);
+    Media::OGGFile cut("");
+    EXPECT_FALSE(cut.loadFromMemory(reinterpret_cast<const unsigned char*>(half.data()), half.size()));
+    EXPECT_NE(cut.getError().find("cut short"), std::string::npos) << cut.getError();
     Media::OGGFile none("");
     EXPECT_FALSE(none.loadFromMemory(nullptr, 0));
 }

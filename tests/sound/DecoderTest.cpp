@@ -202,16 +202,22 @@ TEST(OGGFile, RefusesMissingGarbageCutAndWideFiles)
     const std::string title = readBytes(SOUNDS + "title.ogg");
     TempFile garbage("garbage.ogg", "This is a text file, not a sound.\n");
     TempFile cut("cut.ogg", title.substr(0, 200));
+    // Whole pages, but the stream's last page is gone: it would play a
+    // piece of the music and stop.
+    TempFile half("half.ogg", title.substr(0, title.size() / 2));
     TempFile empty("empty.ogg", "");
     const std::string wide = TestSupport::tempPath("wide.ogg");
     ASSERT_TRUE(SoundMaker::OGGWriter::write(wide, std::vector<std::int16_t>(3 * 4410, 0), 3, 44100));
     const std::string missing = TestSupport::tempPath("no-such.ogg");
-    for (const char* path : {garbage.path(), cut.path(), empty.path(), wide.c_str(), missing.c_str()}) {
+    for (const char* path : {garbage.path(), cut.path(), half.path(), empty.path(), wide.c_str(), missing.c_str()}) {
         Media::OGGFile ogg(path);
         EXPECT_FALSE(ogg.load()) << path;
         EXPECT_FALSE(ogg.getError().empty()) << path;
     }
     std::remove(wide.c_str());
+    Media::OGGFile halfOgg(half.path());
+    EXPECT_FALSE(halfOgg.load());
+    EXPECT_NE(halfOgg.getError().find("cut short"), std::string::npos) << halfOgg.getError();
 }
 
 // ---- Modules ----
