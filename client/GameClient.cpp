@@ -1,5 +1,6 @@
 #include "client/GameClient.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include "client/ClientFSM.h"
@@ -65,6 +66,29 @@ std::vector<std::string> offsetParts(const std::string& piece)
     }
     Util::splitString(piece, ":", parts, false);
     return parts;
+}
+
+// The pieces the letter-offset reader looks at: the text's words.
+std::size_t countPieces(const std::string& text)
+{
+    std::vector<std::string> pieces;
+    Util::splitString(text, " ", pieces, false);
+    return static_cast<std::size_t>(std::count_if(pieces.begin(), pieces.end(), [](const std::string& piece) {
+        return piece.find_first_not_of(" \t\n\r") != std::string::npos;
+    }));
+}
+
+// A reader's message can quote a damaged file's bytes; the terminal gets them
+// as '?' and no more than a line's worth.
+std::string printable(std::string text)
+{
+    const std::size_t MAX_QUOTED = 120;
+    if (text.size() > MAX_QUOTED)
+        text = text.substr(0, MAX_QUOTED) + "...";
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7f)
+            c = '?';
+    return text;
 }
 
 } // namespace
@@ -137,8 +161,15 @@ bool GameClient::buildParts()
     }
     d.spurter = new Stuff::Spurt(nullptr);
     std::string error;
-    if (!d.spurter->parse(CFG::get("STORY_SPG"), error))
+    const std::string story = CFG::get("STORY_SPG");
+    if (!d.spurter->parse(story, error)) {
+        std::cerr << "The phrase rules \"" << story << "\" (STORY_SPG) cannot be read: " << printable(error)
+                  << "; the story and the bangs get their fixed texts" << std::endl;
         deleteAndClear(d.spurter);
+    } else if (Files::TextFile::endsInsideLine(story)) {
+        std::cerr << "The phrase rules \"" << story
+                  << "\" (STORY_SPG): the last line has no line end; the file may be cut short" << std::endl;
+    }
     GameStuff::setSpurter(d.spurter);
     EVT::EventBus* bus = EVT::EventBus::instance();
     bus->addConsumer(EVT::EVENT_CONFIGCHANGE, this);
@@ -274,9 +305,20 @@ bool GameClient::writeHighScore(const std::string& fileName, int highScore)
 GameClient::Offsets GameClient::readLetterOffsets(const std::string& fileName)
 {
     std::string text;
-    if (fileName.empty() || !Files::TextFile::load(fileName, text, " "))
+    if (fileName.empty() || !Files::TextFile::load(fileName, text, " ")) {
+        std::cerr << "The letter offsets \"" << fileName
+                  << "\" (FONT_YADJ_FILE) are missing or empty; every letter stands on the line" << std::endl;
         return Offsets();
-    return parseLetterOffsets(text);
+    }
+    const Offsets offsets = parseLetterOffsets(text);
+    const std::size_t skipped = countPieces(text) - offsets.size();
+    if (skipped > 0)
+        std::cerr << "The letter offsets \"" << fileName << "\" hold " << skipped
+                  << " pieces that are not a glyph, a colon and a number; they are ignored" << std::endl;
+    if (Files::TextFile::endsInsideLine(fileName))
+        std::cerr << "The letter offsets \"" << fileName
+                  << "\": the last line has no line end; the file may be cut short" << std::endl;
+    return offsets;
 }
 
 GameClient::Offsets GameClient::parseLetterOffsets(const std::string& text)

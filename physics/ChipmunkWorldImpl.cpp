@@ -64,7 +64,7 @@ bool ChipmunkWorld::Impl::create(PhysicalItemFactory<ChipmunkBlueprint, Chipmunk
     const std::string& fileName = level.getPhysicsFile();
     CFG::Info config(CFG::getDefaultOverrides());
     if (!config.addConfig(fileName)) {
-        std::cerr << fileName << ": physics file cannot be read\n";
+        std::cerr << "The physics file \"" << fileName << "\" cannot be read\n";
         return false;
     }
     const KeyReader keys(config, fileName);

@@ -73,6 +73,8 @@ bool LevelFile::load(const std::string& fileName)
         return false;
     }
     m_physicsFile = config.get("PHYSICS_FILE");
+    if (m_physicsFile.empty())
+        std::cerr << fileName << ": PHYSICS_FILE is missing or empty\n";
     if (!parseRecords(config.get("ITEMS"), fileName + " ITEMS", m_items))
         return false;
     return parseRecords(config.get("DECORATIONS"), fileName + " DECORATIONS", m_decorations);

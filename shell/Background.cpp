@@ -1,5 +1,7 @@
 #include "shell/Background.h"
 
+#include <iostream>
+
 #include "core/EventBus.h"
 #include "core/EventIds.h"
 #include "core/Event_View.h"
@@ -35,14 +37,19 @@ bool Background::load(const std::string& file)
         return false;
     unsigned int width = 0, height = 0, bits = 0;
     unsigned char* data = nullptr;
-    if (!Media::TGA::loadFromFile(file.c_str(), &width, &height, &bits, &data) || !data)
+    if (!Media::TGA::loadFromFile(file.c_str(), &width, &height, &bits, &data) || !data) {
+        std::cerr << "The background picture \"" << file << "\" cannot be read as a TGA image; none is drawn"
+                  << std::endl;
         return false;
+    }
     if (bits == 24) {
         unsigned char* rgba = Media::TGA::RGBtoRGBA(data, width, height);
         delete[] data;
         data = rgba;
     } else if (bits != 32) {
         delete[] data;
+        std::cerr << "The background picture \"" << file << "\" has " << bits
+                  << " bits a pixel, not 24 or 32; none is drawn" << std::endl;
         return false;
     }
     if (!data)
