@@ -39,6 +39,7 @@ int fuzzMenus(const std::uint8_t* data, std::size_t size);
 int fuzzHighScore(const std::uint8_t* data, std::size_t size);
 int fuzzLetterOffsets(const std::uint8_t* data, std::size_t size);
 int fuzzCommandLine(const std::uint8_t* data, std::size_t size);
+int fuzzItemList(const std::uint8_t* data, std::size_t size);
 
 // All harnesses, ended by an entry with a null name.
 const Harness* harnesses();

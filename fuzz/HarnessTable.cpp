@@ -29,6 +29,7 @@ const Harness* harnesses()
         {"highscore", &fuzzHighScore},
         {"letteroffsets", &fuzzLetterOffsets},
         {"cmdline", &fuzzCommandLine},
+        {"items", &fuzzItemList},
         {nullptr, nullptr},
     };
     return l_table;
