@@ -27,7 +27,7 @@ const std::size_t MAX_ANSWER_DEPTH = 256;
 // One lookup expands at most this many references and builds an answer of at
 // most this many bytes; lines that refer to each other several times each would
 // otherwise cost exponential time and memory.
-const std::size_t MAX_LOOKUP_EXPANSIONS = 10000;
+const std::size_t MAX_LOOKUP_EXPANSIONS = 1000;
 const std::size_t MAX_ANSWER_LENGTH = 1u << 20;
 
 // The work of the lookup under way, counted across every layer it asks: a
