@@ -1,6 +1,13 @@
 #include "sound/MODFile.h"
 
+#include <cerrno>
+#include <chrono>
 #include <cstdlib>
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <dumb.h>
 
@@ -33,6 +40,47 @@ DUH* loadAnyModule(const char* path)
     if (!duh)
         duh = dumb_load_mod(path);
     return duh;
+}
+
+bool writeAll(int fd, const unsigned char* bytes, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(fd, bytes, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// Reads the pipe to its end into out. False when the deadline passes first
+// or the pipe fails.
+bool readUntil(int fd, std::vector<unsigned char>& out, std::chrono::steady_clock::time_point deadline)
+{
+    unsigned char buffer[65536];
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now()).count();
+        if (left <= 0)
+            return false;
+        pollfd wanted = {fd, POLLIN, 0};
+        const int ready = ::poll(&wanted, 1, static_cast<int>(left));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0)
+            return false;
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        out.insert(out.end(), buffer, buffer + got);
+    }
 }
 
 } // namespace
@@ -69,6 +117,39 @@ public:
             frames += got;
         }
     }
+
+    // Renders in a child process that hands the samples back through a pipe,
+    // and stops it when it takes longer than MAX_RENDER_WAIT seconds.
+    bool renderApart(DUH_SIGRENDERER* renderer)
+    {
+        int ends[2];
+        if (::pipe(ends) != 0)
+            return fail("no pipe for the render");
+        const pid_t child = ::fork();
+        if (child < 0) {
+            ::close(ends[0]);
+            ::close(ends[1]);
+            return fail("no process for the render");
+        }
+        if (child == 0) {
+            ::close(ends[0]);
+            render(renderer);
+            ::_exit(writeAll(ends[1], pcm.data(), pcm.size()) ? 0 : 1);
+        }
+        ::close(ends[1]);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(MAX_RENDER_WAIT);
+        const bool read = readUntil(ends[0], pcm, deadline);
+        ::close(ends[0]);
+        if (!read)
+            ::kill(child, SIGKILL);
+        int status = 0;
+        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+        if (read && WIFEXITED(status) && WEXITSTATUS(status) == 0)
+            return true;
+        pcm.clear();
+        return fail(read ? "the render failed" : "the song does not finish rendering: a note runs out of range");
+    }
 };
 
 MODFile::MODFile(const char* path) : m_impl(new Impl)
@@ -97,10 +178,10 @@ bool MODFile::load()
         dumb_it_set_loop_callback(it, &dumb_it_callback_terminate, nullptr);
         dumb_it_set_xm_speed_zero_callback(it, &dumb_it_callback_terminate, nullptr);
     }
-    d.render(renderer);
+    const bool rendered = d.renderApart(renderer);
     duh_end_sigrenderer(renderer);
     unload_duh(duh);
-    return true;
+    return rendered;
 }
 
 const std::vector<unsigned char>& MODFile::getData() const { return m_impl->pcm; }

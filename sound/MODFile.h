@@ -17,6 +17,10 @@ public:
     // Highest rate taken: beyond what sound hardware plays, a rate only makes
     // the render longer, and a huge one would overflow its length.
     static const long MAX_RATE = 192000;
+    // Longest wait for a render, in seconds. DUMB can spin for ever inside
+    // its resampler on a damaged module (a slide that runs a note's pitch out
+    // of range), so the render runs in a child process that is stopped then.
+    static constexpr int MAX_RENDER_WAIT = 10;
 
     explicit MODFile(const char* path);
     ~MODFile();
@@ -25,7 +29,8 @@ public:
     MODFile& operator=(const MODFile&) = delete;
 
     // Renders the song from its start up to where it loops or stops. False for
-    // a file that none of the four loaders takes; getError() says why.
+    // a file that none of the four loaders takes, or whose render does not end
+    // within MAX_RENDER_WAIT seconds; getError() says why.
     bool load();
 
     const std::vector<unsigned char>& getData() const;

@@ -318,6 +318,19 @@ TEST(MODFile, StopsRenderingAfterTenMinutes)
     EXPECT_EQ(mod.getData().size(), static_cast<std::size_t>(Media::MODFile::MAX_SECONDS) * 100 * 2);
 }
 
+// DUMB spins for ever inside its resampler once slides on a looping note
+// run its pitch out of range, as in this damaged copy of the game's song:
+// the render is stopped and the song refused.
+TEST(MODFile, RefusesASongWhoseSlideRunsAway)
+{
+    const std::string path = std::string(FRELMORY_SOURCE_DIR) + "/tests/corpus/mod/runaway_slide.mod";
+    Media::MODFile mod(path.c_str());
+    ASSERT_TRUE(mod.setRate(2000));
+    EXPECT_FALSE(mod.load());
+    EXPECT_NE(mod.getError().find("does not finish rendering"), std::string::npos) << mod.getError();
+    EXPECT_TRUE(mod.getData().empty());
+}
+
 TEST(MODFile, RefusesTextCutAndMissingFiles)
 {
     // DUMB takes almost any binary as a module, but not a short text or a cut song.
