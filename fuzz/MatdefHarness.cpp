@@ -8,13 +8,15 @@
 namespace Fuzz {
 
 // A material definition read into the material store. The store keeps a
-// material by its file name for the life of the program, so every input gets
-// a name of its own or only the first would ever be read.
+// material by its file name for the life of the program, so it is emptied
+// after each input: the next one is read afresh, and a long run does not fill
+// memory with the materials of inputs gone by.
 int fuzzMatdef(const std::uint8_t* data, std::size_t size)
 {
-    static unsigned long l_inputs = 0;
-    ScratchFile file("material_" + std::to_string(l_inputs++) + ".matdef", data, size);
-    Model::MaterialStore::instance().load(file.path());
+    ScratchFile file("material.matdef", data, size);
+    Model::MaterialStore& store = Model::MaterialStore::instance();
+    store.load(file.path());
+    store.clearAndDestroy();
     return 0;
 }
 

@@ -104,8 +104,13 @@ MaterialStore::MaterialStore() : Util::BasicHashTable<Material>(BUCKETS)
 // Materials live until the program ends; the store is the last owner.
 MaterialStore::~MaterialStore()
 {
-    m_loaded.clear();
     clearTable(true);
+}
+
+void MaterialStore::clearTable(bool destroy)
+{
+    m_loaded.clear();
+    Util::BasicHashTable<Material>::clearTable(destroy);
 }
 
 Material* MaterialStore::add(Material* material)

@@ -27,6 +27,9 @@ public:
     // without one valid layer line.
     virtual bool load(const std::string& path);
 
+    // Empties the table and forgets the list of loaded materials with it.
+    void clearTable(bool destroy) override;
+
 private:
     MaterialStore();
 
