@@ -10,6 +10,9 @@ namespace {
 // A low output rate in mono: the module's own parsing and playing are what
 // is under test, and a song of the full length renders in moments.
 const long RATE = 2000;
+// At that rate a whole song renders well within a second: a render that
+// takes longer is one DUMB never finishes, and waiting longer finds nothing.
+const int RENDER_WAIT = 1;
 
 } // namespace
 
@@ -21,6 +24,7 @@ int fuzzMod(const std::uint8_t* data, std::size_t size)
     module.setRate(RATE);
     module.setNumChannels(1);
     module.setDepth(8);
+    module.setRenderWait(RENDER_WAIT);
     module.load();
     return 0;
 }

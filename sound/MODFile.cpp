@@ -92,6 +92,7 @@ public:
     long rate = 44100;
     int depth = 16;
     int channels = 2;
+    int renderWait = MAX_RENDER_WAIT;
     std::string error;
 
     bool fail(const char* why)
@@ -119,7 +120,7 @@ public:
     }
 
     // Renders in a child process that hands the samples back through a pipe,
-    // and stops it when it takes longer than MAX_RENDER_WAIT seconds.
+    // and stops it when it takes longer than the render wait.
     bool renderApart(DUH_SIGRENDERER* renderer)
     {
         int ends[2];
@@ -137,7 +138,7 @@ public:
             ::_exit(writeAll(ends[1], pcm.data(), pcm.size()) ? 0 : 1);
         }
         ::close(ends[1]);
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(MAX_RENDER_WAIT);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(renderWait);
         const bool read = readUntil(ends[0], pcm, deadline);
         ::close(ends[0]);
         if (!read)
@@ -203,6 +204,14 @@ bool MODFile::setNumChannels(int channels)
     if (channels != 1 && channels != 2)
         return false;
     m_impl->channels = channels;
+    return true;
+}
+
+bool MODFile::setRenderWait(int seconds)
+{
+    if (seconds < 1 || seconds > MAX_RENDER_WAIT)
+        return false;
+    m_impl->renderWait = seconds;
     return true;
 }
 

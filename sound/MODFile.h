@@ -17,9 +17,10 @@ public:
     // Highest rate taken: beyond what sound hardware plays, a rate only makes
     // the render longer, and a huge one would overflow its length.
     static const long MAX_RATE = 192000;
-    // Longest wait for a render, in seconds. DUMB can spin for ever inside
-    // its resampler on a damaged module (a slide that runs a note's pitch out
-    // of range), so the render runs in a child process that is stopped then.
+    // Longest wait for a render, in seconds, by default. DUMB can spin for
+    // ever inside its resampler on a damaged module (a slide that runs a
+    // note's pitch out of range), so the render runs in a child process that
+    // is stopped then.
     static constexpr int MAX_RENDER_WAIT = 10;
 
     explicit MODFile(const char* path);
@@ -30,7 +31,7 @@ public:
 
     // Renders the song from its start up to where it loops or stops. False for
     // a file that none of the four loaders takes, or whose render does not end
-    // within MAX_RENDER_WAIT seconds; getError() says why.
+    // within the render wait; getError() says why.
     bool load();
 
     const std::vector<unsigned char>& getData() const;
@@ -43,6 +44,9 @@ public:
     // Samples per second, 44100 by default; only 1 to MAX_RATE is taken.
     long getRate() const;
     bool setRate(long rate);
+    // Seconds the render may take, MAX_RENDER_WAIT by default; only 1 to
+    // MAX_RENDER_WAIT is taken.
+    bool setRenderWait(int seconds);
     const std::string& getError() const;
 
 private:

@@ -266,6 +266,8 @@ TEST(MODFile, TakesOnlySettingsItCanRender)
     EXPECT_FALSE(mod.setRate(-44100));
     // A huge rate would overflow the ten-minute limit of the render.
     EXPECT_FALSE(mod.setRate(std::numeric_limits<long>::max()));
+    EXPECT_FALSE(mod.setRenderWait(0));
+    EXPECT_FALSE(mod.setRenderWait(Media::MODFile::MAX_RENDER_WAIT + 1));
     EXPECT_EQ(mod.getDepth(), 16);
     EXPECT_EQ(mod.getNumChannels(), 2);
     EXPECT_EQ(mod.getRate(), 44100);
@@ -326,6 +328,7 @@ TEST(MODFile, RefusesASongWhoseSlideRunsAway)
     const std::string path = std::string(FRELMORY_SOURCE_DIR) + "/tests/corpus/mod/runaway_slide.mod";
     Media::MODFile mod(path.c_str());
     ASSERT_TRUE(mod.setRate(2000));
+    ASSERT_TRUE(mod.setRenderWait(1));
     EXPECT_FALSE(mod.load());
     EXPECT_NE(mod.getError().find("does not finish rendering"), std::string::npos) << mod.getError();
     EXPECT_TRUE(mod.getData().empty());
