@@ -1,6 +1,5 @@
 #include "client/GameClient.h"
 
-#include <algorithm>
 #include <iostream>
 
 #include "client/ClientFSM.h"
@@ -66,16 +65,6 @@ std::vector<std::string> offsetParts(const std::string& piece)
     }
     Util::splitString(piece, ":", parts, false);
     return parts;
-}
-
-// The pieces the letter-offset reader looks at: the text's words.
-std::size_t countPieces(const std::string& text)
-{
-    std::vector<std::string> pieces;
-    Util::splitString(text, " ", pieces, false);
-    return static_cast<std::size_t>(std::count_if(pieces.begin(), pieces.end(), [](const std::string& piece) {
-        return piece.find_first_not_of(" \t\n\r") != std::string::npos;
-    }));
 }
 
 // A reader's message can quote a damaged file's bytes; the terminal gets them
@@ -166,9 +155,8 @@ bool GameClient::buildParts()
         std::cerr << "The phrase rules \"" << story << "\" (STORY_SPG) cannot be read: " << printable(error)
                   << "; the story and the bangs get their fixed texts" << std::endl;
         deleteAndClear(d.spurter);
-    } else if (Files::TextFile::endsInsideLine(story)) {
-        std::cerr << "The phrase rules \"" << story
-                  << "\" (STORY_SPG): the last line has no line end; the file may be cut short" << std::endl;
+    } else {
+        Files::TextFile::reportCutShort(story, "The phrase rules");
     }
     GameStuff::setSpurter(d.spurter);
     EVT::EventBus* bus = EVT::EventBus::instance();
@@ -310,18 +298,16 @@ GameClient::Offsets GameClient::readLetterOffsets(const std::string& fileName)
                   << "\" (FONT_YADJ_FILE) are missing or empty; every letter stands on the line" << std::endl;
         return Offsets();
     }
-    const Offsets offsets = parseLetterOffsets(text);
-    const std::size_t skipped = countPieces(text) - offsets.size();
+    std::size_t skipped = 0;
+    const Offsets offsets = parseLetterOffsets(text, &skipped);
     if (skipped > 0)
         std::cerr << "The letter offsets \"" << fileName << "\" hold " << skipped
                   << " pieces that are not a glyph, a colon and a number; they are ignored" << std::endl;
-    if (Files::TextFile::endsInsideLine(fileName))
-        std::cerr << "The letter offsets \"" << fileName
-                  << "\": the last line has no line end; the file may be cut short" << std::endl;
+    Files::TextFile::reportCutShort(fileName, "The letter offsets");
     return offsets;
 }
 
-GameClient::Offsets GameClient::parseLetterOffsets(const std::string& text)
+GameClient::Offsets GameClient::parseLetterOffsets(const std::string& text, std::size_t* skipped)
 {
     Offsets offsets;
     std::vector<std::string> pieces;
@@ -333,6 +319,8 @@ GameClient::Offsets GameClient::parseLetterOffsets(const std::string& text)
         const std::vector<std::string> parts = offsetParts(raw.substr(start));
         if (parts.size() == 2)
             offsets.push_back(std::make_pair(parts[0], Util::strToNum<float>(parts[1], 10, 0.0f)));
+        else if (skipped != nullptr)
+            ++*skipped;
     }
     return offsets;
 }

@@ -111,8 +111,9 @@ public:
     static bool writeHighScore(const std::string& fileName, int highScore);
     // The letter offsets of a font's offset file, in file order.
     static Offsets readLetterOffsets(const std::string& fileName);
-    // The tokens of one offset text (see readLetterOffsets).
-    static Offsets parseLetterOffsets(const std::string& text);
+    // The tokens of one offset text (see readLetterOffsets); skipped, when
+    // given, counts the pieces that make no entry.
+    static Offsets parseLetterOffsets(const std::string& text, std::size_t* skipped = nullptr);
     // A story or end page's text, broken into lines of STORY_PAGE_COLS.
     static std::string layoutPage(const std::string& text);
 

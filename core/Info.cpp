@@ -184,9 +184,6 @@ bool Info::Impl::readFile(const std::string& fileName, bool& parsed)
     parsed = populateMap(entries, position, lines, FILE_END_MARKER);
     m_report.quoteRunsOut = !parsed;
     reportDamage(fileName, text);
-    if (!m_report.endMarker && !m_report.quoteRunsOut && Files::TextFile::endsInsideLine(fileName))
-        std::cerr << "Configuration file \"" << fileName
-                  << "\": the last line has no line end; the file may be cut short" << std::endl;
     return true;
 }
 
@@ -208,6 +205,9 @@ void Info::Impl::reportDamage(const std::string& fileName, std::string_view text
     else if (!m_report.unclosedBlock.empty())
         std::cerr << name << ": the block " << m_report.unclosedBlock
                   << " is not closed before the end of the file" << std::endl;
+    // What follows the end marker is never read, so it cannot be cut short.
+    if (!m_report.endMarker && !m_report.quoteRunsOut)
+        Files::TextFile::reportCutShort(fileName, "Configuration file");
 }
 
 bool Info::Impl::add(const std::string& key, const std::string& value)

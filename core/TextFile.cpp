@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <fstream>
+#include <iostream>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,20 +17,6 @@ const std::size_t LINE_RESERVE = 300;
 // mkstemp replaces these six characters at the end of the temporary name.
 const char* const TEMP_SUFFIX = ".XXXXXX";
 const mode_t NEW_FILE_MODE = 0666;
-
-bool writeAll(int fd, const std::string& bytes)
-{
-    const char* next = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, next, left);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        next += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
 
 // The permissions of the file being replaced, or those a new file would get.
 mode_t modeFor(const std::string& fileName)
@@ -61,7 +48,7 @@ bool replaceFile(const std::string& fileName, const std::string& bytes)
     std::string tempName = fileName + TEMP_SUFFIX;
     const int fd = ::mkstemp(&tempName[0]);
     if (fd < 0) return false;
-    bool done = ::fchmod(fd, modeFor(fileName)) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    bool done = ::fchmod(fd, modeFor(fileName)) == 0 && TextFile::writeAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
     done = (::close(fd) == 0) && done;
     done = done && ::rename(tempName.c_str(), fileName.c_str()) == 0;
     if (!done) {
@@ -117,14 +104,31 @@ bool TextFile::save(const std::string& fileName, const std::string& text)
     return save(fileName, std::vector<std::string>(1, text));
 }
 
-bool TextFile::endsInsideLine(const std::string& fileName)
+bool TextFile::reportCutShort(const std::string& fileName, const std::string& what)
 {
     std::ifstream in(fileName, std::ios::in | std::ios::binary | std::ios::ate);
     if (!in || in.tellg() <= 0)
         return false;
     in.seekg(-1, std::ios::end);
     char last = '\n';
-    return in.get(last) && last != '\n';
+    if (!in.get(last) || last == '\n')
+        return false;
+    std::cerr << what << " \"" << fileName << "\": the last line has no line end; the file may be cut short"
+              << std::endl;
+    return true;
+}
+
+bool TextFile::writeAll(int fd, const void* bytes, std::size_t size)
+{
+    const char* next = static_cast<const char*>(bytes);
+    while (size > 0) {
+        const ssize_t written = ::write(fd, next, size);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        next += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
 }
 
 std::streampos TextFile::size(const std::string& fileName)

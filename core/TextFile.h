@@ -34,10 +34,16 @@ public:
     // The file's size in bytes; 0 when it cannot be opened.
     static std::streampos size(const std::string& fileName);
 
-    // True when the file's last byte is something other than a line end: a
-    // file cut short by a failed copy or download almost always stops inside
-    // a line. False for a missing or empty file.
-    static bool endsInsideLine(const std::string& fileName);
+    // When the file's last byte is something other than a line end, says so
+    // on the error stream, naming the file after what (for instance "The
+    // phrase rules"), and answers true: a file cut short by a failed copy or
+    // download almost always stops inside a line. False for a whole, missing
+    // or empty file.
+    static bool reportCutShort(const std::string& fileName, const std::string& what);
+
+    // Writes every byte to the open descriptor, going on after short writes
+    // and interruptions. False when a write fails.
+    static bool writeAll(int fd, const void* bytes, std::size_t size);
 };
 
 } // namespace Files

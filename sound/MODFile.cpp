@@ -11,6 +11,8 @@
 
 #include <dumb.h>
 
+#include "core/TextFile.h"
+
 namespace Media {
 
 namespace {
@@ -40,20 +42,6 @@ DUH* loadAnyModule(const char* path)
     if (!duh)
         duh = dumb_load_mod(path);
     return duh;
-}
-
-bool writeAll(int fd, const unsigned char* bytes, std::size_t size)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(fd, bytes, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
 }
 
 // Reads the pipe to its end into out. False when the deadline passes first
@@ -135,7 +123,7 @@ public:
         if (child == 0) {
             ::close(ends[0]);
             render(renderer);
-            ::_exit(writeAll(ends[1], pcm.data(), pcm.size()) ? 0 : 1);
+            ::_exit(Files::TextFile::writeAll(ends[1], pcm.data(), pcm.size()) ? 0 : 1);
         }
         ::close(ends[1]);
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(renderWait);

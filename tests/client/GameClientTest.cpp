@@ -200,7 +200,9 @@ TEST(GameClientFiles, HighScoreIsWrittenOnceOverTwoShutdownsOfAStartedGame)
 TEST(GameClientFiles, LetterOffsetTokens)
 {
     const KWEP::GameClient::Offsets expected = {{"a", 0.5f}, {"b", -1.0f}, {":", 0.25f}, {"c", 0.0f}};
-    EXPECT_EQ(expected, KWEP::GameClient::parseLetterOffsets("a:0.5 b:-1 \n::0.25 x:1:2 y \t : c:x"));
+    std::size_t skipped = 0;
+    EXPECT_EQ(expected, KWEP::GameClient::parseLetterOffsets("a:0.5 b:-1 \n::0.25 x:1:2 y \t : c:x", &skipped));
+    EXPECT_EQ(skipped, 3u);  // "x:1:2", "y" and a lone ":"
     const std::string path = writeTestFile("client_offsets.yadj", "a:0.5\n\nb:-1\n::0.25\nx:1:2 y\nc:x\n");
     EXPECT_EQ(expected, KWEP::GameClient::readLetterOffsets(path));
     EXPECT_TRUE(KWEP::GameClient::readLetterOffsets("no_such_file.yadj").empty());
