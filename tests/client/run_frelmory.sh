@@ -11,6 +11,7 @@ trap 'rm -rf "$folder"' EXIT
 cd "$folder"
 
 fail() { echo "run_frelmory $case: $*" >&2; exit 1; }
+. "$source/tests/support/game_exit.sh"
 
 withData() {
   cp "$source/KWEP.cfg" .
@@ -34,17 +35,7 @@ case $case in
       xdotool key --window "$window" "$key"
       sleep 0.5
     done
-    for _ in $(seq 1 120); do
-      kill -0 "$game" 2>/dev/null || break
-      sleep 0.5
-    done
-    if kill -0 "$game" 2>/dev/null; then
-      kill "$game"
-      fail "still running after Down Down Return"
-    fi
-    wait "$game"
-    code=$?
-    [ "$code" -eq 0 ] || { cat err.txt >&2; fail "exit code $code, not 0"; }
+    expectCleanExit "$game" 60 "Down Down Return"
     grep -q -- '--wsize 640 480' KWEP_OPTIONS.cfg || fail "no options file"
     ;;
   invalid)

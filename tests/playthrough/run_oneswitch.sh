@@ -14,6 +14,7 @@ trap 'rm -rf "$folder"' EXIT
 cd "$folder"
 
 fail() { echo "run_oneswitch: $*" >&2; exit 1; }
+. "$source/tests/support/game_exit.sh"
 
 cp "$source/KWEP.cfg" "$source/SETTINGS_ONESWITCH.cfg" .
 ln -s "$source/data" data
@@ -54,17 +55,7 @@ up
 sleep 0.5
 tap         # leave
 
-for _ in $(seq 1 60); do
-  kill -0 "$game" 2>/dev/null || break
-  sleep 0.5
-done
-if kill -0 "$game" 2>/dev/null; then
-  kill "$game"
-  fail "still running after the last tap"
-fi
-wait "$game"
-code=$?
-[ "$code" -eq 0 ] || { cat err.txt >&2; fail "exit code $code, not 0"; }
+expectCleanExit "$game" 30 "the last tap"
 score=$(sed -n 's/^HIGH_SCORE == //p' KWEP_HIGHSCORE.cfg)
 [ -n "$score" ] && [ "$score" -gt 1 ] || fail "high score ${score:-missing}, not above 1"
 echo "run_oneswitch: passed with a score of $score"
