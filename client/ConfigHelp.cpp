@@ -56,12 +56,21 @@ std::string fileShown(const std::string& file)
     return file.empty() ? NO_FILE : file;
 }
 
+// No debug flag set reads as the word the flag takes for it.
+std::string debugShown(const std::string& flags)
+{
+    return flags.empty() ? "NONE" : flags;
+}
+
 void writeLine(std::ostream& out, const HelpLine& line, std::size_t width,
                const std::string& column, const std::string& valuePrefix)
 {
     const std::string head = std::string(line.flag) + " " + line.form + " ";
     out << INDENT << padded(head, width) << CFG::get(line.infoKey) << "\n";
-    out << INDENT << column << valuePrefix << line.value << "\n";
+    // A flag without a value of its own (--help) gets no value line: an empty
+    // "now:" would read as an option left unset.
+    if (!line.value.empty())
+        out << INDENT << column << valuePrefix << line.value << "\n";
 }
 
 } // namespace
@@ -94,7 +103,7 @@ void Config::writeHelp(std::ostream& out) const
         {REVY_OPT, ON_OFF_FORM, "REVY_FLAGSTR_INFO", OptionText::onOff(*getBoolPtr(8))},
         {VSYNC_OPT, ON_OFF_FORM, "VSYNC_FLAGSTR_INFO", OptionText::onOff(*getBoolPtr(1))},
         {FPS_OPT, ON_OFF_FORM, "FPS_FLAGSTR_INFO", OptionText::onOff(*getBoolPtr(3))},
-        {DEBUG_OPT, debugForm, "DEBUG_FLAGSTR_INFO", getDebugFlags(*getIntPtr(0))},
+        {DEBUG_OPT, debugForm, "DEBUG_FLAGSTR_INFO", debugShown(getDebugFlags(*getIntPtr(0)))},
         {TILT_OPT, ANGLE_FORM, "TILT_FLAGSTR_INFO", OptionText::number(*getFloatPtr(KEY_TILT))},
         {SMOOTH_OPT, ON_OFF_FORM, "SMOOTH_FLAGSTR_INFO",
          OptionText::onOff(*getBoolPtr(KEY_SMOOTH))},
