@@ -7,8 +7,9 @@ namespace Menu {
 
 class ItemTextPage;
 
-// A scroll line of a text page: every RETURN moves the text block's window
-// by its line change and, when the window moved, raises event 30 at once.
+// A scroll line of a text page: every RETURN turns the text block's window
+// one page (its rows) in the direction of its line change, never past the
+// first or the last page, and, when the window moved, raises event 30 at once.
 class ItemChangeTextPage : public MenuItem {
 public:
     ItemChangeTextPage(MenuPage* page, const std::string& label, ItemTextPage* target,

@@ -46,7 +46,7 @@ ItemTextPage* textBlock(const MenuPage& page)
 
 } // namespace
 
-TEST(MenuTextPage, LongTextScrollsOneLinePerReturnWithinItsEnds)
+TEST(MenuTextPage, LongTextTurnsAPagePerReturnAndStopsAtBothEnds)
 {
     TextFixture file("ten.txt", tenLines());
     const std::string up = MenuTextPage::s_scrollUpText;
@@ -67,19 +67,31 @@ TEST(MenuTextPage, LongTextScrollsOneLinePerReturnWithinItsEnds)
     EXPECT_EQ(items[3]->getString(), "DOWN");
     EXPECT_EQ(text->getString(), "L0\nL1\nL2\nL3\n");
 
+    // Each RETURN shows the window that follows; the last page keeps its
+    // lines, and a press beyond either end changes nothing and says nothing.
     Recorder recorder;
-    EXPECT_EQ(items[2]->keypress(MenuItem::KEY_RETURN), items[2]); // at line 0
-    EXPECT_TRUE(recorder.events.empty());
-    for (int i = 0; i < 7; ++i)
-        items[3]->keypress(MenuItem::KEY_RETURN);
-    EXPECT_EQ(text->getString(), "L7\nL8\nL9\n");
-    items[3]->keypress(MenuItem::KEY_RETURN);
-    items[3]->keypress(MenuItem::KEY_RETURN);
-    EXPECT_EQ(text->getCurLineNum(), 9);
-    EXPECT_EQ(recorder.events.size(), 9u);
-    items[3]->keypress(MenuItem::KEY_RETURN); // only the last line shows: nothing
-    EXPECT_EQ(recorder.events.size(), 9u);
-    EXPECT_EQ(recorder.events.back().first, items[3]);
+    struct Step {
+        int line; // 2 UP, 3 DOWN
+        const char* shown;
+        std::size_t events;
+    } steps[] = {
+        {2, "L0\nL1\nL2\nL3\n", 0},
+        {3, "L4\nL5\nL6\nL7\n", 1},
+        {3, "L8\nL9\n", 2},
+        {3, "L8\nL9\n", 2},
+        {2, "L4\nL5\nL6\nL7\n", 3},
+        {2, "L0\nL1\nL2\nL3\n", 4},
+        {2, "L0\nL1\nL2\nL3\n", 4},
+    };
+    for (const Step& step : steps) {
+        EXPECT_EQ(items[step.line]->keypress(MenuItem::KEY_RETURN), items[step.line]);
+        EXPECT_EQ(text->getString(), step.shown);
+        EXPECT_EQ(recorder.events.size(), step.events);
+    }
+    // A window left between page starts goes up to its own page's first line.
+    text->setCurLineNum(6);
+    items[2]->keypress(MenuItem::KEY_RETURN);
+    EXPECT_EQ(text->getCurLineNum(), 4);
 }
 
 TEST(MenuTextPage, OpensOnScrollDownAndAlwaysWraps)
