@@ -14,6 +14,7 @@
 #include "menu/MenuPage.h"
 #include "menu/MenuTextPage.h"
 #include "shell/I_Config.h"
+#include "input/Screen.h"
 #include "shell/I_Game.h"
 
 namespace KWEP {
@@ -25,6 +26,7 @@ enum Key {
     KEY_VSYNC = 1,
     KEY_FULLSCREEN = 7,
     KEY_MENU_FOV = 9,
+    KEY_PLAY_FOV = 10,
     KEY_MUSIC = 19,
     KEY_SFX = 20,
     KEY_MUSIC_VOLUME = 21,
@@ -39,10 +41,39 @@ const int MAX_ROW_COUNT = 1 << 20;
 
 const unsigned int NO_VOLUME = 4294967295u;
 
+// Put after the value in force on a choice page when the file names no mark.
+const char* const DEFAULT_CHOSEN_MARK = " NOW";
+
 Game::I_Config* options()
 {
     Game::I_Game* game = Game::I_Game::instance();
     return game != nullptr ? game->getConfig() : nullptr;
+}
+
+// The position of the first choice that reads as the value, or -1.
+int indexOfValue(const std::vector<std::string>& choices, float value)
+{
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (Util::strToNum<float>(choices[i], 10, value + 1.0f) == value)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// The window size in force, as the size page writes it ("640x480"), or empty.
+std::string windowSize()
+{
+    Game::I_Game* game = Game::I_Game::instance();
+    const Devices::Screen* screen = game != nullptr ? game->getScreen() : nullptr;
+    if (screen == nullptr)
+        return "";
+    return Util::numToStr(screen->getWidth(), 10, 0) + "x" + Util::numToStr(screen->getHeight(), 10, 0);
+}
+
+void markChosen(Menu::MenuPage* page, int index)
+{
+    if (Menu::MenuChoicePage* choices = dynamic_cast<Menu::MenuChoicePage*>(page))
+        choices->setChosen(index);
 }
 
 } // namespace
@@ -61,6 +92,8 @@ void ClientMenus::MenuMaker::readMenuWide()
     Menu::ItemBack::s_backItemText = m_info.get("PAGE_BACK_ITEM");
     Menu::MenuTextPage::s_scrollUpText = m_info.get("TPAGE_SCROLL_UP_ITEM");
     Menu::MenuTextPage::s_scrollDownText = m_info.get("TPAGE_SCROLL_DN_ITEM");
+    const std::string mark = m_info.get("ITEM_CHOSEN_MARK");
+    Menu::MenuChoicePage::s_chosenMark = mark.empty() ? DEFAULT_CHOSEN_MARK : mark;
     getMenuPos(m_info, m_menus.m_titlePos, "MENU_TITLE_POS");
     getMenuPos(m_info, m_menus.m_itemPos, "MENU_ITEMS_POS");
     getMenuPos(m_info, m_menus.m_textPagePos, "MENU_TPAGE_POS");
@@ -132,8 +165,14 @@ void ClientMenus::MenuMaker::makeScreenPages()
             sizes.push_back(Util::numToStr(size.first, 10, 0) + "x" + Util::numToStr(size.second, 10, 0));
     }
     newChoicePage(PAGE_SCREEN_RES, "PAGE_SCREEN_RES", sizes, &Menu::I_MenuItemChosen::choseResolution);
-    newChoicePage(PAGE_SCREEN_FOV, "PAGE_SCREEN_FOV", getChoices("ITEM_CHOICES_FOV"),
-                  &Menu::I_MenuItemChosen::choseFieldOfView);
+    const auto size = std::find(sizes.begin(), sizes.end(), windowSize());
+    markChosen(m_menus.m_pages[PAGE_SCREEN_RES],
+               size != sizes.end() ? static_cast<int>(size - sizes.begin()) : -1);
+    const std::vector<std::string> angles = getChoices("ITEM_CHOICES_FOV");
+    newChoicePage(PAGE_SCREEN_FOV, "PAGE_SCREEN_FOV", angles, &Menu::I_MenuItemChosen::choseFieldOfView);
+    Game::I_Config* config = options();
+    const float* fov = config != nullptr ? config->getFloatPtr(KEY_PLAY_FOV) : nullptr;
+    markChosen(m_menus.m_pages[PAGE_SCREEN_FOV], fov != nullptr ? indexOfValue(angles, *fov) : -1);
     setReceivingPage(PAGE_CONFIG_SCREEN);
     addItemGotoPage("PAGE_SCREEN_RES_ITEM", PAGE_SCREEN_RES);
     addOnOffChoice("PAGE_SCREEN_FULLSCREEN_ITEM", "ITEM_CHOICES_FULLSCREEN", KEY_FULLSCREEN,

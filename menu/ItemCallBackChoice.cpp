@@ -1,6 +1,6 @@
 #include "menu/ItemCallBackChoice.h"
 
-#include "menu/MenuPage.h"
+#include "menu/MenuChoicePage.h"
 
 namespace Menu {
 
@@ -12,13 +12,22 @@ ItemCallBackChoice::ItemCallBackChoice(MenuPage* page, const std::string& label,
 
 ItemCallBackChoice::~ItemCallBackChoice() = default;
 
-std::string ItemCallBackChoice::getString() const { return getLabel(); }
+std::string ItemCallBackChoice::getString() const
+{
+    const MenuChoicePage* page = dynamic_cast<const MenuChoicePage*>(getPage());
+    if (page != nullptr && page->getChosen() == m_index)
+        return getLabel() + MenuChoicePage::s_chosenMark;
+    return getLabel();
+}
 void ItemCallBackChoice::accept() {}
 void ItemCallBackChoice::cancel() {}
 
+// The callback gets the bare label: the mark is for the eye only.
 MenuItem* ItemCallBackChoice::select()
 {
-    m_callback(getString(), m_index);
+    if (MenuChoicePage* page = dynamic_cast<MenuChoicePage*>(getPage()))
+        page->setChosen(m_index);
+    m_callback(getLabel(), m_index);
     return getPage()->close();
 }
 

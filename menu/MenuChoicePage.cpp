@@ -4,9 +4,11 @@
 
 namespace Menu {
 
+std::string MenuChoicePage::s_chosenMark = " NOW";
+
 MenuChoicePage::MenuChoicePage(const std::string& title, const std::vector<std::string>& strings,
                                const ChoiceCallBack& callback, int pageId)
-    : MenuPage(title, pageId)
+    : MenuPage(title, pageId), m_chosen(-1)
 {
     for (const std::string& label : strings)
         addItemCallbackChoice(label, callback);
@@ -14,7 +16,20 @@ MenuChoicePage::MenuChoicePage(const std::string& title, const std::vector<std::
 
 MenuChoicePage::~MenuChoicePage() = default;
 
-MenuItem* MenuChoicePage::open(MenuItem* from) { return MenuPage::open(from); }
+// A user who only moves down reaches the value in force without passing the
+// others: the page opens on it.
+MenuItem* MenuChoicePage::open(MenuItem* from)
+{
+    MenuItem* top = MenuPage::open(from);
+    for (MenuItem* item : itemList()) {
+        const ItemCallBackChoice* line = dynamic_cast<const ItemCallBackChoice*>(item);
+        if (line != nullptr && line->getIndex() == m_chosen)
+            return item;
+    }
+    return top;
+}
+
+void MenuChoicePage::setChosen(int index) { m_chosen = index; }
 MenuItem* MenuChoicePage::close() { return MenuPage::close(); }
 
 MenuItem* MenuChoicePage::addItemCallbackChoice(const std::string& label,

@@ -19,6 +19,17 @@ public:
 
     // Appends one more line, numbered by its position after the title.
     MenuItem* addItemCallbackChoice(const std::string& label, const ChoiceCallBack& callback);
+
+    // The line (from 0) whose value is in force: it shows s_chosenMark after its
+    // label and the page opens on it; -1 (the start) marks none.
+    void setChosen(int index);
+    int getChosen() const { return m_chosen; }
+
+    // Put after the label of the line in force.
+    static std::string s_chosenMark;
+
+private:
+    int m_chosen;
 };
 
 } // namespace Menu
