@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "client/MenuBand.h"
 #include "client/MenuMaker.h"
 #include "core/EventBus.h"
 #include "core/EventIds.h"
@@ -9,10 +10,13 @@
 #include "core/Event_MenuItem.h"
 #include "core/Event_MenuPage.h"
 #include "core/IDHashTable.h"
+#include "input/I_ScreenAreaRenderer.h"
 #include "input/InputController.h"
+#include "input/Screen.h"
 #include "menu/MenuController.h"
 #include "menu/MenuItem.h"
 #include "menu/MenuPage.h"
+#include "shell/I_Config.h"
 #include "shell/I_Game.h"
 #include "shell/I_World.h"
 #include "shell/MoveableItem.h"
@@ -23,7 +27,11 @@ namespace KWEP {
 
 namespace {
 
-const int SUBSCRIBED_IDS[] = {EVT::EVENT_MENUPAGE, EVT::EVENT_MENUITEM, EVT::EVENT_MENUCHOICE};
+const int SUBSCRIBED_IDS[] = {EVT::EVENT_MENUPAGE, EVT::EVENT_MENUITEM, EVT::EVENT_MENUCHOICE,
+                              EVT::EVENT_RENDER};
+
+// Option key of the menus' field of view, degrees.
+const int KEY_MENU_FOV = 9;
 
 bool isAlive(unsigned long id)
 {
@@ -40,7 +48,8 @@ Game::I_World* world()
 
 ClientMenus::ClientMenus()
     : m_controller(nullptr), m_menuInput(nullptr), m_textPageInput(nullptr), m_camera(nullptr),
-      m_renderer(nullptr), m_chooseHandler(nullptr), m_fixedRowYAdjust(0.0f),
+      m_renderer(nullptr), m_chooseHandler(nullptr), m_bandRenderer(nullptr), m_currentId(0),
+      m_fixedRowYAdjust(0.0f),
       m_nonSelectedYAdjust(0.0f), m_spin(false), m_rowHeight(0.0f), m_totalRows(0),
       m_textPageCols(0), m_textPageRows(0), m_reservedRows(0), m_firstRowItem(0),
       m_pages(), m_currentPage(0)
@@ -71,6 +80,8 @@ void ClientMenus::deletePages()
 }
 
 void ClientMenus::setChooseHandler(Menu::I_MenuItemChosen* handler) { m_chooseHandler = handler; }
+
+void ClientMenus::setBandRenderer(Input::I_ScreenAreaRenderer* renderer) { m_bandRenderer = renderer; }
 
 void ClientMenus::create(Menu::MenuController* controller, const Text3D::Font* font,
                          Input::InputController* menuInput,
@@ -105,6 +116,9 @@ void ClientMenus::handleEvent(EVT::I_Event* event)
     case EVT::EVENT_MENUCHOICE:
         menuItemChoiceChanged(EVT::eventCast<EVT::Event_MenuChoice>(event));
         break;
+    case EVT::EVENT_RENDER:
+        drawBand();
+        break;
     default:
         break;
     }
@@ -118,6 +132,7 @@ void ClientMenus::createPage(EVT::Event_MenuPage* event)
         return;
     m_renderer->clear();
     m_shown.clear();
+    m_currentId = 0;
     const Menu::MenuPage* page = event->page;
     m_currentPage = page->getPageId();
     const Menu::MenuPage::ItemList& items = page->itemList();
@@ -141,14 +156,18 @@ bool ClientMenus::isOwnPage(const Menu::MenuPage* page) const
 }
 
 // Switching one off before the other on keeps both from reacting at once.
+// The page opens under a pointer that has not moved: the area it rests in
+// must not act on the page that opened (nor look armed) until it is entered.
 void ClientMenus::chooseInputController(bool textPage)
 {
     Input::InputController* off = textPage ? m_menuInput : m_textPageInput;
     Input::InputController* on = textPage ? m_textPageInput : m_menuInput;
     if (off != nullptr)
         off->setActive(false);
-    if (on != nullptr)
+    if (on != nullptr) {
         on->setActive(true);
+        on->restPointer();
+    }
 }
 
 void ClientMenus::menuItemChanged(EVT::Event_MenuItem* event)
@@ -161,6 +180,7 @@ void ClientMenus::menuItemChanged(EVT::Event_MenuItem* event)
         previous->text->spin(false);
     }
     ShownItem* current = event->newItem != nullptr ? findShown(event->newID) : nullptr;
+    m_currentId = current != nullptr ? current->id : 0;
     if (current == nullptr)
         return;
     centrePage(current->item);
@@ -260,6 +280,24 @@ Text3D::TextObject* ClientMenus::addMenuObject(const Menu::MenuItem* item, const
     Text3D::TextObject* text = m_renderer->display(position, item->getString().c_str());
     m_shown.push_back(ShownItem{item, item->getID(), text});
     return text;
+}
+
+const ClientMenus::ShownItem* ClientMenus::getCurrentShown() { return findShown(m_currentId); }
+
+void ClientMenus::drawBand()
+{
+    const ShownItem* current = getCurrentShown();
+    const Devices::Screen* screen = m_bandRenderer != nullptr ? m_bandRenderer->getScreen() : nullptr;
+    Game::I_Game* game = Game::I_Game::instance();
+    Game::I_Config* config = game != nullptr ? game->getConfig() : nullptr;
+    const float* fov = config != nullptr ? config->getFloatPtr(KEY_MENU_FOV) : nullptr;
+    if (current == nullptr || current->text == nullptr || screen == nullptr || fov == nullptr
+        || screen->getHeight() <= 0)
+        return;
+    const float aspect = static_cast<float>(screen->getWidth()) / static_cast<float>(screen->getHeight());
+    MenuBand::Box box{};
+    if (MenuBand::boxOf(*current->text, *fov, aspect, box))
+        MenuBand::draw(m_bandRenderer, box);
 }
 
 Menu::MenuPage* ClientMenus::getPage(int slot) const

@@ -10,7 +10,7 @@
 
 namespace EVT { class Event_MenuChoice; class Event_MenuItem; class Event_MenuPage; }
 namespace Game { class MoveableItem; }
-namespace Input { class InputController; }
+namespace Input { class I_ScreenAreaRenderer; class InputController; }
 namespace Menu { class I_MenuItemChosen; class MenuController; class MenuItem; class MenuPage; }
 namespace Text3D { class Font; class TextObject; class TextRenderer; }
 
@@ -20,7 +20,8 @@ namespace KWEP {
 // are shown, and its drawing: the open page's title, text body and items are
 // 3-D texts seen through the menus' own camera, laid out in rows around the
 // current item on the page, item and choice events of the menu engine (28, 29,
-// 30). Every page event also picks the active input controller: the text-page
+// 30), and the band that marks the current line for every input profile
+// (on the render event 12). Every page event also picks the active input controller: the text-page
 // one on a page with a text body, the menu one on every other.
 class ClientMenus : public EVT::I_EventConsumer {
 public:
@@ -61,6 +62,9 @@ public:
 
     // The option handler (not owned) the option items call; before create.
     void setChooseHandler(Menu::I_MenuItemChosen* handler);
+    // The area renderer (not owned, may be null) that draws the band marking
+    // the current line on every render event (12).
+    void setBandRenderer(Input::I_ScreenAreaRenderer* renderer);
 
     // Builds the tree from the menus file, makes the menu camera the world's
     // camera item and starts the controller on the play item (the resume item
@@ -97,6 +101,10 @@ public:
     const ShownList& getShownList() const { return m_shown; }
     int getCurrentPage() const { return m_currentPage; }
     const Game::MoveableItem* getCamera() const { return m_camera; }
+    // The shown line that is current, or null (none yet, or deleted).
+    const ShownItem* getCurrentShown();
+    // Draws the band around the current line; nothing without one.
+    void drawBand();
 
 private:
     MenuLayout layout() const;
@@ -112,6 +120,8 @@ private:
     Game::MoveableItem* m_camera;           // owned
     Text3D::TextRenderer* m_renderer;       // owned, with every shown text
     Menu::I_MenuItemChosen* m_chooseHandler; // not owned
+    Input::I_ScreenAreaRenderer* m_bandRenderer; // not owned
+    unsigned long m_currentId; // id of the current item while it is shown, else 0
 
     // Menu-wide defaults of the per-page positions.
     Vec m_titlePos;

@@ -25,6 +25,7 @@
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
 #include "input/Screen.h"
+#include "input/rglScreenAreaRenderer.h"
 #include "menu/MenuController.h"
 #include "shell/CameraItem.h"
 #include "shell/Font.h"
@@ -367,6 +368,7 @@ void GameClient::createMenus(bool paused)
     deleteMenus();
     d.menus = new ClientMenus();
     d.menus->setChooseHandler(d.chooser);
+    d.menus->setBandRenderer(d.areaRenderer);
     switchControllers(true);
     Menu::MenuController* controller = getMenuController();
     if (controller && d.menuProfile) {

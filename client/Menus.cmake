@@ -2,6 +2,7 @@
 # option handlers the menus call.
 list(APPEND CLIENT_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/I_MenuItemChosen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MenuBand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MenuLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MenuPos.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MenuMaker.cpp
