@@ -40,6 +40,12 @@ namespace KWEP
 
         const char* const ANYWHERE = "ANYWHERE";
 
+        // Head-tracker dwell times, ms: the first rest that moves, its repeat, and
+        // the rest that selects or goes back.
+        const long HT_MOVE_FIRST = 750;
+        const long HT_MOVE_REPEAT = 1500;
+        const long HT_CHOOSE = 1000;
+
         Input::TriggerId timed(Input::TriggerId trigger, long firstPress, long repeatPress,
                                long holdDelay, long repeatHold)
         {
@@ -124,21 +130,29 @@ namespace KWEP
             return area->getID();
         }
 
-        // A head-tracker area, a fifth of the screen square, with the dwell switch
-        // that works its action.
-        void addDwellArea(Input::InputController& controller, const std::string& name, float left,
-                          float top, int icon, long firstPress, long repeatPress, int action)
-        {
-            const unsigned long id = addNamedArea(controller, name, left, top, 20, 20, HEADTRACKER_COLOUR,
-                                                  HEADTRACKER_HIGHLIGHT, icon);
-            addPress(controller, id, dwell(firstPress, repeatPress), action);
-        }
-
         // Left, top, width and height in percent of the screen.
         struct Rect
         {
             float left, top, width, height;
         };
+
+        // Head-tracker areas of the menus and of the text pages.
+        const Rect HT_MENU_DOWN = {80, 75, 20, 20};
+        const Rect HT_MENU_SELECT = {80, 40, 20, 20};
+        const Rect HT_MENU_UP = {80, 5, 20, 20};
+        const Rect HT_MENU_BACK = {0, 40, 15, 20};
+        const Rect HT_TPAGE_DOWN = {80, 75, 20, 20};
+        const Rect HT_TPAGE_SELECT = {80, 50, 20, 20};
+        const Rect HT_TPAGE_BACK = {0, 67, 20, 20};
+
+        // A head-tracker area with the dwell switch that works its action.
+        void addDwellArea(Input::InputController& controller, const std::string& name, const Rect& r,
+                          int icon, long firstPress, long repeatPress, int action)
+        {
+            const unsigned long id = addNamedArea(controller, name, r.left, r.top, r.width, r.height,
+                                                  HEADTRACKER_COLOUR, HEADTRACKER_HIGHLIGHT, icon);
+            addPress(controller, id, dwell(firstPress, repeatPress), action);
+        }
 
         // An area whose name, colours and icon the standard menu or text page sets.
         unsigned long addPlainArea(Input::InputController& controller, const Rect& r)
@@ -292,14 +306,20 @@ namespace KWEP
         writeOneSwitch(renderer, id, space(1, 0, 750, 0), ACTION_MENU_DOWN, ACTION_MENU_SELECT,
                        "KWEP_MENUS_ONESWITCH2.sic");
         {
-            // Head tracker: dwell areas at the screen's edges; the second file adds
-            // up and back to the first one's down and select.
+            // Head tracker: dwell areas at the screen's edges, clear of the title and
+            // the item rows, which take the middle from about 19% to 74% across: down,
+            // select and up down the right edge, back on the left one. The second file
+            // adds up and back to the first one's down and select. A move repeats
+            // only after twice its first rest, so that a pointer on its way out after
+            // a move has time to leave before the next; select and back wait a second,
+            // time to see the marked line and move off when it is not the one wanted.
             Input::InputController c(id, renderer);
-            addDwellArea(c, "BottomMiddle", 40, 80, ICON_DOWN, 750, 750, ACTION_MENU_DOWN);
-            addDwellArea(c, "MiddleRight", 80, 40, ICON_RIGHT, 250, 0, ACTION_MENU_SELECT);
+            addDwellArea(c, "BottomRight", HT_MENU_DOWN, ICON_DOWN, HT_MOVE_FIRST, HT_MOVE_REPEAT,
+                         ACTION_MENU_DOWN);
+            addDwellArea(c, "MiddleRight", HT_MENU_SELECT, ICON_RIGHT, HT_CHOOSE, 0, ACTION_MENU_SELECT);
             ser(c, "KWEP_MENUS_HEADTRACKER1.sic");
-            addDwellArea(c, "TopMiddle", 40, 10, ICON_UP, 750, 750, ACTION_MENU_UP);
-            addDwellArea(c, "MiddleLeft", 0, 40, ICON_LEFT, 250, 0, ACTION_MENU_BACK);
+            addDwellArea(c, "TopRight", HT_MENU_UP, ICON_UP, HT_MOVE_FIRST, HT_MOVE_REPEAT, ACTION_MENU_UP);
+            addDwellArea(c, "MiddleLeft", HT_MENU_BACK, ICON_LEFT, HT_CHOOSE, 0, ACTION_MENU_BACK);
             ser(c, "KWEP_MENUS_HEADTRACKER2.sic");
         }
         // ANYWHERE, then the down, up and select areas, made in this order.
@@ -311,8 +331,10 @@ namespace KWEP
             const unsigned long upId = addPlainArea(c, up);
             createStandardMenu(c, file, a, upId, downId, addPlainArea(c, select));
         };
-        standard("KWEP_MENUS_STANDARD.sic", {20, 60, 60, 10}, {20, 30, 60, 10}, {15, 48, 75, 10});
-        standard("KWEP_MENUS_LARGE_STANDARD.sic", {20, 67, 60, 10}, {20, 30, 60, 10}, {5, 45, 88, 17});
+        // The arrows stand right of the item rows, above and below the select band
+        // around the current line.
+        standard("KWEP_MENUS_STANDARD.sic", {76, 62, 20, 14}, {76, 28, 20, 14}, {15, 48, 75, 10});
+        standard("KWEP_MENUS_LARGE_STANDARD.sic", {76, 66, 20, 16}, {76, 24, 20, 16}, {5, 45, 88, 17});
     }
 
     void CreateSicFiles::createStandardMenu(Input::InputController& c, const std::string& file,
@@ -336,11 +358,14 @@ namespace KWEP
         writeOneSwitch(renderer, id, space(1, 0, 750, 250), ACTION_MENU_DOWN, ACTION_MENU_SELECT,
                        "KWEP_MENUS_TPAGE_ONESWITCH2.sic");
         {
+            // Head tracker: below the text, which reaches about 45% down; the lines of
+            // the page lie in the middle, from about 32% to 70% across.
             Input::InputController c(id, renderer);
-            addDwellArea(c, "BottomMiddle", 40, 80, ICON_DOWN, 750, 750, ACTION_MENU_DOWN);
-            addDwellArea(c, "BottomRight", 80, 67, ICON_RIGHT, 750, 750, ACTION_MENU_SELECT);
+            addDwellArea(c, "BottomRight", HT_TPAGE_DOWN, ICON_DOWN, HT_MOVE_FIRST, HT_MOVE_REPEAT,
+                         ACTION_MENU_DOWN);
+            addDwellArea(c, "MiddleRight", HT_TPAGE_SELECT, ICON_RIGHT, HT_CHOOSE, 0, ACTION_MENU_SELECT);
             ser(c, "KWEP_MENUS_TPAGE_HEADTRACKER1.sic");
-            addDwellArea(c, "BottomLeft", 0, 67, ICON_LEFT, 250, 0, ACTION_MENU_BACK);
+            addDwellArea(c, "BottomLeft", HT_TPAGE_BACK, ICON_LEFT, HT_CHOOSE, 0, ACTION_MENU_BACK);
             ser(c, "KWEP_MENUS_TPAGE_HEADTRACKER2.sic");
         }
         // ANYWHERE, then the down and select areas, made in this order.
@@ -351,8 +376,8 @@ namespace KWEP
             const unsigned long downId = addPlainArea(c, down);
             createStandardTPage(c, file, a, downId, addPlainArea(c, select));
         };
-        standard("KWEP_MENUS_TPAGE_STANDARD.sic", {20, 84, 60, 10}, {20, 72, 60, 10});
-        standard("KWEP_MENUS_TPAGE_LARGE_STANDARD.sic", {20, 87, 60, 10}, {5, 70, 85, 16});
+        standard("KWEP_MENUS_TPAGE_STANDARD.sic", {76, 84, 20, 12}, {20, 73, 60, 10});
+        standard("KWEP_MENUS_TPAGE_LARGE_STANDARD.sic", {76, 87, 20, 12}, {5, 70, 85, 16});
     }
 
     void CreateSicFiles::createStandardTPage(Input::InputController& c, const std::string& file,

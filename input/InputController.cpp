@@ -36,6 +36,10 @@ namespace Input
         std::map<ActionId, std::string> actionTexts;
         std::map<TriggerId::TriggerType, std::string> triggerNames;
         bool ignoreKeyRelease = true;   // until the first key press after (de)activation
+        // The last pointer position seen, active or not (window pixels).
+        bool pointerKnown = false;
+        int pointerX = 0;
+        int pointerY = 0;
 
         explicit Impl(int controllerId) : id(controllerId) {}
 
@@ -107,12 +111,28 @@ namespace Input
             }
         }
 
+        // A controller that comes on finds the pointer where it rests: the area
+        // under it does not act on that rest (Input::InputHandler::restUnder).
         void setActive(bool on)
         {
             if (on != active)
+            {
                 handler->setArea(ANYWHERE);
+                if (on && pointerKnown)
+                    handler->restUnder(pointerX, pointerY);
+            }
             active = on;
             ignoreKeyRelease = true;
+        }
+
+        void notePointer(EVT::I_Event* event)
+        {
+            const EVT::Event_Mouse* mouse = EVT::eventCast<EVT::Event_Mouse>(event);
+            if (!mouse)
+                return;
+            pointerKnown = true;
+            pointerX = mouse->x;
+            pointerY = mouse->y;
         }
     };
 
@@ -152,6 +172,8 @@ namespace Input
                 m_impl->setActive(change->active);
             return;
         }
+        if (event->getEventID() == EVT::EVENT_MOUSE)
+            m_impl->notePointer(event);
         if (!m_impl->active)
             return;
         if (m_impl->dispatch(event))
@@ -161,6 +183,11 @@ namespace Input
     void InputController::setActive(bool active)
     {
         m_impl->setActive(active);
+    }
+
+    void InputController::restPointer()
+    {
+        m_impl->handler->restInCurrentArea();
     }
 
     bool InputController::isActive() const

@@ -35,6 +35,9 @@ namespace Input
         // makes key releases ignored until the next key press.
         void setActive(bool active);
         bool isActive() const;
+        // A page has opened under the pointer: a dwell or enter area it is in
+        // stops and waits, undrawn as armed, until the pointer enters an area.
+        void restPointer();
         int getControllerId() const;
 
         // MOUSE: stop reacting to mouse events for good. Other types: nothing.

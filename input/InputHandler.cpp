@@ -4,6 +4,7 @@
 #include "input/Screen.h"
 #include "input/ScreenArea.h"
 #include "input/ScreenAreaController.h"
+#include "input/Switch.h"
 #include "input/SwitchController.h"
 #include "input/TriggerId.h"
 
@@ -31,13 +32,45 @@ namespace Input
         return m_currentArea != nullptr;
     }
 
+    // An area the pointer only rested in was never entered, so leaving it raises
+    // nothing.
     void InputHandler::changeArea(ScreenArea* area)
     {
-        if (m_currentArea)
+        if (m_currentArea && !m_resting)
             m_switches->leftArea(m_actions, m_currentArea);
         if (area)
             m_switches->enteredArea(m_actions, area);
         m_currentArea = area;
+        m_resting = false;
+    }
+
+    void InputHandler::restUnder(int x, int y)
+    {
+        ScreenArea* area = nullptr;
+        if (!areaUnder(x, y, area) || !area || area == m_currentArea)
+            return;
+        m_switches->stopAll();
+        m_currentArea = area;
+        m_resting = true;
+    }
+
+    void InputHandler::restInCurrentArea()
+    {
+        if (!m_currentArea || m_currentArea->getName() == "ANYWHERE" || !hasPointerSwitches())
+            return;
+        m_switches->stopAll();
+        m_resting = true;
+    }
+
+    bool InputHandler::areaUnder(int x, int y, ScreenArea*& area) const
+    {
+        const Devices::Screen* screen = m_renderer ? m_renderer->getScreen() : nullptr;
+        if (!screen || screen->getWidth() <= 0 || screen->getHeight() <= 0)
+            return false;   // no pixel size to measure the pointer with
+        const float xPercent = static_cast<float>(x * 100.0 / screen->getWidth());
+        const float yPercent = static_cast<float>(y * 100.0 / screen->getHeight());
+        area = m_areas->getArea(xPercent, yPercent);
+        return true;
     }
 
     void InputHandler::handleUpdate(long elapsedMs)
@@ -48,13 +81,9 @@ namespace Input
 
     void InputHandler::handleMouse(int x, int y, int buttons, bool pressed)
     {
-        const Devices::Screen* screen = m_renderer ? m_renderer->getScreen() : nullptr;
-        if (!screen || screen->getWidth() <= 0 || screen->getHeight() <= 0)
-            return;   // no pixel size to measure the pointer with
-        const float xPercent = static_cast<float>(x * 100.0 / screen->getWidth());
-        const float yPercent = static_cast<float>(y * 100.0 / screen->getHeight());
-
-        ScreenArea* area = m_areas->getArea(xPercent, yPercent);
+        ScreenArea* area = nullptr;
+        if (!areaUnder(x, y, area))
+            return;
         if (area != m_currentArea)
         {
             // A press that arrives with a move into another area works no switch.
@@ -116,8 +145,21 @@ namespace Input
         if (!m_renderer)
             return;
         m_renderer->startRender();
-        m_areas->render(m_renderer, m_currentArea);
+        m_areas->render(m_renderer, looksArmed() ? m_currentArea : nullptr);
         m_renderer->stopRender();
+    }
+
+    bool InputHandler::looksArmed() const
+    {
+        return !m_currentArea || !m_resting || !hasPointerSwitches();
+    }
+
+    bool InputHandler::hasPointerSwitches() const
+    {
+        std::vector<Switch*> found;
+        m_switches->getSwitches(found, *m_currentArea, TriggerId::DWELL);
+        m_switches->getSwitches(found, *m_currentArea, TriggerId::ENTERLEAVE);
+        return !found.empty();
     }
 
     const std::vector<ActionId>& InputHandler::getActions() const

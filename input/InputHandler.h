@@ -48,13 +48,35 @@ namespace Input
 
         ScreenArea* getCurrentArea() const { return m_currentArea; }
         // Forgets the current area without leave actions, before it is destroyed.
-        void dropCurrentArea() { m_currentArea = nullptr; }
+        void dropCurrentArea() { m_currentArea = nullptr; m_resting = false; }
+
+        // The pointer (window pixels) rests where it was when the controller became
+        // active: the area under it becomes current without being entered. Its
+        // dwell and enter switches wait until the pointer enters an area, and it is
+        // not drawn as armed meanwhile; its button and key switches work at once.
+        void restUnder(int x, int y);
+        // Turns the current area into such a rest when dwelling or entering would
+        // work it; the background area "ANYWHERE", which the pointer can never
+        // enter again, stays as it is.
+        void restInCurrentArea();
+        // Whether the current area is such a rest, not yet entered.
+        bool isResting() const { return m_resting; }
 
     private:
+        // The area under a pointer position in window pixels; false without a
+        // screen to measure it with.
+        bool areaUnder(int x, int y, ScreenArea*& area) const;
+        // Whether drawing shows the current area highlighted: a rest does not
+        // while dwelling or entering would work it.
+        bool looksArmed() const;
+        // Whether the current area (not null) has dwell or enter/leave switches.
+        bool hasPointerSwitches() const;
+
         ScreenAreaController* m_areas;
         SwitchController* m_switches;
         I_ScreenAreaRenderer* m_renderer;
         ScreenArea* m_currentArea = nullptr;
+        bool m_resting = false;   // the current area was found under the pointer, not entered
         std::map<int, int> m_joypadFlags;   // joystick number -> last flag set
         std::vector<ActionId> m_actions;
     };

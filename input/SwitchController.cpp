@@ -173,16 +173,27 @@ namespace Input
 
     void SwitchController::enteredArea(std::vector<ActionId>& actions, const ScreenArea* area)
     {
+        resetAll(true);
+        pushEnterLeave(actions, area, &Switch::getPressActionId);
+    }
+
+    void SwitchController::stopAll()
+    {
+        resetAll(false);
+    }
+
+    void SwitchController::resetAll(bool armDwell)
+    {
         for (Switch* sw : m_switches)
         {
             const TriggerId& trigger = sw->getTriggerId();
-            sw->setTimeUntilPress(trigger.getType() == TriggerId::DWELL ? trigger.getFirstPressMSecs() : 0);
+            const bool dwell = armDwell && trigger.getType() == TriggerId::DWELL;
+            sw->setTimeUntilPress(dwell ? trigger.getFirstPressMSecs() : 0);
             sw->setTimeUntilHold(0);
             sw->setTimeUntilRelease(0);
             sw->isHeld(false);
             sw->keepHeld(false);
         }
-        pushEnterLeave(actions, area, &Switch::getPressActionId);
     }
 
     void SwitchController::leftArea(std::vector<ActionId>& actions, const ScreenArea* area)

@@ -39,6 +39,9 @@ namespace Input
         virtual void timePassed(std::vector<ActionId>& actions, const ScreenArea* area, long elapsedMs);
         virtual void leftArea(std::vector<ActionId>& actions, const ScreenArea* area);
         virtual void enteredArea(std::vector<ActionId>& actions, const ScreenArea* area);
+        // Stops every switch (timers 0, no hold) and arms nothing: the pointer was
+        // found resting in an area it has not entered, whose dwell must wait.
+        void stopAll();
         virtual void triggerArea(std::vector<ActionId>& actions, const ScreenArea* area,
                                  const TriggerId& trigger, bool pressed);
 
@@ -51,6 +54,9 @@ namespace Input
         unsigned int getNumSwitches() const;
 
     private:
+        // Timers to 0 and holds ended; with armDwell every dwell switch starts
+        // counting its first press.
+        void resetAll(bool armDwell);
         // Pushes the given action of each enter/leave switch of the area.
         void pushEnterLeave(std::vector<ActionId>& actions, const ScreenArea* area,
                             const ActionId& (Switch::*action)() const) const;

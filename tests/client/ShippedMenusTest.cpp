@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -8,10 +9,15 @@
 
 #include "MenusFixture.h"
 #include "client/ClientMenus.h"
+#include "client/MenuBand.h"
 #include "core/EventIds.h"
 #include "core/Event_MenuItem.h"
 #include "core/Event_MenuPage.h"
 #include "core/Info.h"
+#include "input/CreateSicFiles.h"
+#include "input/InputController.h"
+#include "input/ScreenArea.h"
+#include "input/Switch.h"
 #include "menu/MenuPage.h"
 #include "shell/I_Config.h"
 #include "shell/MoveableItem.h"
@@ -174,6 +180,80 @@ TEST_P(ShippedMenus, TheCurrentItemLiesInTheBandThePointerClicks)
                 EXPECT_LE(down, top + 0.1f) << "page " << slot << ": " << shown.text->getText();
             }
         });
+    }
+}
+
+// The visible shapes of a profile's areas, in percent of the window: a frame
+// is its border, half a percent of the width thick; any other icon fills its
+// rectangle. An area drawn in no colour at all (ANYWHERE) shows nothing.
+std::vector<KWEP::MenuBand::Box> visibleShapes(const std::string& file, float aspect)
+{
+    Input::InputController profile(1, nullptr);
+    EXPECT_TRUE(KWEP::CreateSicFiles::deser(profile, file)) << file;
+    std::vector<unsigned long> ids;
+    for (unsigned int n = 1; const Input::Switch* sw = profile.getSwitch(n); ++n) {
+        if (std::find(ids.begin(), ids.end(), sw->getTriggerAreaId()) == ids.end())
+            ids.push_back(sw->getTriggerAreaId());
+    }
+    std::vector<KWEP::MenuBand::Box> shapes;
+    for (unsigned long id : ids) {
+        const Input::ScreenArea* a = profile.getArea(static_cast<unsigned int>(id));
+        if (((a->getAreaColor() | a->getHighLightColor()) & 0xffUL) == 0)
+            continue;
+        const KWEP::MenuBand::Box box{a->getPercentOffsetFromLeft(), a->getPercentOffsetFromTop(),
+                                      a->getPercentWidth(), a->getPercentHeight()};
+        if (a->getIconId() != 6) {
+            shapes.push_back(box);
+            continue;
+        }
+        const float tx = 0.5f;
+        const float ty = 0.5f * aspect;
+        shapes.push_back({box.left, box.top, box.width, ty});
+        shapes.push_back({box.left, box.top + box.height - ty, box.width, ty});
+        shapes.push_back({box.left, box.top, tx, box.height});
+        shapes.push_back({box.left + box.width - tx, box.top, tx, box.height});
+    }
+    return shapes;
+}
+
+bool overlap(const KWEP::MenuBand::Box& a, const KWEP::MenuBand::Box& b)
+{
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height
+        && b.top < a.top + a.height;
+}
+
+// No area of a shipped menu profile hides a letter: titles, text bodies and
+// every row of every page, with each item current in turn, against the menu
+// profile's areas and, on the text page, the text-page profile's.
+TEST_P(ShippedMenus, NoAreaOfAShippedProfileCoversALetter)
+{
+    const float fov = *game.getConfig()->getFloatPtr(9);
+    const float aspect = 640.0f / 480.0f;
+    controller.setWrapAround(true);
+    const char* const profiles[] = {"KWEP_MENU_INPUT_STANDARD.cfg", "KWEP_MENU_INPUT_ONESWITCH.cfg",
+                                    "KWEP_MENU_INPUT_HEADTRACKER.cfg"};
+    for (const char* name : profiles) {
+        const CFG::Info inputs(std::string("data/Config/Input/") + name, nullptr);
+        const std::vector<KWEP::MenuBand::Box> menuShapes = visibleShapes(inputs.get("MENU_INPUT_FILE"), aspect);
+        const std::vector<KWEP::MenuBand::Box> pageShapes = visibleShapes(inputs.get("TPAGE_INPUT_FILE"), aspect);
+        for (int slot : PAGES) {
+            const std::vector<KWEP::MenuBand::Box>& shapes =
+                slot == Menus::PAGE_MAIN_HELP ? pageShapes : menuShapes;
+            eachLayout(menus->getPage(slot), [&](const Menu::MenuItem*) {
+                for (const Menus::ShownItem& shown : menus->getShownList()) {
+                    KWEP::MenuBand::Box letters{};
+                    if (!KWEP::MenuBand::lettersOf(*shown.text, fov, aspect, letters))
+                        continue;
+                    for (const KWEP::MenuBand::Box& shape : shapes) {
+                        EXPECT_FALSE(overlap(letters, shape))
+                            << name << ", page " << slot << ": \"" << shown.text->getText()
+                            << "\" at " << letters.left << "," << letters.top << " " << letters.width
+                            << "x" << letters.height << " under an area at " << shape.left << ","
+                            << shape.top << " " << shape.width << "x" << shape.height;
+                    }
+                }
+            });
+        }
     }
 }
 

@@ -209,21 +209,23 @@ namespace
         "Middle J1 0/200/0/0 press 25",        "Middle J2 0/200/0/0 press 24",
     };
 
+    // The head tracker's areas keep clear of the menu text: down, select and up
+    // down the right edge, back on the left one.
     const std::vector<std::string> MENU_HT1_AREAS = {
-        "BottomMiddle 40,80,20,20 ff00ffff/ff0000ff flags 1 icon 1",
+        "BottomRight 80,75,20,20 ff00ffff/ff0000ff flags 1 icon 1",
         "MiddleRight 80,40,20,20 ff00ffff/ff0000ff flags 1 icon 2",
     };
     const std::vector<std::string> MENU_HT1_SWITCHES = {
-        "BottomMiddle DWELL 750/750/0/0 press 24",
-        "MiddleRight DWELL 250/0/0/0 press 27",
+        "BottomRight DWELL 750/1500/0/0 press 24",
+        "MiddleRight DWELL 1000/0/0/0 press 27",
     };
     const std::vector<std::string> TPAGE_HT1_AREAS = {
-        "BottomMiddle 40,80,20,20 ff00ffff/ff0000ff flags 1 icon 1",
-        "BottomRight 80,67,20,20 ff00ffff/ff0000ff flags 1 icon 2",
+        "BottomRight 80,75,20,20 ff00ffff/ff0000ff flags 1 icon 1",
+        "MiddleRight 80,50,20,20 ff00ffff/ff0000ff flags 1 icon 2",
     };
     const std::vector<std::string> TPAGE_HT1_SWITCHES = {
-        "BottomMiddle DWELL 750/750/0/0 press 24",
-        "BottomRight DWELL 750/750/0/0 press 27",
+        "BottomRight DWELL 750/1500/0/0 press 24",
+        "MiddleRight DWELL 1000/0/0/0 press 27",
     };
 
     const ProfileTable TABLES[] = {
@@ -235,18 +237,18 @@ namespace
          {"ANYWHERE SPACE 1/0/750/0 release 24 hold-press 27"}},
         {"KWEP_MENUS_HEADTRACKER1.sic", 1, MENU_HT1_AREAS, MENU_HT1_SWITCHES},
         {"KWEP_MENUS_HEADTRACKER2.sic", 1,
-         join(MENU_HT1_AREAS, {"TopMiddle 40,10,20,20 ff00ffff/ff0000ff flags 1 icon 3",
-                               "MiddleLeft 0,40,20,20 ff00ffff/ff0000ff flags 1 icon 4"}),
-         join(MENU_HT1_SWITCHES, {"TopMiddle DWELL 750/750/0/0 press 25",
-                                  "MiddleLeft DWELL 250/0/0/0 press 26"})},
+         join(MENU_HT1_AREAS, {"TopRight 80,5,20,20 ff00ffff/ff0000ff flags 1 icon 3",
+                               "MiddleLeft 0,40,15,20 ff00ffff/ff0000ff flags 1 icon 4"}),
+         join(MENU_HT1_SWITCHES, {"TopRight DWELL 750/1500/0/0 press 25",
+                                  "MiddleLeft DWELL 1000/0/0/0 press 26"})},
         {"KWEP_MENUS_STANDARD.sic", 1,
-         {ANYWHERE, "DownMiddle 20,60,60,10 ff00ff1f/ff007f flags 1 icon 1",
-          "UpMiddle 20,30,60,10 ff00ff1f/ff007f flags 1 icon 3",
+         {ANYWHERE, "DownMiddle 76,62,20,14 ff00ff1f/ff007f flags 1 icon 1",
+          "UpMiddle 76,28,20,14 ff00ff1f/ff007f flags 1 icon 3",
           "Middle 15,48,75,10 ff003f/ff007f flags 1 icon 6"},
          STANDARD_MENU_SWITCHES},
         {"KWEP_MENUS_LARGE_STANDARD.sic", 1,
-         {ANYWHERE, "DownMiddle 20,67,60,10 ff00ff1f/ff007f flags 1 icon 1",
-          "UpMiddle 20,30,60,10 ff00ff1f/ff007f flags 1 icon 3",
+         {ANYWHERE, "DownMiddle 76,66,20,16 ff00ff1f/ff007f flags 1 icon 1",
+          "UpMiddle 76,24,20,16 ff00ff1f/ff007f flags 1 icon 3",
           "Middle 5,45,88,17 ff003f/ff007f flags 1 icon 6"},
          STANDARD_MENU_SWITCHES},
         {"KWEP_MENUS_TPAGE_ONESWITCH2.sic", 2, {ANYWHERE},
@@ -254,13 +256,13 @@ namespace
         {"KWEP_MENUS_TPAGE_HEADTRACKER1.sic", 2, TPAGE_HT1_AREAS, TPAGE_HT1_SWITCHES},
         {"KWEP_MENUS_TPAGE_HEADTRACKER2.sic", 2,
          join(TPAGE_HT1_AREAS, {"BottomLeft 0,67,20,20 ff00ffff/ff0000ff flags 1 icon 4"}),
-         join(TPAGE_HT1_SWITCHES, {"BottomLeft DWELL 250/0/0/0 press 26"})},
+         join(TPAGE_HT1_SWITCHES, {"BottomLeft DWELL 1000/0/0/0 press 26"})},
         {"KWEP_MENUS_TPAGE_STANDARD.sic", 2,
-         {ANYWHERE, "DownMiddle 20,84,60,10 ff00ff1f/ff007f flags 1 icon 1",
-          "Middle 20,72,60,10 ff003f/ff007f flags 1 icon 6"},
+         {ANYWHERE, "DownMiddle 76,84,20,12 ff00ff1f/ff007f flags 1 icon 1",
+          "Middle 20,73,60,10 ff003f/ff007f flags 1 icon 6"},
          STANDARD_TPAGE_SWITCHES},
         {"KWEP_MENUS_TPAGE_LARGE_STANDARD.sic", 2,
-         {ANYWHERE, "DownMiddle 20,87,60,10 ff00ff1f/ff007f flags 1 icon 1",
+         {ANYWHERE, "DownMiddle 76,87,20,12 ff00ff1f/ff007f flags 1 icon 1",
           "Middle 5,70,85,16 ff003f/ff007f flags 1 icon 6"},
          STANDARD_TPAGE_SWITCHES},
         {"KWEP_GAME_STANDARD.sic", 3, {GAME_ANYWHERE},

@@ -31,8 +31,9 @@ const int END_PAGE_FRAMES = 140;
 // Holding the one switch in the menus moves down after 0.75 s and again a
 // second later: two items in 2 s.
 const int TWO_ITEMS_DOWN = 125;
-// Resting on a head tracker's down area moves down every 0.75 s: two items in 1.75 s.
-const int TWO_DWELLS_DOWN = 110;
+// Resting on a head tracker's down area moves down after 0.75 s and again 1.5 s
+// later: two items in 2.4 s.
+const int TWO_DWELLS_DOWN = 150;
 
 const std::string MENU_ONESWITCH = "data/Config/Input/KWEP_MENU_INPUT_ONESWITCH.cfg";
 const std::string GAME_ONESWITCH = "data/Config/Input/KWEP_GAME_INPUT_ONESWITCH.cfg";
@@ -129,7 +130,7 @@ WholeRun::Act headTrackerTwoDownAndSelect()
         if (frame == 0)
             run.pointerPercent(50, 50); // in no area
         if (frame == 4)
-            run.pointerPercent(50, 90); // BottomMiddle: down
+            run.pointerPercent(90, 85); // BottomRight: down
         if (frame == 4 + TWO_DWELLS_DOWN)
             run.pointerPercent(90, 50); // MiddleRight: select
         return frame >= 4 + TWO_DWELLS_DOWN;
