@@ -316,6 +316,15 @@ TEST_F(ClientMenusTest, ChoosingAFieldOfViewClosesItsPageSafely)
     EXPECT_EQ(menus->getCurrentPage(), Menus::PAGE_CONFIG_SCREEN);
     EXPECT_EQ(shownTexts(), (std::vector<std::string>{"SCREEN", "SIZE", "FULL NO", "VIEW", "VSYNC ON", "BACK"}));
     EXPECT_EQ(controller.getCurItem()->getString(), "VIEW");
+
+    // Opened again, the page marks the value in force and opens on it; choosing
+    // it hands the handler the bare value.
+    action(EVT::EVENT_MENU_SELECT);
+    EXPECT_EQ(shownTexts(), (std::vector<std::string>{"VIEW", "30", "45 NOW", "60", "BACK"}));
+    EXPECT_EQ(controller.getCurItem()->getString(), "45 NOW");
+    action(EVT::EVENT_MENU_SELECT);
+    EXPECT_FLOAT_EQ(*options().getFloatPtr(10), 45.0f);
+    EXPECT_EQ(recorder.keys, (std::vector<int>{10, 10}));
 }
 
 TEST_F(ClientMenusTest, OnOffItemWritesItsOptionAndShowsTheNewChoice)

@@ -14,7 +14,13 @@
 #include "core/Event_MenuItem.h"
 #include "core/Event_MenuPage.h"
 #include "core/Info.h"
+#include "core/Event.h"
+#include "core/Event_Key.h"
+#include "core/Event_Update.h"
+#include "core/EventBus.h"
 #include "input/CreateSicFiles.h"
+#include "input/I_ScreenAreaRenderer.h"
+#include "input/Screen.h"
 #include "input/InputController.h"
 #include "input/ScreenArea.h"
 #include "input/Switch.h"
@@ -181,6 +187,102 @@ TEST_P(ShippedMenus, TheCurrentItemLiesInTheBandThePointerClicks)
             }
         });
     }
+}
+
+// Records the boxes drawn through it, over a 640 x 480 screen.
+class BandRecorder : public Input::I_ScreenAreaRenderer {
+public:
+    BandRecorder() : m_screen(640, 480) {}
+    const Devices::Screen* getScreen() const override { return &m_screen; }
+    void startRender() override {}
+    void stopRender() override {}
+    void drawBox(float left, float top, float width, float height, unsigned long colour, int) override
+    {
+        boxes.push_back({left, top, width, height});
+        colours.push_back(colour);
+    }
+    std::vector<KWEP::MenuBand::Box> boxes;
+    std::vector<unsigned long> colours;
+
+private:
+    Devices::Screen m_screen;
+};
+
+bool inside(const KWEP::MenuBand::Box& inner, const KWEP::MenuBand::Box& outer)
+{
+    return inner.left >= outer.left && inner.top >= outer.top
+        && inner.left + inner.width <= outer.left + outer.width
+        && inner.top + inner.height <= outer.top + outer.height;
+}
+
+bool overlap(const KWEP::MenuBand::Box& a, const KWEP::MenuBand::Box& b);
+
+// On every page, whichever line is current, the band holds that line's
+// letters and touches no other text.
+TEST_P(ShippedMenus, TheBandMarksTheCurrentLineAndNoOther)
+{
+    const float fov = *game.getConfig()->getFloatPtr(9);
+    const float aspect = 640.0f / 480.0f;
+    BandRecorder band;
+    menus->setBandRenderer(&band);
+    controller.setWrapAround(true);
+    for (int slot : PAGES) {
+        eachLayout(menus->getPage(slot), [&](const Menu::MenuItem* current) {
+            band.boxes.clear();
+            band.colours.clear();
+            EVT::Event render(EVT::EVENT_RENDER);
+            EVT::EventBus::instance()->raiseEvent(&render, false);
+            ASSERT_EQ(band.colours, (std::vector<unsigned long>{KWEP::MenuBand::FILL_COLOUR,
+                                                                KWEP::MenuBand::FRAME_COLOUR}))
+                << "page " << slot;
+            for (const Menus::ShownItem& shown : menus->getShownList()) {
+                KWEP::MenuBand::Box letters{};
+                if (!KWEP::MenuBand::lettersOf(*shown.text, fov, aspect, letters))
+                    continue;
+                if (shown.item == current)
+                    EXPECT_TRUE(inside(letters, band.boxes[0])) << "page " << slot << ": " << shown.text->getText();
+                else
+                    EXPECT_FALSE(overlap(letters, band.boxes[0])) << "page " << slot << ": " << shown.text->getText();
+            }
+        });
+    }
+    menus->setBandRenderer(nullptr);
+}
+
+// With the shipped one-switch profile the current line moves while the switch
+// is still held, as soon as the hold time is reached; letting go then selects
+// nothing, and a short press selects the line the band is on.
+TEST_P(ShippedMenus, HoldingTheOneSwitchMovesTheLineBeforeItIsLetGo)
+{
+    const CFG::Info inputs("data/Config/Input/KWEP_MENU_INPUT_ONESWITCH.cfg", nullptr);
+    ASSERT_TRUE(KWEP::CreateSicFiles::deser(menuInput, inputs.get("MENU_INPUT_FILE")));
+    controller.setUseKeys(false);
+    controller.setWrapAround(true);
+    build(fileName, GetParam());
+    ASSERT_TRUE(menuInput.isActive());
+    const auto send = [](EVT::I_Event&& event) { EVT::EventBus::instance()->raiseEvent(&event, false); };
+    const auto frames = [&](int ms) {
+        for (int t = 0; t < ms; t += 16)
+            send(EVT::Event_Update(EVT::EVENT_UPDATE, 16));
+    };
+    const Menu::MenuItem* first = controller.getCurItem();
+    send(EVT::Event_Key(EVT::EVENT_KEY, ' ', true, 0));
+    frames(700);
+    EXPECT_EQ(controller.getCurItem(), first);
+    frames(100);
+    const Menu::MenuItem* second = controller.getCurItem();
+    EXPECT_NE(second, first) << "the hold time passed with the switch held";
+    EXPECT_EQ(menus->getCurrentShown()->item, second);
+    send(EVT::Event_Key(EVT::EVENT_KEY, ' ', false, 0));
+    frames(100);
+    EXPECT_EQ(controller.getCurItem(), second);
+    EXPECT_EQ(menus->getCurrentPage(), Menus::PAGE_MAIN);
+    ASSERT_EQ(second->getString(), "SETTINGS");
+    send(EVT::Event_Key(EVT::EVENT_KEY, ' ', true, 0));
+    frames(100);
+    send(EVT::Event_Key(EVT::EVENT_KEY, ' ', false, 0));
+    frames(50);
+    EXPECT_EQ(menus->getCurrentPage(), Menus::PAGE_MAIN_CONFIGURE);
 }
 
 // The visible shapes of a profile's areas, in percent of the window: a frame
