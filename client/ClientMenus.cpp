@@ -1,6 +1,7 @@
 #include "client/ClientMenus.h"
 
 #include <algorithm>
+#include <iostream>
 
 #include "client/MenuBand.h"
 #include "client/MenuMaker.h"
@@ -12,6 +13,7 @@
 #include "core/IDHashTable.h"
 #include "input/I_ScreenAreaRenderer.h"
 #include "input/InputController.h"
+#include "input/ScreenArea.h"
 #include "input/Screen.h"
 #include "menu/MenuController.h"
 #include "menu/MenuItem.h"
@@ -83,6 +85,12 @@ void ClientMenus::setChooseHandler(Menu::I_MenuItemChosen* handler) { m_chooseHa
 
 void ClientMenus::setBandRenderer(Input::I_ScreenAreaRenderer* renderer) { m_bandRenderer = renderer; }
 
+void ClientMenus::setProfileFiles(const std::string& menuFile, const std::string& textPageFile)
+{
+    m_menuProfileFile = menuFile;
+    m_textPageProfileFile = textPageFile;
+}
+
 void ClientMenus::create(Menu::MenuController* controller, const Text3D::Font* font,
                          Input::InputController* menuInput,
                          Input::InputController* textPageInput, const std::string& fileName,
@@ -148,6 +156,50 @@ void ClientMenus::createPage(EVT::Event_MenuPage* event)
     for (std::size_t i = m_shown.size(), k = 0; i < items.size(); ++i, ++k)
         addMenuObject(items[i], Vec(itemPos.x, top - static_cast<float>(k) * m_rowHeight, itemPos.z));
     centrePage(nullptr);
+    warnCoveredText(textPage);
+}
+
+// The page stays usable under such an area: the letters show through the
+// translucent shape and the band still marks the current line.
+void ClientMenus::warnCoveredText(bool textPage)
+{
+    const Input::InputController* input = textPage ? m_textPageInput : m_menuInput;
+    const std::string& file = textPage ? m_textPageProfileFile : m_menuProfileFile;
+    float fov = 0.0f;
+    float aspect = 0.0f;
+    if (input == nullptr || file.empty() || m_shown.empty() || !screenView(fov, aspect))
+        return;
+    const std::string key = file + " " + std::to_string(m_currentPage);
+    if (std::find(m_warned.begin(), m_warned.end(), key) != m_warned.end())
+        return;
+    for (const Input::ScreenArea* area : input->getAreas()) {
+        for (const MenuBand::Box& shape : MenuBand::shapesOf(*area, aspect)) {
+            for (const ShownItem& shown : m_shown) {
+                MenuBand::Box letters{};
+                if (!MenuBand::lettersOf(*shown.text, fov, aspect, letters) || !MenuBand::overlap(letters, shape))
+                    continue;
+                m_warned.push_back(key);
+                std::cerr << "The input profile \"" << file << "\" puts its area \"" << area->getName()
+                          << "\" over the text of the menu page \"" << m_shown.front().text->getText()
+                          << "\"; move the area to keep the text clear." << std::endl;
+                return;
+            }
+        }
+    }
+}
+
+// The menus' field of view (degrees) and the window's width over its height.
+bool ClientMenus::screenView(float& fov, float& aspect) const
+{
+    const Devices::Screen* screen = m_bandRenderer != nullptr ? m_bandRenderer->getScreen() : nullptr;
+    Game::I_Game* game = Game::I_Game::instance();
+    Game::I_Config* config = game != nullptr ? game->getConfig() : nullptr;
+    const float* menuFov = config != nullptr ? config->getFloatPtr(KEY_MENU_FOV) : nullptr;
+    if (screen == nullptr || menuFov == nullptr || screen->getHeight() <= 0)
+        return false;
+    fov = *menuFov;
+    aspect = static_cast<float>(screen->getWidth()) / static_cast<float>(screen->getHeight());
+    return true;
 }
 
 bool ClientMenus::isOwnPage(const Menu::MenuPage* page) const
@@ -287,16 +339,11 @@ const ClientMenus::ShownItem* ClientMenus::getCurrentShown() { return findShown(
 void ClientMenus::drawBand()
 {
     const ShownItem* current = getCurrentShown();
-    const Devices::Screen* screen = m_bandRenderer != nullptr ? m_bandRenderer->getScreen() : nullptr;
-    Game::I_Game* game = Game::I_Game::instance();
-    Game::I_Config* config = game != nullptr ? game->getConfig() : nullptr;
-    const float* fov = config != nullptr ? config->getFloatPtr(KEY_MENU_FOV) : nullptr;
-    if (current == nullptr || current->text == nullptr || screen == nullptr || fov == nullptr
-        || screen->getHeight() <= 0)
-        return;
-    const float aspect = static_cast<float>(screen->getWidth()) / static_cast<float>(screen->getHeight());
+    float fov = 0.0f;
+    float aspect = 0.0f;
     MenuBand::Box box{};
-    if (MenuBand::boxOf(*current->text, *fov, aspect, box))
+    if (current != nullptr && current->text != nullptr && screenView(fov, aspect)
+        && MenuBand::boxOf(*current->text, fov, aspect, box))
         MenuBand::draw(m_bandRenderer, box);
 }
 

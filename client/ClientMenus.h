@@ -65,6 +65,9 @@ public:
     // The area renderer (not owned, may be null) that draws the band marking
     // the current line on every render event (12).
     void setBandRenderer(Input::I_ScreenAreaRenderer* renderer);
+    // The profile files of the menu and text-page input controllers, named
+    // when an area of theirs lies over a page's text.
+    void setProfileFiles(const std::string& menuFile, const std::string& textPageFile);
 
     // Builds the tree from the menus file, makes the menu camera the world's
     // camera item and starts the controller on the play item (the resume item
@@ -111,6 +114,10 @@ private:
     bool isOwnPage(const Menu::MenuPage* page) const;
     ShownItem* findShown(unsigned long id);
     void chooseInputController(bool textPage);
+    // A message naming the profile file when one of its visible areas lies
+    // over a letter of the page just laid out; once per page and file.
+    void warnCoveredText(bool textPage);
+    bool screenView(float& fov, float& aspect) const;
     void deletePages();
 
     ShownList m_shown;
@@ -122,6 +129,9 @@ private:
     Menu::I_MenuItemChosen* m_chooseHandler; // not owned
     Input::I_ScreenAreaRenderer* m_bandRenderer; // not owned
     unsigned long m_currentId; // id of the current item while it is shown, else 0
+    std::string m_menuProfileFile;
+    std::string m_textPageProfileFile;
+    std::vector<std::string> m_warned; // "file page" pairs already reported
 
     // Menu-wide defaults of the per-page positions.
     Vec m_titlePos;

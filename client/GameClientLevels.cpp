@@ -369,6 +369,8 @@ void GameClient::createMenus(bool paused)
     d.menus = new ClientMenus();
     d.menus->setChooseHandler(d.chooser);
     d.menus->setBandRenderer(d.areaRenderer);
+    if (d.menuProfile)
+        d.menus->setProfileFiles(d.menuProfile->get("MENU_INPUT_FILE"), d.menuProfile->get("TPAGE_INPUT_FILE"));
     switchControllers(true);
     Menu::MenuController* controller = getMenuController();
     if (controller && d.menuProfile) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "input/I_ScreenAreaRenderer.h"
+#include "input/ScreenArea.h"
 #include "shell/TextObject.h"
 
 namespace KWEP {
@@ -29,6 +30,8 @@ const float BAND_BELOW = 6.0f;
 const float BAND_ABOVE = 6.0f;
 const int ICON_FILL = 0;
 const int ICON_FRAME = 6;
+// The frame icon's border, percent of the window's width.
+const float FRAME_PERCENT = 0.5f;
 const double PI = 3.14159265358979323846;
 
 // Columns of the longest line and the number of lines of a text.
@@ -90,6 +93,32 @@ bool MenuBand::lettersOf(const Text3D::TextObject& text, float fovDegrees, float
     const bool tails = text.getText().find_first_of(TAILED) != std::string::npos;
     return project(text, fovDegrees, aspect,
                    {0.0f, GLYPH_WIDTH, GLYPH_BELOW + (tails ? TAIL : 0.0f), GLYPH_ABOVE}, box);
+}
+
+std::vector<MenuBand::Box> MenuBand::shapesOf(const Input::ScreenArea& area, float aspect)
+{
+    std::vector<Box> shapes;
+    if (((area.getAreaColor() | area.getHighLightColor()) & 0xffUL) == 0)
+        return shapes;
+    const Box box{area.getPercentOffsetFromLeft(), area.getPercentOffsetFromTop(),
+                  area.getPercentWidth(), area.getPercentHeight()};
+    if (area.getIconId() != ICON_FRAME) {
+        shapes.push_back(box);
+        return shapes;
+    }
+    const float across = FRAME_PERCENT;
+    const float down = FRAME_PERCENT * aspect;
+    shapes.push_back({box.left, box.top, box.width, down});
+    shapes.push_back({box.left, box.top + box.height - down, box.width, down});
+    shapes.push_back({box.left, box.top, across, box.height});
+    shapes.push_back({box.left + box.width - across, box.top, across, box.height});
+    return shapes;
+}
+
+bool MenuBand::overlap(const Box& a, const Box& b)
+{
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height
+        && b.top < a.top + a.height;
 }
 
 void MenuBand::draw(Input::I_ScreenAreaRenderer* renderer, const Box& box)

@@ -1,7 +1,9 @@
 #ifndef KWEP_MENUBAND_H
 #define KWEP_MENUBAND_H
 
-namespace Input { class I_ScreenAreaRenderer; }
+#include <vector>
+
+namespace Input { class I_ScreenAreaRenderer; class ScreenArea; }
 namespace Text3D { class TextObject; }
 
 namespace KWEP {
@@ -34,6 +36,12 @@ public:
 
     // The box the text's letters take, by the same view; no margins.
     static bool lettersOf(const Text3D::TextObject& text, float fovDegrees, float aspect, Box& box);
+
+    // What an on-screen area shows of itself, in percent of a window of the
+    // aspect: a frame its border, half a percent of the width thick, any other
+    // icon its whole rectangle, and an area drawn in no colour at all nothing.
+    static std::vector<Box> shapesOf(const Input::ScreenArea& area, float aspect);
+    static bool overlap(const Box& a, const Box& b);
 
     // Draws the band over the box; a null renderer draws nothing.
     static void draw(Input::I_ScreenAreaRenderer* renderer, const Box& box);

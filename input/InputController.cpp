@@ -185,6 +185,11 @@ namespace Input
         m_impl->setActive(active);
     }
 
+    const std::vector<ScreenArea*>& InputController::getAreas() const
+    {
+        return m_impl->areas->getAreas();
+    }
+
     void InputController::restPointer()
     {
         m_impl->handler->restInCurrentArea();

@@ -35,6 +35,8 @@ namespace Input
         // makes key releases ignored until the next key press.
         void setActive(bool active);
         bool isActive() const;
+        // The areas in list order (later ones lie on top); owned by the controller.
+        const std::vector<ScreenArea*>& getAreas() const;
         // A page has opened under the pointer: a dwell or enter area it is in
         // stops and waits, undrawn as armed, until the pointer enters an area.
         void restPointer();

@@ -249,6 +249,34 @@ TEST_P(ShippedMenus, TheBandMarksTheCurrentLineAndNoOther)
     menus->setBandRenderer(nullptr);
 }
 
+// A profile whose area lies over the text gets a message naming its file and
+// the page, once; the menus go on working under it.
+TEST_P(ShippedMenus, AnAreaOverTheTextIsReportedAndTheMenusStillWork)
+{
+    Input::InputController cover(1, nullptr);
+    const unsigned long id = cover.newArea(0u);
+    Input::ScreenArea* area = cover.getArea(static_cast<unsigned int>(id));
+    area->setName("COVER");
+    Input::ScreenArea::setEntireScreen(*area);
+    area->setAreaColor(0xff0000ffUL);
+    BandRecorder band;
+    menus.reset(new Menus);
+    menus->setChooseHandler(&handlers);
+    menus->setBandRenderer(&band);
+    menus->setProfileFiles("cover.sic", "");
+    testing::internal::CaptureStderr();
+    menus->create(&controller, &font, &cover, &textInput, fileName, GetParam());
+    EVT::Event down(EVT::EVENT_MENU_DOWN);
+    EVT::EventBus::instance()->raiseEvent(&down, false);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("\"cover.sic\""), std::string::npos) << said;
+    EXPECT_NE(said.find("\"COVER\""), std::string::npos) << said;
+    EXPECT_EQ(said.find("cover.sic", said.find("cover.sic") + 1), std::string::npos) << "said once";
+    EXPECT_EQ(menus->getCurrentShown()->item, controller.getCurItem());
+    EXPECT_NE(controller.getCurItem()->getString(), GetParam() ? "CARRY ON" : "PLAY");
+    menus.reset();
+}
+
 // With the shipped one-switch profile the current line moves while the switch
 // is still held, as soon as the hold time is reached; letting go then selects
 // nothing, and a short press selects the line the band is on.
@@ -285,43 +313,22 @@ TEST_P(ShippedMenus, HoldingTheOneSwitchMovesTheLineBeforeItIsLetGo)
     EXPECT_EQ(menus->getCurrentPage(), Menus::PAGE_MAIN_CONFIGURE);
 }
 
-// The visible shapes of a profile's areas, in percent of the window: a frame
-// is its border, half a percent of the width thick; any other icon fills its
-// rectangle. An area drawn in no colour at all (ANYWHERE) shows nothing.
+// The visible shapes of a profile's areas in a window of the aspect.
 std::vector<KWEP::MenuBand::Box> visibleShapes(const std::string& file, float aspect)
 {
     Input::InputController profile(1, nullptr);
     EXPECT_TRUE(KWEP::CreateSicFiles::deser(profile, file)) << file;
-    std::vector<unsigned long> ids;
-    for (unsigned int n = 1; const Input::Switch* sw = profile.getSwitch(n); ++n) {
-        if (std::find(ids.begin(), ids.end(), sw->getTriggerAreaId()) == ids.end())
-            ids.push_back(sw->getTriggerAreaId());
-    }
     std::vector<KWEP::MenuBand::Box> shapes;
-    for (unsigned long id : ids) {
-        const Input::ScreenArea* a = profile.getArea(static_cast<unsigned int>(id));
-        if (((a->getAreaColor() | a->getHighLightColor()) & 0xffUL) == 0)
-            continue;
-        const KWEP::MenuBand::Box box{a->getPercentOffsetFromLeft(), a->getPercentOffsetFromTop(),
-                                      a->getPercentWidth(), a->getPercentHeight()};
-        if (a->getIconId() != 6) {
-            shapes.push_back(box);
-            continue;
-        }
-        const float tx = 0.5f;
-        const float ty = 0.5f * aspect;
-        shapes.push_back({box.left, box.top, box.width, ty});
-        shapes.push_back({box.left, box.top + box.height - ty, box.width, ty});
-        shapes.push_back({box.left, box.top, tx, box.height});
-        shapes.push_back({box.left + box.width - tx, box.top, tx, box.height});
+    for (const Input::ScreenArea* area : profile.getAreas()) {
+        const std::vector<KWEP::MenuBand::Box> shown = KWEP::MenuBand::shapesOf(*area, aspect);
+        shapes.insert(shapes.end(), shown.begin(), shown.end());
     }
     return shapes;
 }
 
 bool overlap(const KWEP::MenuBand::Box& a, const KWEP::MenuBand::Box& b)
 {
-    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height
-        && b.top < a.top + a.height;
+    return KWEP::MenuBand::overlap(a, b);
 }
 
 // No area of a shipped menu profile hides a letter: titles, text bodies and
