@@ -88,7 +88,7 @@ TEST_F(HelpTextTest, WithoutAUsableWidthHeadsAreNotPadded)
             CFG::s_GlobalConfig.add("INFO_PADLEN", width);
         Config config;
         const std::string text = help(config);
-        EXPECT_NE(text.find("\n   --help  \n    \n   --optfile <file> \n    KWEP_OPTIONS.cfg\n"),
+        EXPECT_NE(text.find("\n   --help  \n   --optfile <file> \n    KWEP_OPTIONS.cfg\n"),
                   std::string::npos) << text;
     }
 }
