@@ -51,6 +51,17 @@ namespace
         return mode;
     }
 
+    // A pixel of the window filled with one rectangle drawn in the material.
+    Rgba drawnWith(const RGL::rglMaterial& material)
+    {
+        GLWindow::clear(0, 0, 0);
+        GLWindow::pixelView();
+        material.beginUsing(nullptr);
+        glRectf(0, 0, RenderTest::WIDTH, RenderTest::HEIGHT);
+        material.endUsing();
+        return GLWindow::pixel(5, 5);
+    }
+
     class GLMaterialTest : public ::testing::Test
     {
     protected:
@@ -177,12 +188,7 @@ namespace
         ASSERT_NE(material->getProgram(), nullptr);
         EXPECT_EQ(loader().shaders().entries(), 2);
 
-        GLWindow::clear(0, 0, 0);
-        GLWindow::pixelView();
-        material->beginUsing(nullptr);
-        glRectf(0, 0, RenderTest::WIDTH, RenderTest::HEIGHT);
-        material->endUsing();
-        EXPECT_EQ(GLWindow::pixel(5, 5), (Rgba{255, 0, 255, 255}));
+        EXPECT_EQ(drawnWith(*material), (Rgba{255, 0, 255, 255}));
         EXPECT_EQ(intOf(GL_CURRENT_PROGRAM), 0);
     }
 
@@ -204,13 +210,8 @@ namespace
                               "FRAG_SHADER: two: data/Config/two.frag\n");
         RGL::rglMaterial* material = loader().get("data/Config/two.matdef");
         ASSERT_NE(material, nullptr);
-        GLWindow::clear(0, 0, 0);
-        GLWindow::pixelView();
-        material->beginUsing(nullptr);
-        glRectf(0, 0, RenderTest::WIDTH, RenderTest::HEIGHT);
-        material->endUsing();
         // Red from the first texture, no red from the second, blue from the second.
-        EXPECT_EQ(GLWindow::pixel(5, 5), (Rgba{255, 0, 255, 255}));
+        EXPECT_EQ(drawnWith(*material), (Rgba{255, 0, 255, 255}));
     }
 
     // A vertex and a fragment layer of one name are two shaders: the fragment
@@ -225,13 +226,8 @@ namespace
         RGL::rglMaterial* material = loader().get("data/Config/same.matdef");
         ASSERT_NE(material, nullptr);
         EXPECT_NE(material->getLayers()[0].shader, material->getLayers()[1].shader);
-        GLWindow::clear(0, 0, 0);
-        GLWindow::pixelView();
-        glColor4ub(0, 255, 0, 255);
-        material->beginUsing(nullptr);
-        glRectf(0, 0, RenderTest::WIDTH, RenderTest::HEIGHT);
-        material->endUsing();
-        EXPECT_EQ(GLWindow::pixel(5, 5), (Rgba{255, 0, 0, 255}));
+        glColor4ub(0, 255, 0, 255); // what the fixed-function stage would draw
+        EXPECT_EQ(drawnWith(*material), (Rgba{255, 0, 0, 255}));
         loader().free("data/Config/same.matdef");
         EXPECT_EQ(material->getLayers()[1].shader->getID(), 0u);
     }
