@@ -117,8 +117,9 @@ public:
     // it, so that the samples are not copied as they grow.
     void reserveFor(DUH* duh)
     {
-        const long long length = duh_get_length(duh); // 65536ths of a second
-        const long long frames = std::min(length * rate / 65536 + 1, static_cast<long long>(rate) * MAX_SECONDS);
+        const long long maxLength = 65536LL * MAX_SECONDS;
+        const long long length = std::min<long long>(duh_get_length(duh), maxLength); // 65536ths of a second
+        const long long frames = length * rate / 65536 + 1;
         if (frames > 0)
             pcm.reserve(static_cast<std::size_t>(frames) * frameBytes());
     }
@@ -167,10 +168,11 @@ public:
         }
         if (child == 0) {
             ::close(ends[0]);
-            const bool sent = render(renderer, APART_CHUNK_SAMPLES, [&ends](const unsigned char* bytes, std::size_t size) {
-                return Files::TextFile::writeAll(ends[1], bytes, size);
-            });
-            ::_exit(sent ? 0 : 1);
+            const int out = ends[1];
+            const auto send = [out](const unsigned char* bytes, std::size_t size) {
+                return Files::TextFile::writeAll(out, bytes, size);
+            };
+            ::_exit(render(renderer, APART_CHUNK_SAMPLES, send) ? 0 : 1);
         }
         ::close(ends[1]);
         const bool read = readWhileProgressing(ends[0], pcm, renderWait);

@@ -202,7 +202,8 @@ namespace
         RenderTest::writeText("data/Config/two.frag",
                               "uniform sampler2D red;\nuniform sampler2D blue;\n"
                               "void main() { vec2 c = vec2(0.5, 0.5);\n"
-                              "  gl_FragColor = vec4(texture2D(red, c).r, texture2D(blue, c).r, texture2D(blue, c).b, 1.0); }\n");
+                              "  vec4 r = texture2D(red, c), b = texture2D(blue, c);\n"
+                              "  gl_FragColor = vec4(r.r, b.r, b.b, 1.0); }\n");
         RenderTest::writeText("data/Config/two.matdef",
                               "TEXTURE: data/Textures/red.tga\n"
                               "TEXTURE: data/Textures/blue.tga\n"

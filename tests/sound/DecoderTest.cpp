@@ -424,7 +424,8 @@ TEST(MODFile, RefusesASongWhoseSlideRunsAway)
 TEST(MODFile, ASongRenderedApartMayTakeLongerThanTheWaitWhileItProgresses)
 {
     // Slowest speed and tempo, 127 orders; a fine slide by 0 sends it apart.
-    TempFile file("slow.mod", module({{0, note(1, 428, 0xF, 31)}, {1, note(0, 0, 0xF, 32)}, {2, note(0, 0, 0xE, 0x10)}}, 127));
+    TempFile file("slow.mod",
+                  module({{0, note(1, 428, 0xF, 31)}, {1, note(0, 0, 0xF, 32)}, {2, note(0, 0, 0xE, 0x10)}}, 127));
     ASSERT_FALSE(Media::pitchStaysInRange(file.path()));
     Media::MODFile mod(file.path());
     ASSERT_TRUE(mod.setRate(RATE_FOR_A_LONG_RENDER));
