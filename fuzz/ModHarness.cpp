@@ -10,8 +10,9 @@ namespace {
 // A low output rate in mono: the module's own parsing and playing are what
 // is under test, and a song of the full length renders in moments.
 const long RATE = 2000;
-// At that rate a whole song renders well within a second: a render that
-// takes longer is one DUMB never finishes, and waiting longer finds nothing.
+// At that rate a render apart hands back a piece of samples every few
+// milliseconds: one that goes a second without is one DUMB never finishes,
+// and waiting longer finds nothing.
 const int RENDER_WAIT = 1;
 
 } // namespace

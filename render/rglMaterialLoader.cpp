@@ -5,6 +5,8 @@
 
 #include <GL/glew.h>
 
+#include <cstdio>
+
 namespace RGL {
 
 namespace {
@@ -21,6 +23,38 @@ void releaseAll(Util::ObjectLoader<T>& store, const std::vector<std::string>& na
 bool isShader(unsigned kind)
 {
     return kind == GL_VERTEX_SHADER || kind == GL_FRAGMENT_SHADER;
+}
+
+// Shaders are stored by kind and name: a vertex and a fragment layer of one
+// name are two shader objects.
+std::string shaderKey(const rglMaterial::glLayer& layer)
+{
+    return (layer.kind == GL_VERTEX_SHADER ? "vertex:" : "fragment:") + layer.name;
+}
+
+// The fixed-function texture units of the driver; layer i of a material
+// draws on unit i + 1.
+int textureUnits()
+{
+    GLint units = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_UNITS, &units);
+    return units;
+}
+
+// False, with a line naming the material, when one of its texture layers
+// needs a unit the driver does not have.
+bool fitsTextureUnits(const std::string& name, const rglMaterial& material)
+{
+    const int units = textureUnits();
+    const std::vector<rglMaterial::glLayer>& layers = material.getLayers();
+    for (std::size_t i = 0; i < layers.size(); ++i) {
+        if (layers[i].kind != GL_TEXTURE_ENV || static_cast<int>(i) + 1 < units)
+            continue;
+        std::fprintf(stderr, "Render: the material \"%s\" is not used: its layer %zu is a texture on unit %zu, "
+                     "and the driver has units 0 to %d\n", name.c_str(), i + 1, i + 1, units - 1);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -73,15 +107,15 @@ void rglMaterialLoader::fetchLayer(rglMaterial::glLayer& layer)
         }
         m_textures.use(layer.name);
     } else if (isShader(layer.kind)) {
+        const std::string key = shaderKey(layer);
         if (layer.shader == nullptr) {
-            layer.shader = m_shaders.find(layer.name);
+            layer.shader = m_shaders.find(key);
             if (layer.shader == nullptr) {
-                layer.shader =
-                    m_shaders.add(layer.name, new rglShader(layer.name.c_str(), layer.kind, layer.files));
-                m_shaderNames.push_back(layer.name);
+                layer.shader = m_shaders.add(key, new rglShader(layer.name.c_str(), layer.kind, layer.files));
+                m_shaderNames.push_back(key);
             }
         }
-        m_shaders.use(layer.name);
+        m_shaders.use(key);
     }
 }
 
@@ -101,7 +135,7 @@ void rglMaterialLoader::freeLayer(const rglMaterial::glLayer& layer)
     if (layer.texture != nullptr)
         m_textures.free(layer.name);
     if (layer.shader != nullptr)
-        m_shaders.free(layer.name);
+        m_shaders.free(shaderKey(layer));
 }
 
 rglMaterial* rglMaterialLoader::get(const std::string& name)
@@ -116,7 +150,7 @@ rglMaterial* rglMaterialLoader::get(const std::string& name)
     if (source == nullptr)
         return nullptr;
     rglMaterial* made = new rglMaterial(source);
-    if (add(name, made) != made) {
+    if (!fitsTextureUnits(name, *made) || add(name, made) != made) {
         delete made;
         return nullptr;
     }

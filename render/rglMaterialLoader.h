@@ -33,7 +33,9 @@ public:
     rglMaterial* free(const std::string& name) override;
     // The material of that name from the material store (read from a material
     // definition file of that path when not known yet), made on first request;
-    // counts one use. Null when there is no such material.
+    // counts one use. Null when there is no such material, or when one of its
+    // texture layers needs a texture unit the driver lacks (a line on the
+    // error stream names the material).
     rglMaterial* get(const std::string& name);
 
     // Lets go of every GL object while the context still exists: textures and
@@ -42,6 +44,8 @@ public:
     void release();
 
     Util::ObjectLoader<rglTexture>& textures();
+    // Shaders are registered under their kind and name ("vertex:NAME",
+    // "fragment:NAME").
     Util::ObjectLoader<rglShader>& shaders();
 
 private:

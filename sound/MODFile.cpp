@@ -1,8 +1,10 @@
 #include "sound/MODFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <string>
 
 #include <poll.h>
 #include <signal.h>
@@ -12,12 +14,16 @@
 #include <dumb.h>
 
 #include "core/TextFile.h"
+#include "sound/ModuleScan.h"
 
 namespace Media {
 
 namespace {
 
 const long CHUNK_SAMPLES = 16384;
+// A render apart reports in smaller pieces, so that a slow machine still
+// shows progress well within the render wait.
+const long APART_CHUNK_SAMPLES = 4096;
 
 // DUMB keeps process-wide state: register its file input once, and its clean-up
 // for the end of the process.
@@ -32,23 +38,30 @@ void startDumb()
     dumb_it_max_to_mix = 256;
 }
 
-DUH* loadAnyModule(const char* path)
+// The first of the four loaders that takes the file; mod tells whether it
+// was the MOD loader, the one format whose patterns are checked before
+// a render.
+DUH* loadAnyModule(const char* path, bool& mod)
 {
+    mod = false;
     DUH* duh = dumb_load_it(path);
     if (!duh)
         duh = dumb_load_xm(path);
     if (!duh)
         duh = dumb_load_s3m(path);
-    if (!duh)
+    if (!duh) {
         duh = dumb_load_mod(path);
+        mod = duh != nullptr;
+    }
     return duh;
 }
 
-// Reads the pipe to its end into out. False when the deadline passes first
-// or the pipe fails.
-bool readUntil(int fd, std::vector<unsigned char>& out, std::chrono::steady_clock::time_point deadline)
+// Reads the pipe to its end into out. False when no byte comes within the
+// wait (the render has stopped making progress) or the pipe fails.
+bool readWhileProgressing(int fd, std::vector<unsigned char>& out, int waitSeconds)
 {
     unsigned char buffer[65536];
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(waitSeconds);
     for (;;) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now()).count();
@@ -68,7 +81,16 @@ bool readUntil(int fd, std::vector<unsigned char>& out, std::chrono::steady_cloc
         if (got == 0)
             return true;
         out.insert(out.end(), buffer, buffer + got);
+        deadline = std::chrono::steady_clock::now() + std::chrono::seconds(waitSeconds);
     }
+}
+
+// What became of a render child, in words, for the error.
+std::string endOf(int status)
+{
+    if (WIFSIGNALED(status))
+        return "the render stopped on signal " + std::to_string(WTERMSIG(status));
+    return "the render could not hand back its samples";
 }
 
 } // namespace
@@ -83,32 +105,56 @@ public:
     int renderWait = MAX_RENDER_WAIT;
     std::string error;
 
-    bool fail(const char* why)
+    bool fail(const std::string& why)
     {
         error = why;
         return false;
     }
 
-    void render(DUH_SIGRENDERER* renderer)
+    std::size_t frameBytes() const { return static_cast<std::size_t>(channels * (depth / 8)); }
+
+    // Room for the whole song, from the length DUMB measured when it loaded
+    // it, so that the samples are not copied as they grow.
+    void reserveFor(DUH* duh)
     {
-        const std::size_t frameBytes = static_cast<std::size_t>(channels * (depth / 8));
+        const long long maxLength = 65536LL * MAX_SECONDS;
+        const long long length = std::min<long long>(duh_get_length(duh), maxLength); // 65536ths of a second
+        const long long frames = length * rate / 65536 + 1;
+        if (frames > 0)
+            pcm.reserve(static_cast<std::size_t>(frames) * frameBytes());
+    }
+
+    // Renders chunk by chunk, up to MAX_SECONDS of samples or the end of the
+    // song, and hands each piece to take; stops early when take answers false.
+    template <class Take>
+    bool render(DUH_SIGRENDERER* renderer, long chunk, Take take)
+    {
         const long long maxFrames = static_cast<long long>(rate) * MAX_SECONDS;
-        std::vector<unsigned char> buffer(frameBytes * CHUNK_SAMPLES);
-        long long frames = 0;
-        while (frames < maxFrames) {
-            const long wanted = maxFrames - frames < CHUNK_SAMPLES ? static_cast<long>(maxFrames - frames) : CHUNK_SAMPLES;
+        std::vector<unsigned char> buffer(frameBytes() * static_cast<std::size_t>(chunk));
+        for (long long frames = 0; frames < maxFrames;) {
+            const long wanted = maxFrames - frames < chunk ? static_cast<long>(maxFrames - frames) : chunk;
             const long got = duh_render(renderer, depth, depth == 8 ? 1 : 0, 1.0f,
                                         static_cast<float>(65536.0 / rate), wanted, buffer.data());
-            if (got > 0)
-                pcm.insert(pcm.end(), buffer.begin(), buffer.begin() + got * frameBytes);
+            if (got > 0 && !take(buffer.data(), static_cast<std::size_t>(got) * frameBytes()))
+                return false;
             if (got != wanted)
                 break;
             frames += got;
         }
+        return true;
     }
 
-    // Renders in a child process that hands the samples back through a pipe,
-    // and stops it when it takes longer than the render wait.
+    void renderHere(DUH_SIGRENDERER* renderer)
+    {
+        render(renderer, CHUNK_SAMPLES, [this](const unsigned char* bytes, std::size_t size) {
+            pcm.insert(pcm.end(), bytes, bytes + size);
+            return true;
+        });
+    }
+
+    // Renders in a child process that hands each piece back through a pipe
+    // as it is made; the child is stopped when no piece comes within the
+    // render wait.
     bool renderApart(DUH_SIGRENDERER* renderer)
     {
         int ends[2];
@@ -122,12 +168,14 @@ public:
         }
         if (child == 0) {
             ::close(ends[0]);
-            render(renderer);
-            ::_exit(Files::TextFile::writeAll(ends[1], pcm.data(), pcm.size()) ? 0 : 1);
+            const int out = ends[1];
+            const auto send = [out](const unsigned char* bytes, std::size_t size) {
+                return Files::TextFile::writeAll(out, bytes, size);
+            };
+            ::_exit(render(renderer, APART_CHUNK_SAMPLES, send) ? 0 : 1);
         }
         ::close(ends[1]);
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(renderWait);
-        const bool read = readUntil(ends[0], pcm, deadline);
+        const bool read = readWhileProgressing(ends[0], pcm, renderWait);
         ::close(ends[0]);
         if (!read)
             ::kill(child, SIGKILL);
@@ -136,8 +184,12 @@ public:
         }
         if (read && WIFEXITED(status) && WEXITSTATUS(status) == 0)
             return true;
+        const std::size_t made = pcm.size() / frameBytes();
         pcm.clear();
-        return fail(read ? "the render failed" : "the song does not finish rendering: a note runs out of range");
+        if (read)
+            return fail(endOf(status));
+        return fail("the song does not finish rendering: no samples came for " + std::to_string(renderWait) +
+                    " s after " + std::to_string(made) + " frames, and the render was stopped");
     }
 };
 
@@ -153,7 +205,8 @@ bool MODFile::load()
 {
     Impl& d = *m_impl;
     d.pcm.clear();
-    DUH* duh = loadAnyModule(d.path.c_str());
+    bool mod = false;
+    DUH* duh = loadAnyModule(d.path.c_str(), mod);
     if (!duh)
         return d.fail("it is not an IT, XM, S3M or MOD module");
     DUH_SIGRENDERER* renderer = duh_start_sigrenderer(duh, 0, d.channels, 0);
@@ -167,9 +220,17 @@ bool MODFile::load()
         dumb_it_set_loop_callback(it, &dumb_it_callback_terminate, nullptr);
         dumb_it_set_xm_speed_zero_callback(it, &dumb_it_callback_terminate, nullptr);
     }
-    const bool rendered = d.renderApart(renderer);
+    d.reserveFor(duh);
+    // Only a song that may run away pays for a process of its own.
+    bool rendered = true;
+    if (mod && pitchStaysInRange(d.path))
+        d.renderHere(renderer);
+    else
+        rendered = d.renderApart(renderer);
     duh_end_sigrenderer(renderer);
     unload_duh(duh);
+    if (!rendered)
+        std::vector<unsigned char>().swap(d.pcm);
     return rendered;
 }
 

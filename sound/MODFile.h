@@ -17,10 +17,12 @@ public:
     // Highest rate taken: beyond what sound hardware plays, a rate only makes
     // the render longer, and a huge one would overflow its length.
     static const long MAX_RATE = 192000;
-    // Longest wait for a render, in seconds, by default. DUMB can spin for
-    // ever inside its resampler on a damaged module (a slide that runs a
-    // note's pitch out of range), so the render runs in a child process that
-    // is stopped then.
+    // Longest wait, in seconds by default, for the next piece of a render
+    // that runs apart. A module whose notes slide in pitch can drive DUMB's
+    // resampler into a loop that never returns (a slide on a looping note
+    // that runs its pitch out of range), so such a song, and any module
+    // format whose patterns are not checked here, renders in a child process
+    // that is stopped when it stops producing samples.
     static constexpr int MAX_RENDER_WAIT = 10;
 
     explicit MODFile(const char* path);
@@ -29,9 +31,10 @@ public:
     MODFile(const MODFile&) = delete;
     MODFile& operator=(const MODFile&) = delete;
 
-    // Renders the song from its start up to where it loops or stops. False for
-    // a file that none of the four loaders takes, or whose render does not end
-    // within the render wait; getError() says why.
+    // Renders the song from its start up to where it loops or stops, at most
+    // MAX_SECONDS. False for a file that none of the four loaders takes, or
+    // whose render stops producing samples for the render wait; getError()
+    // says why.
     bool load();
 
     const std::vector<unsigned char>& getData() const;
@@ -44,8 +47,8 @@ public:
     // Samples per second, 44100 by default; only 1 to MAX_RATE is taken.
     long getRate() const;
     bool setRate(long rate);
-    // Seconds the render may take, MAX_RENDER_WAIT by default; only 1 to
-    // MAX_RENDER_WAIT is taken.
+    // Seconds a render apart may go without producing samples,
+    // MAX_RENDER_WAIT by default; only 1 to MAX_RENDER_WAIT is taken.
     bool setRenderWait(int seconds);
     const std::string& getError() const;
 

@@ -135,18 +135,21 @@ public:
         return true;
     }
 
-    bool readFiles(const CFG::Info& info)
+    // A sound that does not load is left out (the controller names the file
+    // and why): its records then do nothing, and every other sound still plays.
+    void readFiles(const CFG::Info& info)
     {
         const std::string dir = info.get("SOUND_DIR");
         for (const std::string& item : split(info.get("SOUND_FILES"), ",")) {
             const std::vector<std::string> parts = split(item, ":");
             if (parts.size() != 2)
                 continue;
-            const int id = idOf(sounds, Util::trim(parts[0], BLANKS), nextSound);
-            if (!controller->load(id, dir + Util::trim(parts[1], BLANKS)))
-                return false;
+            const std::string name = Util::trim(parts[0], BLANKS);
+            const bool known = sounds.find(name) != 0;
+            const int id = idOf(sounds, name, nextSound);
+            if (!controller->load(id, dir + Util::trim(parts[1], BLANKS)) && !known)
+                sounds.remove(name);
         }
-        return true;
     }
 
     void readEffects(const CFG::Info& info)
@@ -236,8 +239,9 @@ bool SoundManager::loadSounds(const std::string& configFile)
     if (!info.addConfig(configFile))
         std::cerr << "Sound: cannot read the sound configuration \"" << configFile << "\"; no sounds are loaded"
                   << std::endl;
-    if (!m_impl->readSources(info) || !m_impl->readFiles(info))
+    if (!m_impl->readSources(info))
         return false;
+    m_impl->readFiles(info);
     m_impl->readEffects(info);
     return true;
 }

@@ -32,9 +32,10 @@ public:
 
     void handleEvent(EVT::I_Event* event) override;
     // Reads the sound configuration into the controller and the records. False
-    // for an empty file name or when the controller refuses a channel or a
-    // sound (the reading stops there). A missing file loads nothing and is
-    // not a failure.
+    // for an empty file name or when the controller refuses a channel (the
+    // reading stops there). A sound file the controller refuses is left out
+    // and the rest load; the records of that sound do nothing. A missing file
+    // loads nothing and is not a failure.
     virtual bool loadSounds(const std::string& configFile);
     // Plays the named music (or the current one for ""), or stops it when
     // music is off (option 19).

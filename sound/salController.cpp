@@ -4,6 +4,7 @@
 #include "sound/OGGFile.h"
 #include "sound/WAVFile.h"
 
+#include <functional>
 #include <iostream>
 #include <map>
 #include <vector>
@@ -18,14 +19,16 @@ namespace {
 const int KIND_OGG = 1;
 const int KIND_PCM = 2; // WAV and modules
 
-// A whole file decoded, ready for alBufferData.
-struct Decoded {
+// What alBufferData needs besides the samples.
+struct Format {
     ALenum format = 0;
-    std::vector<unsigned char> data;
     int rate = 0;
     int kind = 0;
-    std::string error;
 };
+
+// Takes the samples of a decoded file while the decoder still holds them, so
+// they are never copied; answers whether they were taken, else sets the error.
+using Upload = std::function<bool(const Format&, const std::vector<unsigned char>&, std::string& error)>;
 
 ALenum pcmFormat(int channels, int bits)
 {
@@ -41,42 +44,35 @@ std::string extensionOf(const std::string& file)
     return dot == std::string::npos ? file : file.substr(dot + 1);
 }
 
-// Decodes the file with the decoder File; describe fills in format, rate and kind.
+// Decodes the file with the decoder File and hands its samples to upload;
+// describe gives their format. The decoder, and its samples, go at the end.
 template <class File, class Describe>
-bool decodeWith(const std::string& path, Decoded& out, Describe describe)
+bool decodeWith(const std::string& path, const Upload& upload, std::string& error, Describe describe)
 {
     File file(path.c_str());
     if (!file.load()) {
-        out.error = file.getError();
+        error = file.getError();
         return false;
     }
-    describe(file, out);
-    out.data = file.getData();
-    return true;
+    return upload(describe(file), file.getData(), error);
 }
 
-bool decode(const std::string& file, Decoded& out)
+bool decode(const std::string& file, const Upload& upload, std::string& error)
 {
     const std::string ext = extensionOf(file);
     if (ext == "wav")
-        return decodeWith<Media::WAVFile>(file, out, [](const Media::WAVFile& wav, Decoded& d) {
-            d.format = pcmFormat(wav.getNumChannels(), wav.getBitsPerSample());
-            d.rate = wav.getRate();
-            d.kind = KIND_PCM;
+        return decodeWith<Media::WAVFile>(file, upload, error, [](const Media::WAVFile& wav) {
+            return Format{pcmFormat(wav.getNumChannels(), wav.getBitsPerSample()), wav.getRate(), KIND_PCM};
         });
     if (ext == "ogg")
-        return decodeWith<Media::OGGFile>(file, out, [](const Media::OGGFile& ogg, Decoded& d) {
-            d.format = pcmFormat(ogg.getNumChannels(), 16);
-            d.rate = ogg.getRate();
-            d.kind = KIND_OGG;
+        return decodeWith<Media::OGGFile>(file, upload, error, [](const Media::OGGFile& ogg) {
+            return Format{pcmFormat(ogg.getNumChannels(), 16), ogg.getRate(), KIND_OGG};
         });
     if (ext == "xm" || ext == "it" || ext == "s3m" || ext == "mod")
-        return decodeWith<Media::MODFile>(file, out, [](const Media::MODFile& mod, Decoded& d) {
-            d.format = pcmFormat(mod.getNumChannels(), mod.getDepth());
-            d.rate = static_cast<int>(mod.getRate());
-            d.kind = KIND_PCM;
+        return decodeWith<Media::MODFile>(file, upload, error, [](const Media::MODFile& mod) {
+            return Format{pcmFormat(mod.getNumChannels(), mod.getDepth()), static_cast<int>(mod.getRate()), KIND_PCM};
         });
-    out.error = "the extension names no known sound format";
+    error = "the extension names no known sound format";
     return false;
 }
 
@@ -108,10 +104,49 @@ public:
     std::map<int, SoundRecord> sounds;
     std::map<int, ChannelRecord> channels;
     std::map<int, int> playing;
-    // Every source and buffer made, also those a later record replaced, so the
-    // destructor can delete them all.
+    // Every source made, also those a later record replaced, so the
+    // destructor can delete them all. Buffers live in the sound records.
     std::vector<ALuint> allSources;
-    std::vector<ALuint> allBuffers;
+
+    // A new buffer holding the samples; OpenAL keeps its own copy of them.
+    bool upload(const Format& format, const std::vector<unsigned char>& data, ALuint& buffer, std::string& why)
+    {
+        alGetError();
+        alGenBuffers(1, &buffer);
+        if (alGetError() != AL_NO_ERROR) {
+            why = "OpenAL could not make a buffer for it";
+            return false;
+        }
+        alBufferData(buffer, format.format, data.data(), static_cast<ALsizei>(data.size()), format.rate);
+        if (alGetError() == AL_NO_ERROR)
+            return true;
+        alDeleteBuffers(1, &buffer);
+        why = "OpenAL refused its samples";
+        return false;
+    }
+
+    // Records the sound; the buffer of a sound it replaces is taken off every
+    // source that holds it and deleted.
+    void keep(const SoundRecord& record)
+    {
+        const auto old = sounds.find(record.sound);
+        if (old != sounds.end()) {
+            for (const auto& channel : channels)
+                detach(channel.second.source, old->second.buffer);
+            alDeleteBuffers(1, &old->second.buffer);
+        }
+        sounds[record.sound] = record;
+    }
+
+    static void detach(ALuint source, ALuint buffer)
+    {
+        ALint held = 0;
+        alGetSourcei(source, AL_BUFFER, &held);
+        if (static_cast<ALuint>(held) != buffer)
+            return;
+        alSourceStop(source);
+        alSourcei(source, AL_BUFFER, 0);
+    }
 
     // The source of the channel when the channel and the sound last started on
     // it are both known.
@@ -132,8 +167,8 @@ public:
             alSourceStop(source);
         if (!allSources.empty())
             alDeleteSources(static_cast<ALsizei>(allSources.size()), allSources.data());
-        if (!allBuffers.empty())
-            alDeleteBuffers(static_cast<ALsizei>(allBuffers.size()), allBuffers.data());
+        for (const auto& sound : sounds)
+            alDeleteBuffers(1, &sound.second.buffer);
         alcMakeContextCurrent(nullptr);
         alcDestroyContext(context);
         alcCloseDevice(device);
@@ -194,22 +229,19 @@ bool salController::addSource(int channel, bool loop)
 
 bool salController::load(int sound, const std::string& file)
 {
-    Decoded decoded;
-    if (!decode(file, decoded))
-        return refuse(file, decoded.error);
+    // Nothing is decoded for an output that cannot play it.
     if (!m_impl->open)
         return refuse(file, "no audio output is open");
-    alGetError();
+    Format format;
     ALuint buffer = 0;
-    alGenBuffers(1, &buffer);
-    if (alGetError() != AL_NO_ERROR)
-        return refuse(file, "OpenAL could not make a buffer for it");
-    m_impl->allBuffers.push_back(buffer);
-    alBufferData(buffer, decoded.format, decoded.data.data(), static_cast<ALsizei>(decoded.data.size()),
-                 decoded.rate);
-    if (alGetError() != AL_NO_ERROR)
-        return refuse(file, "OpenAL refused its samples");
-    m_impl->sounds[sound] = Impl::SoundRecord{sound, decoded.kind, buffer};
+    const Upload upload = [&](const Format& decoded, const std::vector<unsigned char>& data, std::string& why) {
+        format = decoded;
+        return m_impl->upload(decoded, data, buffer, why);
+    };
+    std::string error;
+    if (!decode(file, upload, error))
+        return refuse(file, error);
+    m_impl->keep(Impl::SoundRecord{sound, format.kind, buffer});
     return true;
 }
 

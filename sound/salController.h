@@ -25,7 +25,10 @@ public:
     bool init() override;
     bool addSource(int source, bool loop) override;
     // False, with one line on the error stream naming the file and the reason,
-    // when the file does not decode or OpenAL refuses the data.
+    // when no output is open (checked before anything is decoded), the file
+    // does not decode or OpenAL refuses the data. The samples go to OpenAL
+    // straight from the decoder, which is freed then; a sound loaded again
+    // under its id frees the buffer it replaces.
     bool load(int sound, const std::string& file) override;
     // A pitch of 0 or less plays at 100; a negative volume plays at 0.
     void play(int source, int sound, int volume, int pitch) override;

@@ -162,6 +162,14 @@ namespace
             {"zoomX", [](Render::ViewData& v) { v.zoomX = 2.0f; }, false},
             {"zoomY", [](Render::ViewData& v) { v.zoomY = 3.0f; }, false},
             {"vsync", [](Render::ViewData& v) { v.vsync = 1; }, false},
+            {"the whole viewport at once", [](Render::ViewData& v) { v.x = 3; v.y = 4; v.w = 80; v.h = 60; }, true},
+            {"y and h", [](Render::ViewData& v) { v.y = 4; v.h = 60; }, true},
+            {"near, far, fov and both zooms at once",
+             [](Render::ViewData& v) { v.near = 2.5f; v.far = 50.0f; v.fov = 60.0f; v.zoomX = 2.0f; v.zoomY = 3.0f; },
+             false},
+            {"every field", [](Render::ViewData& v) {
+                 v.x = 3; v.y = 4; v.w = 80; v.h = 60; v.near = 2.5f; v.far = 50.0f; v.fov = 60.0f;
+                 v.zoomX = 2.0f; v.zoomY = 3.0f; v.vsync = 1; }, true},
         };
         for (const MergeCase& c : cases) {
             SCOPED_TRACE(c.field);

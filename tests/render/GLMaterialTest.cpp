@@ -51,6 +51,17 @@ namespace
         return mode;
     }
 
+    // A pixel of the window filled with one rectangle drawn in the material.
+    Rgba drawnWith(const RGL::rglMaterial& material)
+    {
+        GLWindow::clear(0, 0, 0);
+        GLWindow::pixelView();
+        material.beginUsing(nullptr);
+        glRectf(0, 0, RenderTest::WIDTH, RenderTest::HEIGHT);
+        material.endUsing();
+        return GLWindow::pixel(5, 5);
+    }
+
     class GLMaterialTest : public ::testing::Test
     {
     protected:
@@ -177,13 +188,70 @@ namespace
         ASSERT_NE(material->getProgram(), nullptr);
         EXPECT_EQ(loader().shaders().entries(), 2);
 
-        GLWindow::clear(0, 0, 0);
-        GLWindow::pixelView();
-        material->beginUsing(nullptr);
-        glRectf(0, 0, RenderTest::WIDTH, RenderTest::HEIGHT);
-        material->endUsing();
-        EXPECT_EQ(GLWindow::pixel(5, 5), (Rgba{255, 0, 255, 255}));
+        EXPECT_EQ(drawnWith(*material), (Rgba{255, 0, 255, 255}));
         EXPECT_EQ(intOf(GL_CURRENT_PROGRAM), 0);
+    }
+
+    // Each texture layer's sampler gets its own unit: two textures sampled by
+    // one shader each show their own colour.
+    TEST_F(GLMaterialTest, EachTextureLayerSamplesFromItsOwnUnit)
+    {
+        ASSERT_TRUE(RenderTest::writeImage("data/Textures/red.tga", 4, 4, 24, {255, 0, 0}));
+        ASSERT_TRUE(RenderTest::writeImage("data/Textures/blue.tga", 4, 4, 24, {0, 0, 255}));
+        RenderTest::writeText("data/Config/pass.vert", "void main() { gl_Position = ftransform(); }\n");
+        RenderTest::writeText("data/Config/two.frag",
+                              "uniform sampler2D red;\nuniform sampler2D blue;\n"
+                              "void main() { vec2 c = vec2(0.5, 0.5);\n"
+                              "  vec4 r = texture2D(red, c), b = texture2D(blue, c);\n"
+                              "  gl_FragColor = vec4(r.r, b.r, b.b, 1.0); }\n");
+        RenderTest::writeText("data/Config/two.matdef",
+                              "TEXTURE: data/Textures/red.tga\n"
+                              "TEXTURE: data/Textures/blue.tga\n"
+                              "VERT_SHADER: pass: data/Config/pass.vert\n"
+                              "FRAG_SHADER: two: data/Config/two.frag\n");
+        RGL::rglMaterial* material = loader().get("data/Config/two.matdef");
+        ASSERT_NE(material, nullptr);
+        // Red from the first texture, no red from the second, blue from the second.
+        EXPECT_EQ(drawnWith(*material), (Rgba{255, 0, 255, 255}));
+    }
+
+    // A vertex and a fragment layer of one name are two shaders: the fragment
+    // file is compiled and used.
+    TEST_F(GLMaterialTest, AVertexAndAFragmentShaderOfOneNameAreTwoShaders)
+    {
+        RenderTest::writeText("data/Config/same.vert", "void main() { gl_Position = ftransform(); }\n");
+        RenderTest::writeText("data/Config/same.frag", "void main() { gl_FragColor = vec4(1.0, 0.0, 0.0, 1.0); }\n");
+        RenderTest::writeText("data/Config/same.matdef",
+                              "VERT_SHADER: same: data/Config/same.vert\n"
+                              "FRAG_SHADER: same: data/Config/same.frag\n");
+        RGL::rglMaterial* material = loader().get("data/Config/same.matdef");
+        ASSERT_NE(material, nullptr);
+        EXPECT_NE(material->getLayers()[0].shader, material->getLayers()[1].shader);
+        glColor4ub(0, 255, 0, 255); // what the fixed-function stage would draw
+        EXPECT_EQ(drawnWith(*material), (Rgba{255, 0, 0, 255}));
+        loader().free("data/Config/same.matdef");
+        EXPECT_EQ(material->getLayers()[1].shader->getID(), 0u);
+    }
+
+    // Layer i draws on texture unit i + 1: a texture layer past the driver's
+    // last unit would never be enabled, so the material is refused by name.
+    TEST_F(GLMaterialTest, AMaterialNeedingMoreTextureUnitsThanTheDriverHasIsRefused)
+    {
+        const int units = intOf(GL_MAX_TEXTURE_UNITS);
+        ASSERT_GT(units, 1);
+        std::string fits, tooMany;
+        for (int i = 0; i + 1 < units; ++i)
+            fits += "TEXTURE: data/Textures/wood.tga\n";
+        tooMany = fits + "TEXTURE: data/Textures/wood.tga\n";
+        RenderTest::writeText("data/Config/fits.matdef", fits);
+        RenderTest::writeText("data/Config/many.matdef", "COLOR: tint: FFFFFFFF\n" + tooMany);
+        EXPECT_NE(loader().get("data/Config/fits.matdef"), nullptr);
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(loader().get("data/Config/many.matdef"), nullptr);
+        const std::string message = testing::internal::GetCapturedStderr();
+        EXPECT_NE(message.find("\"data/Config/many.matdef\" is not used"), std::string::npos) << message;
+        EXPECT_NE(message.find("unit " + std::to_string(units)), std::string::npos) << message;
+        EXPECT_EQ(loader().find("data/Config/many.matdef"), nullptr);
     }
 
     TEST_F(GLMaterialTest, DestroyingTheControllerDeletesEveryGLObjectTheLoaderHeld)

@@ -5,11 +5,14 @@
 #include "TempPath.h"
 #include "sound/MODFile.h"
 #include "sound/MODWriter.h"
+#include "sound/ModuleScan.h"
 #include "sound/OGGFile.h"
 #include "sound/OGGWriter.h"
 #include "sound/WAVFile.h"
 
 #include <gtest/gtest.h>
+
+#include <ogg/ogg.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -220,6 +223,83 @@ TEST(OGGFile, RefusesMissingGarbageCutAndWideFiles)
     EXPECT_NE(halfOgg.getError().find("cut short"), std::string::npos) << halfOgg.getError();
 }
 
+// Calls change on every page of the Ogg bytes, then seals the page with its
+// new checksum.
+template <class Change>
+void changePages(std::string& bytes, Change change)
+{
+    for (std::size_t at = 0; at + 27 <= bytes.size();) {
+        unsigned char* head = reinterpret_cast<unsigned char*>(&bytes[at]);
+        const long headerBytes = 27 + head[26];
+        long bodyBytes = 0;
+        for (int i = 0; i < head[26]; ++i)
+            bodyBytes += head[27 + i];
+        ogg_page page = {head, headerBytes, head + headerBytes, bodyBytes};
+        change(head, at + headerBytes + bodyBytes == bytes.size());
+        ogg_page_checksum_set(&page);
+        at += static_cast<std::size_t>(headerBytes + bodyBytes);
+    }
+}
+
+std::string oggBytes(int channels, int rate, int frames, int serial)
+{
+    const std::string path = TestSupport::tempPath("link.ogg");
+    std::vector<std::int16_t> samples(static_cast<std::size_t>(frames * channels));
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<std::int16_t>((i % 64) * 400 - 12800);
+    EXPECT_TRUE(SoundMaker::OGGWriter::write(path, samples, channels, rate));
+    std::string bytes = readBytes(path);
+    std::remove(path.c_str());
+    changePages(bytes, [serial](unsigned char* head, bool) {
+        for (int i = 0; i < 4; ++i)
+            head[14 + i] = static_cast<unsigned char>(serial >> (8 * i));
+    });
+    return bytes;
+}
+
+// Two streams one after the other play as one sound only in one format: a
+// second link of other channels or rate would be played in the first's.
+TEST(OGGFile, TakesAChainOfOneFormatAndRefusesLinksOfAnother)
+{
+    const std::string mono = oggBytes(1, 22050, 4410, 1), stereo = oggBytes(2, 22050, 4410, 2);
+    const std::string monoAgain = oggBytes(1, 22050, 2205, 3), faster = oggBytes(1, 44100, 4410, 4);
+    TempFile same("same.ogg", mono + monoAgain);
+    Media::OGGFile chain(same.path());
+    ASSERT_TRUE(chain.load()) << chain.getError();
+    EXPECT_EQ(chain.getData().size(), static_cast<std::size_t>(4410 + 2205) * 2);
+    for (const std::string& bytes : {mono + stereo, stereo + mono, mono + faster}) {
+        TempFile mixed("mixed.ogg", bytes);
+        Media::OGGFile ogg(mixed.path());
+        EXPECT_FALSE(ogg.load());
+        EXPECT_NE(ogg.getError().find("different formats"), std::string::npos) << ogg.getError();
+        EXPECT_TRUE(ogg.getData().empty());
+    }
+}
+
+// A stream whose last page lacks the end-of-stream flag is whole all the
+// same: vorbisfile decodes every sample of it, from a file and from memory.
+TEST(OGGFile, TakesAWholeStreamWithoutTheEndFlag)
+{
+    std::string bytes = oggBytes(1, 22050, 4410, 1);
+    changePages(bytes, [](unsigned char* head, bool last) {
+        if (last)
+            head[5] &= ~0x04;
+    });
+    TempFile open("open.ogg", bytes);
+    Media::OGGFile file(open.path());
+    ASSERT_TRUE(file.load()) << file.getError();
+    EXPECT_EQ(file.getData().size(), 4410u * 2);
+    Media::OGGFile memory(nullptr);
+    ASSERT_TRUE(memory.loadFromMemory(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()))
+        << memory.getError();
+    EXPECT_EQ(memory.getData(), file.getData());
+    // Cut inside its last page, it is refused.
+    TempFile cut("cut.ogg", bytes.substr(0, bytes.size() - 10));
+    Media::OGGFile cutOgg(cut.path());
+    EXPECT_FALSE(cutOgg.load());
+    EXPECT_NE(cutOgg.getError().find("cut short"), std::string::npos) << cutOgg.getError();
+}
+
 // ---- Modules ----
 
 std::size_t frameBytes(const Media::MODFile& mod) { return static_cast<std::size_t>(mod.getNumChannels() * mod.getDepth() / 8); }
@@ -299,6 +379,8 @@ SoundMaker::MODWriter::Note note(int sample, int period, int effect, int param)
     return n;
 }
 
+const long RATE_FOR_A_LONG_RENDER = 4000;
+
 TEST(MODFile, ASongThatJumpsBackRendersOnce)
 {
     // Row 0 plays a note, the end of row 4 jumps back to the first order: 5 rows of 0.12 s.
@@ -330,8 +412,75 @@ TEST(MODFile, RefusesASongWhoseSlideRunsAway)
     ASSERT_TRUE(mod.setRate(2000));
     ASSERT_TRUE(mod.setRenderWait(1));
     EXPECT_FALSE(mod.load());
-    EXPECT_NE(mod.getError().find("does not finish rendering"), std::string::npos) << mod.getError();
+    // The error says what was seen, not a guess at the cause.
+    EXPECT_NE(mod.getError().find("does not finish rendering: no samples came for 1 s"), std::string::npos)
+        << mod.getError();
     EXPECT_TRUE(mod.getData().empty());
+}
+
+// A song whose render can run away is rendered apart, and stopped only when
+// it stops producing samples: one that keeps producing may take as long as
+// its length needs, longer than the wait in all.
+TEST(MODFile, ASongRenderedApartMayTakeLongerThanTheWaitWhileItProgresses)
+{
+    // Slowest speed and tempo, 127 orders; a fine slide by 0 sends it apart.
+    TempFile file("slow.mod",
+                  module({{0, note(1, 428, 0xF, 31)}, {1, note(0, 0, 0xF, 32)}, {2, note(0, 0, 0xE, 0x10)}}, 127));
+    ASSERT_FALSE(Media::pitchStaysInRange(file.path()));
+    Media::MODFile mod(file.path());
+    ASSERT_TRUE(mod.setRate(RATE_FOR_A_LONG_RENDER));
+    ASSERT_TRUE(mod.setNumChannels(1));
+    ASSERT_TRUE(mod.setRenderWait(1));
+    ASSERT_TRUE(mod.load()) << mod.getError();
+    EXPECT_EQ(mod.getData().size(), static_cast<std::size_t>(Media::MODFile::MAX_SECONDS) * RATE_FOR_A_LONG_RENDER * 2);
+}
+
+struct ScanCase {
+    const char* what;
+    std::vector<std::pair<int, SoundMaker::MODWriter::Note>> cells;
+    bool inRange;
+};
+
+class ScanTable : public ::testing::TestWithParam<ScanCase> {};
+
+// Only a song whose pitch cannot leave the note table is rendered without a
+// guard; every kind of slide, and a period no tracker writes, sends it apart.
+TEST_P(ScanTable, FindsWhatCanRunAPitchOutOfRange)
+{
+    TempFile file("scan.mod", module(GetParam().cells, 2));
+    EXPECT_EQ(Media::pitchStaysInRange(file.path()), GetParam().inRange);
+    Media::MODFile mod(file.path());
+    ASSERT_TRUE(mod.setRate(8000));
+    EXPECT_TRUE(mod.load()) << mod.getError();
+}
+
+const ScanCase SCAN_CASES[] = {
+    {"plain notes", {{0, note(1, 428, 0, 0)}, {5, note(1, 113, 0xC, 20)}, {9, note(1, 856, 0xF, 4)}}, true},
+    {"arpeggio and vibrato stay near the note", {{0, note(1, 113, 0x0, 0xFF)}, {4, note(1, 113, 0x4, 0xFF)}}, true},
+    {"portamento up", {{0, note(1, 428, 0x1, 4)}}, false},
+    {"portamento down", {{0, note(1, 428, 0x2, 4)}}, false},
+    {"tone portamento", {{0, note(1, 428, 0, 0)}, {4, note(0, 214, 0x3, 8)}}, false},
+    {"tone portamento with a volume slide", {{0, note(1, 428, 0x5, 0x10)}}, false},
+    {"fine slide up", {{0, note(1, 428, 0xE, 0x12)}}, false},
+    {"fine slide down", {{0, note(1, 428, 0xE, 0x22)}}, false},
+    {"a slide in the last pattern cell", {{0, note(1, 428, 0, 0)}, {255, note(0, 0, 0x1, 1)}}, false},
+    {"a period above the note table", {{0, note(1, 1, 0, 0)}}, false},
+    {"a period below it", {{0, note(1, 2000, 0, 0)}}, false},
+};
+
+SOUND_TEST_TABLE(ModuleScan, ScanTable, ScanCase, SCAN_CASES);
+
+TEST(ModuleScan, TrustsOnlyAReadableModOfAKnownSignature)
+{
+    EXPECT_TRUE(Media::pitchStaysInRange(SOUNDS + "game.mod"));
+    std::string unknown = readBytes(SOUNDS + "game.mod");
+    unknown.replace(1080, 4, "ABCD");
+    std::string eight = readBytes(SOUNDS + "game.mod");
+    eight.replace(1080, 4, "8CHN"); // twice the pattern bytes: the file ends first
+    TempFile unknownFile("unknown.mod", unknown), eightFile("eight.mod", eight);
+    TempFile text("notes.mod", "This is a text file, not a module.\n");
+    for (const char* path : {unknownFile.path(), eightFile.path(), text.path(), "no-such.mod"})
+        EXPECT_FALSE(Media::pitchStaysInRange(path)) << path;
 }
 
 TEST(MODFile, RefusesTextCutAndMissingFiles)

@@ -1,7 +1,6 @@
-// End to end, in a process of its own: OpenAL Soft writes its mix to a WAV file
-// (the wave driver, 16-bit mono, no dither); the manager, reading the shipped
-// configuration, plays GRAB 300 ms after start. The file must be silent before
-// the effect and not after it.
+// End to end, each test in a process of its own: OpenAL Soft writes its mix to
+// a WAV file (the wave driver, 16-bit mono, no dither), and the test measures
+// what was heard.
 
 #include "TempPath.h"
 #include "TestGame.h"
@@ -9,11 +8,14 @@
 #include "core/EventIds.h"
 #include "core/Event_Sound.h"
 #include "sound/SoundManager.h"
+#include "sound/WAVWriter.h"
 #include "sound/salController.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -70,15 +72,93 @@ Mix readMix(const std::string& path)
     return mix;
 }
 
-TEST(WaveOutput, TheMixIsSilentBeforeGrabAndNotAfter)
+// Points OpenAL Soft at its wave driver, writing 16-bit mono without dither
+// into the file; answers the configuration file's path.
+std::string useWaveDriver(const std::string& wave)
 {
-    const std::string wave = TestSupport::tempPath("mix.wav");
     const std::string conf = TestSupport::tempPath("alsoft.conf");
     std::ofstream(conf) << "[general]\ndrivers=wave\nsample-type=int16\nchannels=mono\ndither=false\n"
                         << "[wave]\nfile=" << wave << "\n";
     // The environment's driver list wins over the file's.
     ::setenv("ALSOFT_DRIVERS", "wave", 1);
     ::setenv("ALSOFT_CONF", conf.c_str(), 1);
+    return conf;
+}
+
+// The stretch of the mix from its first sound to its last: the number of
+// samples, the loudest one and the number of sign changes.
+struct Heard {
+    std::size_t length = 0;
+    int peak = 0;
+    int crossings = 0;
+};
+
+Heard heardIn(const std::vector<std::int16_t>& samples, std::size_t from, std::size_t to)
+{
+    std::size_t first = to, last = from;
+    for (std::size_t i = from; i < to; ++i)
+        if (samples[i] != 0) {
+            first = std::min(first, i);
+            last = i;
+        }
+    Heard heard;
+    if (first >= to)
+        return heard;
+    heard.length = last - first + 1;
+    for (std::size_t i = first; i <= last; ++i) {
+        heard.peak = std::max(heard.peak, std::abs(static_cast<int>(samples[i])));
+        heard.crossings += i > first && (samples[i] < 0) != (samples[i - 1] < 0);
+    }
+    return heard;
+}
+
+// Volume and pitch reach OpenAL as gain and pitch: the same tone played at
+// volume 100 and pitch 100, then at volume 50 and pitch 200, is heard at half
+// the loudness, for half the time, at twice the frequency.
+TEST(WaveOutput, VolumeScalesTheGainAndPitchTheSpeed)
+{
+    const std::string wave = TestSupport::tempPath("mix.wav");
+    const std::string conf = useWaveDriver(wave);
+    const std::string tone = TestSupport::tempPath("tone.wav");
+    std::vector<std::int16_t> samples(11025); // 0.5 s of 441 Hz at 22050 Hz
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<std::int16_t>(16000 * std::sin(2 * M_PI * 441 * i / 22050.0));
+    ASSERT_TRUE(SoundMaker::WAVWriter::write(tone, samples, 1, 22050, 16, ""));
+    const auto start = std::chrono::steady_clock::now();
+    long halfway = 0;
+    {
+        SAL::salController sal;
+        ASSERT_TRUE(sal.init());
+        ASSERT_TRUE(sal.addSource(1, false));
+        ASSERT_TRUE(sal.load(1, tone));
+        sal.play(1, 1, 100, 100);
+        std::this_thread::sleep_for(std::chrono::milliseconds(900));
+        halfway = static_cast<long>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count());
+        sal.play(1, 1, 50, 200);
+        std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    }
+    const Mix mix = readMix(wave);
+    std::remove(wave.c_str());
+    std::remove(conf.c_str());
+    std::remove(tone.c_str());
+    ASSERT_GT(mix.rate, 0);
+    // The second play starts after the first has ended: split the mix between.
+    const std::size_t split = std::min(mix.samples.size(), static_cast<std::size_t>(mix.rate) * (halfway - 150) / 1000);
+    const Heard plain = heardIn(mix.samples, 0, split);
+    const Heard changed = heardIn(mix.samples, split, mix.samples.size());
+    ASSERT_GT(plain.length, 0u);
+    ASSERT_GT(changed.length, 0u);
+    EXPECT_NEAR(static_cast<double>(changed.peak) / plain.peak, 0.5, 0.05);
+    EXPECT_NEAR(static_cast<double>(changed.length) / plain.length, 0.5, 0.05);
+    const double plainRate = static_cast<double>(plain.crossings) / plain.length;
+    EXPECT_NEAR(static_cast<double>(changed.crossings) / changed.length / plainRate, 2.0, 0.1);
+}
+
+TEST(WaveOutput, TheMixIsSilentBeforeGrabAndNotAfter)
+{
+    const std::string wave = TestSupport::tempPath("mix.wav");
+    const std::string conf = useWaveDriver(wave);
     // The shipped configuration names its sounds relative to the game's folder.
     ASSERT_EQ(::chdir(FRELMORY_SOURCE_DIR), 0);
 

@@ -16,6 +16,10 @@
 #include <iterator>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
+
+#include <fcntl.h>
 
 namespace {
 
@@ -25,6 +29,12 @@ enum Channel { MUSIC = 1, FX = 2 };
 enum SoundId { GRAB = 1 };
 
 // Waits, in small steps, up to the limit for the channel to fall silent.
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 bool stopsWithin(SAL::salController& sal, int channel, int limitMs)
 {
     for (int waited = 0; waited < limitMs; waited += 20) {
@@ -78,6 +88,38 @@ TEST_F(Backend, RefusesUnknownExtensionsAndBadFilesWithOneLine)
     std::remove(text.c_str());
 }
 
+int openDescriptors()
+{
+    int count = 0;
+    for (int fd = 0; fd < 4096; ++fd)
+        count += ::fcntl(fd, F_GETFD) != -1;
+    return count;
+}
+
+// Every refusal closes what it opened: a file, a decoder's stream, a pipe.
+TEST_F(Backend, RefusedLoadsLeaveNoFileOpen)
+{
+    const std::string title = readFile(SOUNDS + "title.ogg");
+    const std::string text = "not a sound\n";
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"text.wav", text}, {"text.ogg", text}, {"cut.ogg", title.substr(0, title.size() / 2)},
+        {"text.mod", text}, {"text.xm", text}, {"cut.wav", readFile(SOUNDS + "grab.wav").substr(0, 60)}};
+    std::vector<std::string> paths;
+    for (const auto& file : files) {
+        paths.push_back(TestSupport::tempPath(file.first));
+        std::ofstream(paths.back(), std::ios::binary) << file.second;
+    }
+    paths.push_back(TestSupport::tempPath("missing.wav"));
+    const int before = openDescriptors();
+    testing::internal::CaptureStderr();
+    for (int i = 0; i < 50; ++i)
+        EXPECT_FALSE(sal.load(GRAB, paths[static_cast<std::size_t>(i) % paths.size()])) << i;
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(openDescriptors(), before);
+    for (const std::string& path : paths)
+        std::remove(path.c_str());
+}
+
 TEST_F(Backend, ChannelsNeverPlayedIgnoreEveryCall)
 {
     ASSERT_TRUE(sal.load(GRAB, SOUNDS + "grab.wav"));
@@ -118,15 +160,22 @@ TEST_F(Backend, ALoopingChannelPlaysUntilStoppedAndPauses)
     EXPECT_FALSE(sal.isPlaying(MUSIC));
 }
 
+// Nothing is decoded for an output that is not open: a damaged file too
+// gets only that reason.
 TEST(BackendWithoutDevice, BeforeInitNothingIsMadeAndALoadSaysWhy)
 {
     SAL::salController sal;
     EXPECT_FALSE(sal.addSource(FX, false));
+    const std::string text = TestSupport::tempPath("text.wav");
+    std::ofstream(text) << "not a sound\n";
     testing::internal::CaptureStderr();
     EXPECT_FALSE(sal.load(GRAB, SOUNDS + "grab.wav"));
+    EXPECT_FALSE(sal.load(GRAB, text));
     const std::string message = testing::internal::GetCapturedStderr();
+    std::remove(text.c_str());
     EXPECT_NE(message.find("grab.wav\": no audio output is open\n"), std::string::npos) << message;
-    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+    EXPECT_NE(message.find("text.wav\": no audio output is open\n"), std::string::npos) << message;
+    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 2) << message;
     sal.play(FX, GRAB, 100, 100);
     EXPECT_FALSE(sal.isPlaying(FX));
 }
