@@ -98,6 +98,9 @@ TEST(ShippedPlayData, EndingDelaysZoomLevelsAndPartBindingsHoldInBothSettings)
         PlayRig rig(settings);
         ASSERT_TRUE(rig.ready);
         EXPECT_GE(number("HIT_END_DELAY"), 1);
+        // Flying words and digits go again.
+        EXPECT_GT(decimal("TEXT_SECS_LIMIT"), 0.0f);
+        EXPECT_GT(decimal("TEXT_SCALE_MOVE"), 0.0f);
         EXPECT_GE(decimal("ZOOM_TRACKER_MIN"), 1.0f);
         EXPECT_GE(number("NUM_LEVELS"), 1);
         // Each level throws sooner than the one before, down to the minimum.
