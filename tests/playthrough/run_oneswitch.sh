@@ -40,8 +40,8 @@ tap         # a short press selects play
 sleep 1.5
 down        # past the story: the level begins as the switch comes up
 sleep 0.1
-up
 level=$(date +%s.%N)
+up
 at 2.1
 down        # the carrot reaches the centre on its swing
 at 2.62
