@@ -46,7 +46,7 @@ at 2.1
 down        # the carrot reaches the centre on its swing
 at 2.62
 up          # it swings down towards the snowman
-at 19       # the rock has landed and the end page waits
+at 20       # the rock has landed and the end page waits
 tap         # back to the menus
 sleep 1.5
 down        # two items down, to "leave"
