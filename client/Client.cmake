@@ -8,6 +8,7 @@ list(APPEND CLIENT_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/InputEventManager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClientFunctor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KeptInput.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PagePresses.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SplashFunctor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ST_MenusFunctor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ST_StartingFunctor.cpp

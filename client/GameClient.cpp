@@ -250,6 +250,14 @@ void GameClient::handleEvent(EVT::I_Event* event)
     case EVT::EVENT_SNOWMAN_DOWN:
         levelCleared();
         return;
+    case EVT::EVENT_HIT_BELOW_LIMIT:
+    case EVT::EVENT_PART_EXPLODED:
+    case EVT::EVENT_LAST_PART_EXPLODED:
+        m_impl->carrotHit = true;
+        return;
+    case EVT::EVENT_ITEM_RELEASED:
+        m_impl->carrotLetGo = true;
+        return;
     default:
         return;
     }
@@ -263,6 +271,15 @@ void GameClient::setLevel(int level)
 {
     m_impl->level = level;
     m_impl->levelCleared = false;
+    m_impl->carrotLetGo = false;
+    m_impl->carrotHit = false;
+}
+void GameClient::setSpurter(Stuff::Spurt* spurter)
+{
+    if (m_impl->spurter)
+        GameStuff::setSpurter(nullptr);
+    delete m_impl->spurter;
+    m_impl->spurter = spurter;
 }
 void GameClient::setScore(int score) { m_impl->score = score; }
 void GameClient::setHighScore(int highScore) { m_impl->highScore = highScore; }

@@ -9,6 +9,7 @@
 #include "core/Info.h"
 
 namespace Input { class InputController; }
+namespace Stuff { class Spurt; }
 
 namespace KWEP {
 
@@ -98,7 +99,10 @@ public:
     int getLevel() const;
     ClientFSM* getStateMachine() const;
 
-    // The end page's text for the rule; raises the high score to the score
+    // The end page's text for the rule, or for its variant that fits what the
+    // carrot did in the last level: the rule's name with "_HIT" when it struck
+    // the snowman, with "_MISSED" when the hand let go and it struck nothing
+    // (each when the phrase rules have it). Raises the high score to the score
     // first when the score is higher.
     std::string endPageText(const std::string& rule);
     // The count of snowmen left on the level and KILL_TEXT.
@@ -125,6 +129,8 @@ protected:
     void setHighScore(int highScore);
     // As after a successful start-up: the shutdown then writes the high score.
     void setStarted();
+    // The phrase rules of the pages; owned from now on.
+    void setSpurter(Stuff::Spurt* spurter);
 
 private:
     struct Impl;
@@ -136,6 +142,7 @@ private:
     void deleteParts();
     void storeWindowSize();
     void levelCleared();
+    bool expandFitting(std::string& out, const std::string& rule) const;
     bool placePlayer(World& world);
     bool makeMapCamera();
     void leavePlay();

@@ -114,6 +114,8 @@ void GameClient::beginLevel(int level)
     world->genisis(CFG::get("LEVEL_FILE"));
     d.level = level;
     d.levelCleared = false;
+    d.carrotLetGo = false;
+    d.carrotHit = false;
     GameStuff::setLevelCount(level);
     GameStuff::createSnowman(world);
     if (level == 0) {
@@ -303,11 +305,24 @@ std::string GameClient::endPageText(const std::string& rule)
     std::string text = replaceAll(CFG::get("END_SCORE_FORMAT"), "[HIGH]", Util::numToStr(d.highScore, 10, 0));
     text = replaceAll(text, "[SCORE]", Util::numToStr(d.score, 10, 0));
     std::string ending;
-    if (d.spurter && d.spurter->get(ending, rule))
+    if (d.spurter && (expandFitting(ending, rule) || d.spurter->get(ending, rule)))
         text += ending;
     else
         text += CFG::get("END_GAME_TEXT");
     return text.empty() ? FALLBACK_END_TEXT : text;
+}
+
+// The variant of the rule for what the carrot did; false when it has none
+// or there is nothing to tell.
+bool GameClient::expandFitting(std::string& out, const std::string& rule) const
+{
+    const Impl& d = *m_impl;
+    const char* suffix = d.carrotHit ? "_HIT" : d.carrotLetGo ? "_MISSED" : nullptr;
+    std::string fitting;
+    if (!suffix || !d.spurter->get(fitting, rule + suffix))
+        return false;
+    out += fitting;
+    return true;
 }
 
 std::string GameClient::countText(int level)

@@ -51,6 +51,15 @@ bool KeptInput::mouseMoved(const EVT::Event_Mouse& event, int maxSquared)
         || squaredDistance(event.x, event.y, m_mouse->x, m_mouse->y) > maxSquared;
 }
 
+bool KeptInput::mouseTravelled(const EVT::Event_Mouse& event, int maxSquared)
+{
+    if (!m_mouse) {
+        m_mouse = new EVT::Event_Mouse(event);
+        return false;
+    }
+    return squaredDistance(event.x, event.y, m_mouse->x, m_mouse->y) > maxSquared;
+}
+
 bool KeptInput::joypadMoved(const EVT::Event_Joypad& event)
 {
     if (!m_joypad) {
@@ -64,6 +73,16 @@ bool KeptInput::joypadMoved(const EVT::Event_Joypad& event)
         if (event.buttons[i] != m_joypad->buttons[i])
             return true;
     return false;
+}
+
+bool KeptInput::joypadTravelled(const EVT::Event_Joypad& event)
+{
+    if (!m_joypad) {
+        m_joypad = new EVT::Event_Joypad(event);
+        return false;
+    }
+    return event.number == m_joypad->number
+        && squaredDistance(event.x, event.y, m_joypad->x, m_joypad->y) >= 2;
 }
 
 } // namespace KWEP

@@ -30,6 +30,11 @@ public:
     // The first event is kept and answers false. A later one answers true for
     // another joystick, axes 2 or more apart (squared), or any other button.
     bool joypadMoved(const EVT::Event_Joypad& event);
+    // As mouseMoved, with the position alone compared.
+    bool mouseTravelled(const EVT::Event_Mouse& event, int maxSquared);
+    // As joypadMoved, with the axes alone compared, and those of the kept
+    // joystick only: another one answers false.
+    bool joypadTravelled(const EVT::Event_Joypad& event);
 
     bool hasMouse() const { return m_mouse != nullptr; }
     bool hasJoypad() const { return m_joypad != nullptr; }

@@ -3,6 +3,7 @@
 #include "client/GameClient.h"
 #include "core/EventIds.h"
 #include "core/Event_Joypad.h"
+#include "core/Event_Key.h"
 #include "core/Event_Mouse.h"
 #include "core/Event_Update.h"
 
@@ -19,6 +20,7 @@ void ST_StartingFunctor::pageShown() { ++s_showing; }
 bool ST_StartingFunctor::operator()(FSM::StatePair* pair)
 {
     m_kept.follow(s_showing);
+    m_presses.follow(s_showing);
     EVT::I_Event* event = eventOf(pair);
     switch (eventIdOf(pair)) {
     case EVT::EVENT_UPDATE: {
@@ -26,15 +28,26 @@ bool ST_StartingFunctor::operator()(FSM::StatePair* pair)
         client()->updateWorld(update ? update->ms : 0);
         return false;
     }
-    case EVT::EVENT_KEY:
-        return leave();
+    case EVT::EVENT_KEY: {
+        const EVT::Event_Key* key = EVT::eventCast<EVT::Event_Key>(event);
+        return key && m_presses.keyReleased(*key) && leave();
+    }
     case EVT::EVENT_MOUSE: {
         const EVT::Event_Mouse* mouse = EVT::eventCast<EVT::Event_Mouse>(event);
-        return mouse && m_kept.mouseMoved(*mouse, 1) && leave();
+        if (!mouse)
+            return false;
+        // Both look at every event: the first is the reference of each.
+        const bool released = m_presses.mouseReleased(*mouse);
+        const bool travelled = m_kept.mouseTravelled(*mouse, 1);
+        return (released || travelled) && leave();
     }
     case EVT::EVENT_JOYPAD: {
         const EVT::Event_Joypad* joypad = EVT::eventCast<EVT::Event_Joypad>(event);
-        return joypad && m_kept.joypadMoved(*joypad) && leave();
+        if (!joypad)
+            return false;
+        const bool released = m_presses.joypadReleased(*joypad);
+        const bool travelled = m_kept.joypadTravelled(*joypad);
+        return (released || travelled) && leave();
     }
     default:
         return false;
@@ -44,6 +57,7 @@ bool ST_StartingFunctor::operator()(FSM::StatePair* pair)
 bool ST_StartingFunctor::leave()
 {
     m_kept.clear();
+    m_presses.clear();
     client()->startGame();
     return true;
 }

@@ -3,13 +3,15 @@
 
 #include "client/ClientFunctor.h"
 #include "client/KeptInput.h"
+#include "client/PagePresses.h"
 
 namespace KWEP {
 
 // The story page (state 3): steps the world on each update and starts the
-// first level on a key press or release, a mouse event that differs from the
-// first one kept on this page by a button, the pressed flag or more than one
-// pixel, or a joypad event that differs from the first one kept.
+// first level on the release of a key, mouse button or joypad button pressed
+// while the page was shown (the release of the one that chose to play does
+// not count), on a pointer more than one pixel from the first mouse event
+// kept on this page, or on a stick moved from the first joypad event kept.
 class ST_StartingFunctor : public ClientFunctor {
 public:
     explicit ST_StartingFunctor(GameClient* client);
@@ -26,6 +28,7 @@ private:
     bool leave();
 
     KeptInput m_kept;
+    PagePresses m_presses;
     static unsigned s_showing;
 };
 

@@ -2,6 +2,8 @@
 
 #include <climits>
 #include <cmath>
+#include <iostream>
+#include <set>
 #include <vector>
 
 #include "core/Event.h"
@@ -107,6 +109,25 @@ void addFlyingText(World* world, const std::string& text, const MathStuff::Vecto
 
 // The whole numbers -range to range, drawn.
 float ballComponent(int range) { return static_cast<float>(randomBelow(2 * range + 1) - range); }
+
+// Every snowball is a body in the physics world, and a pile of them costs
+// every step: thousands make a frame of many seconds.
+const int MOST_BALLS_PER_PART = 50;
+
+// The snowballs of the part; a count above the most is cut to it, with a
+// message once per key.
+int ballCountOf(const std::string& bodyName)
+{
+    static std::set<std::string> l_told;
+    const std::string key = "NUM_BALLS_" + bodyName;
+    const int count = intKey(key);
+    if (count <= MOST_BALLS_PER_PART)
+        return count;
+    if (l_told.insert(key).second)
+        std::cerr << key << " asks for " << count << " snowballs, more than the " << MOST_BALLS_PER_PART
+                  << " a part may throw: " << MOST_BALLS_PER_PART << " are made" << std::endl;
+    return MOST_BALLS_PER_PART;
+}
 
 } // namespace
 
@@ -238,7 +259,7 @@ std::list<Physics::ChipmunkWorldItem*> GameStuff::explodeSnowmanBit(const std::s
         xVel += xStep;
     }
 
-    const int ballCount = intKey("NUM_BALLS_" + bodyName);
+    const int ballCount = ballCountOf(bodyName);
     for (int n = 0; n < ballCount; ++n) {
         Physics::ChipmunkWorldItem* ball = world->addItem(l_keys.ballItem, part, 0.0f);
         if (!ball)

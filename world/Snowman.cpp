@@ -108,8 +108,8 @@ void Snowman::showBonus()
     EVT::Event_Score scored(EVT::EVENT_SCORE, bonus);
     raise(scored);
     if (m_world)
-        m_world->addText(m_bonusPrefix + Util::numToStr<int>(bonus, 10, 0), m_bonusPosition, 1.0f, 0.0f,
-                         Physics::ChipmunkItem::XYPart(0.0f, floatKey("BONUS_YVEL")), 0.0f);
+        m_world->addFloatingText(m_bonusPrefix + Util::numToStr<int>(bonus, 10, 0), m_bonusPosition, 1.0f,
+                                 Physics::ChipmunkItem::XYPart(0.0f, floatKey("BONUS_YVEL")));
 }
 
 } // namespace KWEP

@@ -31,7 +31,9 @@
 #include "world/Carrot.h"
 #include "world/CarrotGroundCollision.h"
 #include "world/CarrotSnowmanCollision.h"
+#include "world/Drift.h"
 #include "world/ExploPiece.h"
+#include "world/FlyingTexts.h"
 #include "world/Meteor.h"
 #include "world/MeteorGroundCollision.h"
 #include "world/ModelStore.h"
@@ -107,7 +109,8 @@ struct ViewKeys {
         : scissorPercent(floatKey("VIEW_HEIGHT_SCISSOR_PERCENT")), pauseMaxZ(floatKey("PAUSE_MAX_Z")),
           mapWidthPercent(floatKey("MAP_WIDTH_PERCENT")), mapHeightPercent(floatKey("MAP_HEIGHT_PERCENT")),
           mapGapPercent(floatKey("MAP_GAP_PERCENT")), mapMinZ(floatKey("MAP_MIN_Z")), mapMaxZ(floatKey("MAP_MAX_Z")),
-          textSpacing(pointKey("TEXT_SPACING")), textScale(pointKey("TEXT_SCALE")), textOffset(pointKey("TEXT_OFFSET"))
+          textSpacing(pointKey("TEXT_SPACING")), textScale(pointKey("TEXT_SCALE")), textOffset(pointKey("TEXT_OFFSET")),
+          textLife(floatKey("TEXT_SECS_LIMIT")), textScaleStep(floatKey("TEXT_SCALE_MOVE"))
     {
     }
     float scissorPercent;
@@ -120,6 +123,8 @@ struct ViewKeys {
     MathStuff::Vector3<float> textSpacing;
     MathStuff::Vector3<float> textScale;
     MathStuff::Vector3<float> textOffset;
+    float textLife;      // seconds; 0 or less: until the level ends
+    float textScaleStep; // share of the size shed per update once the life is over
 };
 
 } // namespace
@@ -150,7 +155,7 @@ struct World::Impl {
     std::map<std::string, PartBodyPairs> pairsOfName;
     bool inStasis;
     ModelStore* models;
-    std::vector<Text3D::TextObject*> texts;
+    FlyingTexts texts;
     // Physical items in the physics world that no actor owns.
     std::vector<Physics::ChipmunkItem*> ownerless;
     Text3D::Font* font;
@@ -321,8 +326,9 @@ void World::setupCollsions()
 
 void World::update(long ms)
 {
-    if (m_impl->physics)
-        m_impl->physics->update(ms);
+    Impl& d = *m_impl;
+    if (d.physics)
+        d.physics->update(ms);
     std::vector<unsigned long> doomed;
     const Util::IDHashTable<unsigned long>& alive = Util::IDHashTable<unsigned long>::instance();
     walkItems([&](Game::WorldItem* item) {
@@ -334,16 +340,18 @@ void World::update(long ms)
     });
     for (unsigned long id : doomed)
         delete findItem(id);
+    if (!d.texts.size())
+        return;
+    const ViewKeys& keys = d.viewKeys();
+    d.texts.update(ms, keys.textLife, keys.textScaleStep);
 }
 
 void World::apocalypse()
 {
     Impl& d = *m_impl;
-    // The letters of the texts ride on ownerless items, which stand in the
-    // physics world: texts first, the physics world last.
-    std::vector<Text3D::TextObject*> texts;
-    texts.swap(d.texts);
-    std::for_each(texts.begin(), texts.end(), Util::DeleteIt<Text3D::TextObject*>());
+    // The texts ride on their letter items, which stand in the physics
+    // world: texts first, the physics world last.
+    d.texts.clear();
     std::vector<Physics::ChipmunkItem*> ownerless;
     ownerless.swap(d.ownerless);
     std::for_each(ownerless.begin(), ownerless.end(), Util::DeleteIt<Physics::ChipmunkItem*>());
@@ -446,6 +454,19 @@ void World::setFont(Text3D::Font* font) { m_impl->font = font; }
 Text3D::TextObject* World::addText(const std::string& text, const MathStuff::Vector3<float>& position, float scale,
                                    float angleDegrees, const Physics::ChipmunkItem::XYPart& velocity, float spin)
 {
+    return placeText(text, position, scale, angleDegrees, velocity, spin, false);
+}
+
+Text3D::TextObject* World::addFloatingText(const std::string& text, const MathStuff::Vector3<float>& position,
+                                           float scale, const Physics::ChipmunkItem::XYPart& velocity)
+{
+    return placeText(text, position, scale, 0.0f, velocity, 0.0f, true);
+}
+
+Text3D::TextObject* World::placeText(const std::string& text, const MathStuff::Vector3<float>& position, float scale,
+                                     float angleDegrees, const Physics::ChipmunkItem::XYPart& velocity, float spin,
+                                     bool floating)
+{
     Impl& d = *m_impl;
     if (!d.font || !d.physics)
         return nullptr;
@@ -458,10 +479,17 @@ Text3D::TextObject* World::addText(const std::string& text, const MathStuff::Vec
         return nullptr;
     }
     d.physics->addItem(letter);
-    d.ownerless.push_back(letter);
     const std::string& body = letter->getBodyNames().front();
     letter->setBodyVelocity(body, velocity);
     letter->setBodySpin(body, spin);
+    Drift* drift = nullptr;
+    if (floating) {
+        float gx = 0.0f;
+        float gy = 0.0f;
+        d.physics->getGravity(gx, gy);
+        drift = new Drift(velocity.x, velocity.y, gx, gy);
+        letter->setEngine(body, drift);
+    }
 
     const ViewKeys& keys = d.viewKeys();
     const float centring = static_cast<float>(text.size()) * 0.5f - 0.5f;
@@ -472,7 +500,7 @@ Text3D::TextObject* World::addText(const std::string& text, const MathStuff::Vec
     place.up = MathStuff::Vector3<float>(0.0f, 1.0f, 0.0f);
     place.scale = keys.textScale * scale;
     Text3D::TextObject* object = new Text3D::TextObject(d.font, text.c_str(), &place, keys.textSpacing, letter);
-    d.texts.push_back(object);
+    d.texts.add(object, letter, drift);
     return object;
 }
 

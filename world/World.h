@@ -23,9 +23,10 @@ namespace KWEP {
 // it, places flying texts carried by physical "Letter" items, and draws the
 // play view and the map views on the render event.
 //
-// Ownership: the physics world of the current level, the flying texts, and the
-// physical items that no actor owns (letters, items of a name without kind or
-// of an unknown kind) belong to the world and go in apocalypse. Actors own
+// Ownership: the physics world of the current level, the flying texts with
+// their letter items, and the physical items that no actor owns (items of a
+// name without kind or of an unknown kind) belong to the world and go in
+// apocalypse. Actors own
 // their physical items. Extra cameras and the font are not owned.
 class World : public Game::I_World {
 public:
@@ -77,9 +78,15 @@ public:
     Physics::ChipmunkWorldItem* createCMWI(Physics::ChipmunkItem* item, const std::string& name,
                                            const std::string& kind);
     // Flying text on a new "Letter" item, centred on it; owned by the world.
-    // Null without a font, a level or a letter with bodies.
+    // Null without a font, a level or a letter with bodies. A text lives
+    // TEXT_SECS_LIMIT seconds, then shrinks by TEXT_SCALE_MOVE per update and
+    // goes; without a life it stays until the level ends.
     Text3D::TextObject* addText(const std::string& text, const MathStuff::Vector3<float>& position, float scale,
                                 float angleDegrees, const Physics::ChipmunkItem::XYPart& velocity, float spin);
+    // As addText, but the text keeps the velocity, untouched by gravity: it
+    // floats.
+    Text3D::TextObject* addFloatingText(const std::string& text, const MathStuff::Vector3<float>& position,
+                                        float scale, const Physics::ChipmunkItem::XYPart& velocity);
 
     // The physics world of the current level; null outside a level.
     Physics::ChipmunkWorld* getPhysicsWorld() const;
@@ -100,6 +107,9 @@ private:
     void renderPlay(const Game::WorldItem& camera, int width, int height);
     void renderMap(const Game::I_CameraItem& camera, int width, int height);
     void renderItems();
+    Text3D::TextObject* placeText(const std::string& text, const MathStuff::Vector3<float>& position, float scale,
+                                  float angleDegrees, const Physics::ChipmunkItem::XYPart& velocity, float spin,
+                                  bool floating);
 
     Impl* m_impl;
 };

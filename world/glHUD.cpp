@@ -1,5 +1,6 @@
 #include "world/glHUD.h"
 
+#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -81,7 +82,9 @@ void glHUD::renderHUD()
     m_world->getItems("BOSS", ids);
     for (unsigned long id : ids) {
         if (const Snowman* snowman = dynamic_cast<const Snowman*>(m_world->findItem(id))) {
-            showTimer(snowman->getThrowTimer() / 1000);
+            // After the throw the timer lies at 0 or below, by as much as the
+            // last frame overran it: the countdown stops at 0.
+            showTimer(std::max(snowman->getThrowTimer(), 0) / 1000);
             break;
         }
     }

@@ -23,12 +23,13 @@ struct Machine {
     void send(int id) { send(EVT::Event(id)); }
     void key(bool pressed = true) { send(EVT::Event_Key(EVT::EVENT_KEY, 'a', pressed, 0)); }
     void update(int ms = 16) { send(EVT::Event_Update(EVT::EVENT_UPDATE, ms)); }
-    // The event, then the update that acts on it.
+    // The event, then the update that acts on it. A key is pressed and let go.
     void step(int id)
     {
-        if (id == EVT::EVENT_KEY)
-            key();
-        else if (id == EVT::EVENT_GAME_OVER)
+        if (id == EVT::EVENT_KEY) {
+            key(true);
+            key(false);
+        } else if (id == EVT::EVENT_GAME_OVER)
             send(EVT::EventWithString(id, "RULE"));
         else if (id == EVT::EVENT_MOUSE)
             send(EVT::Event_Mouse(id, 5, 5, 0, false));
@@ -115,10 +116,12 @@ TEST(ClientFSM, EventsWaitForTheNextUpdateAndKeepTheirOrder)
 
     machine.client.calls.clear();
     machine.send(EVT::EVENT_PLAY);
-    machine.key();
+    machine.key(false); // the release of the key that chose to play stays
+    machine.key(true);
+    machine.key(false);
     EXPECT_TRUE(machine.client.calls.empty());
     machine.update(20);
-    // Play, then the key on the story page, then the update in play.
+    // Play, then the key stroke on the story page, then the update in play.
     EXPECT_EQ((std::vector<std::string>{"startingGame", "startGame"}), machine.client.calls);
     EXPECT_EQ(4u, machine.fsm.getCurState());
     EXPECT_EQ(1, machine.client.worldUpdates);

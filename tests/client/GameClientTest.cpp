@@ -17,6 +17,7 @@
 #include "core/Event_Score.h"
 #include "core/Event_Sound.h"
 #include "core/I_EventConsumer.h"
+#include "core/Spurt.h"
 #include "core/TextFile.h"
 #include "input/InputController.h"
 #include "shell/I_Config.h"
@@ -134,6 +135,42 @@ TEST(GameClientLevels, EndPageText)
         EXPECT_EQ(c.expected, client.endPageText("NO_SUCH_RULE"));
         EXPECT_EQ(c.highScore, client.getHighScore());
         client.setHighScore(0);
+    }
+}
+
+TEST(GameClientLevels, EndPageWordsFitWhatTheCarrotDid)
+{
+    useConfig("END_SCORE_FORMAT == \"\"\n");
+    std::string error;
+    const struct {
+        const char* name;
+        std::vector<int> heard; // in the last level
+        const char* rule;
+        const char* expected;
+    } cases[] = {
+        {"never let go", {}, "LOST", "too slow."},
+        {"let go and missed", {EVT::EVENT_ITEM_GRABBED, EVT::EVENT_ITEM_RELEASED}, "LOST", "missed."},
+        {"hit below the limit", {EVT::EVENT_ITEM_RELEASED, EVT::EVENT_HIT_BELOW_LIMIT}, "LOST", "not hard enough."},
+        {"a part blown off", {EVT::EVENT_ITEM_RELEASED, EVT::EVENT_PART_EXPLODED}, "LOST", "not hard enough."},
+        {"a rule without variants", {EVT::EVENT_ITEM_RELEASED, EVT::EVENT_HIT_BELOW_LIMIT}, "WON", "won."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingClient client;
+        Stuff::Spurt* rules = new Stuff::Spurt(nullptr);
+        ASSERT_TRUE(rules->parse(writeTestFile("client_ending.spg", "% LOST\ntoo slow.\n% LOST_MISSED\nmissed.\n"
+                                                                    "% LOST_HIT\nnot hard enough.\n% WON\nwon.\n"),
+                                 error))
+            << error;
+        client.setSpurter(rules);
+        client.setLevel(1);
+        for (int id : c.heard) {
+            EVT::Event event(id);
+            client.handleEvent(&event);
+        }
+        EXPECT_EQ(c.expected, client.endPageText(c.rule));
+        client.setLevel(2); // a new level starts with nothing done
+        EXPECT_EQ("too slow.", client.endPageText("LOST"));
     }
 }
 

@@ -31,6 +31,7 @@ public:
     using KWEP::GameClient::setHighScore;
     using KWEP::GameClient::setLevel;
     using KWEP::GameClient::setScore;
+    using KWEP::GameClient::setSpurter;
     using KWEP::GameClient::setStarted;
 
     std::vector<std::string> calls;

@@ -3,6 +3,7 @@
 // key once.
 #include <map>
 #include <sstream>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -39,11 +40,17 @@ TEST(ShippedClientData, EveryPhraseRuleOfTheGameExpands)
     Stuff::Spurt spurt(nullptr);
     std::string error;
     ASSERT_TRUE(spurt.parse(SOURCE + "/" + config.get("STORY_SPG"), error)) << error;
-    for (const char* key : {"STORY_START_RULE", "WON_GAME_RULE", "LOST_GAME_RULE", "CARROT_BANG_RULE"}) {
-        SCOPED_TRACE(key);
+    std::vector<std::string> rules;
+    for (const char* key : {"STORY_START_RULE", "WON_GAME_RULE", "LOST_GAME_RULE", "CARROT_BANG_RULE"})
+        rules.push_back(config.get(key));
+    // The lost game's words for a carrot that hit and for one that missed.
+    rules.push_back(config.get("LOST_GAME_RULE") + "_HIT");
+    rules.push_back(config.get("LOST_GAME_RULE") + "_MISSED");
+    for (const std::string& rule : rules) {
+        SCOPED_TRACE(rule);
         for (int draw = 0; draw < 20; ++draw) {
             std::string text;
-            EXPECT_TRUE(spurt.get(text, config.get(key)));
+            EXPECT_TRUE(spurt.get(text, rule));
             EXPECT_FALSE(text.empty());
             // The pages treat bracketed words as layout commands.
             EXPECT_EQ(std::string::npos, text.find_first_of("<>"));

@@ -2,6 +2,9 @@
 // the end page's input thresholds, and the end page's guard.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "RecordingClient.h"
 #include "client/ST_EndingFunctor.h"
 #include "client/ST_StartingFunctor.h"
@@ -71,65 +74,85 @@ TEST(SplashFunctor, AnyInputLeavesAtOnce)
     EXPECT_EQ(3u, client.calls.size());
 }
 
-TEST(ST_StartingFunctor, MouseAndJoypadThresholds)
+// Each trace: the events after the page opened; only the last one may leave.
+TEST(ST_StartingFunctor, MouseMovesAndButtonsPressedOnThePageLeave)
 {
     const struct {
         const char* name;
-        EVT::Event_Mouse second;
+        std::vector<EVT::Event_Mouse> trace;
         bool leaves;
     } mice[] = {
-        {"one pixel in x", mouse(11, 10), false},
-        {"one pixel in x and y", mouse(11, 11), true},
-        {"another button", mouse(10, 10, 1), true},
-        {"pressed", mouse(10, 10, 0, true), true},
+        {"one pixel in x", {mouse(10, 10), mouse(11, 10)}, false},
+        {"one pixel in x and y", {mouse(10, 10), mouse(11, 11)}, true},
+        {"the release of the click that chose to play", {mouse(10, 10, 1), mouse(10, 10)}, false},
+        {"a press", {mouse(10, 10), mouse(10, 10, 1, true)}, false},
+        {"a press and its release", {mouse(10, 10, 1, true), mouse(10, 10, 1)}, true},
+        {"a press and another button's release", {mouse(10, 10, 1, true), mouse(10, 10, 2)}, false},
     };
     for (const auto& c : mice) {
         SCOPED_TRACE(c.name);
         RecordingClient client;
         KWEP::ST_StartingFunctor::pageShown();
         KWEP::ST_StartingFunctor starting(&client);
-        EXPECT_FALSE(run(starting, mouse(10, 10))) << "the first one is kept";
-        EXPECT_EQ(c.leaves, run(starting, EVT::Event_Mouse(c.second)));
+        for (std::size_t i = 0; i + 1 < c.trace.size(); ++i)
+            EXPECT_FALSE(run(starting, EVT::Event_Mouse(c.trace[i])));
+        EXPECT_EQ(c.leaves, run(starting, EVT::Event_Mouse(c.trace.back())));
         EXPECT_EQ(c.leaves, client.calls == std::vector<std::string>{"startGame"});
     }
+}
+
+TEST(ST_StartingFunctor, SticksMovedAndButtonsPressedOnThePageLeave)
+{
     const struct {
         const char* name;
-        EVT::Event_Joypad second;
+        std::vector<EVT::Event_Joypad> trace;
         bool leaves;
     } pads[] = {
-        {"same", joypad(0, 1, 0), false},
-        {"one step", joypad(0, 2, 0), false},
-        {"a diagonal step", joypad(0, 2, 1), true},
-        {"another joystick", joypad(1, 1, 0), true},
-        {"a button", joypad(0, 1, 0, true), true},
+        {"same", {joypad(0, 1, 0), joypad(0, 1, 0)}, false},
+        {"one step", {joypad(0, 1, 0), joypad(0, 2, 0)}, false},
+        {"a diagonal step", {joypad(0, 1, 0), joypad(0, 2, 1)}, true},
+        {"another joystick at rest", {joypad(0, 1, 0), joypad(1, -1, 0)}, false},
+        {"the release of the button that chose to play", {joypad(0, 1, 0, true), joypad(0, 1, 0)}, false},
+        {"a button pressed", {joypad(0, 1, 0), joypad(0, 1, 0, true)}, false},
+        {"a button pressed and let go", {joypad(0, 1, 0), joypad(0, 1, 0, true), joypad(0, 1, 0)}, true},
+        {"another joystick's button pressed and let go",
+         {joypad(0, 1, 0), joypad(1, 0, 0), joypad(1, 0, 0, true), joypad(1, 0, 0)}, true},
     };
     for (const auto& c : pads) {
         SCOPED_TRACE(c.name);
         RecordingClient client;
         KWEP::ST_StartingFunctor::pageShown();
         KWEP::ST_StartingFunctor starting(&client);
-        EXPECT_FALSE(run(starting, joypad(0, 1, 0)));
-        EXPECT_EQ(c.leaves, run(starting, EVT::Event_Joypad(c.second)));
+        for (std::size_t i = 0; i + 1 < c.trace.size(); ++i)
+            EXPECT_FALSE(run(starting, EVT::Event_Joypad(c.trace[i])));
+        EXPECT_EQ(c.leaves, run(starting, EVT::Event_Joypad(c.trace.back())));
     }
 }
 
-TEST(ST_StartingFunctor, KeyReleaseLeavesAndUpdatesStepTheWorld)
+TEST(ST_StartingFunctor, OnlyTheReleaseOfAKeyPressedOnThePageLeaves)
 {
     RecordingClient client;
+    KWEP::ST_StartingFunctor::pageShown();
     KWEP::ST_StartingFunctor starting(&client);
     EXPECT_FALSE(run(starting, update(30)));
     EXPECT_EQ(30, client.worldMs);
+    EXPECT_FALSE(run(starting, key(false))) << "the key that chose to play";
+    EXPECT_FALSE(run(starting, key(true)));
+    EXPECT_FALSE(run(starting, EVT::Event_Key(EVT::EVENT_KEY, 'y', false, 0))) << "another key";
+    EXPECT_TRUE(client.calls.empty());
     EXPECT_TRUE(run(starting, key(false)));
     EXPECT_EQ(std::vector<std::string>{"startGame"}, client.calls);
 }
 
-TEST(ST_StartingFunctor, ANewStoryPageForgetsTheKeptEvents)
+TEST(ST_StartingFunctor, ANewStoryPageForgetsTheKeptEventsAndPresses)
 {
     RecordingClient client;
     KWEP::ST_StartingFunctor::pageShown();
     KWEP::ST_StartingFunctor starting(&client);
     EXPECT_FALSE(run(starting, mouse(0, 0)));
+    EXPECT_FALSE(run(starting, key(true)));
     KWEP::ST_StartingFunctor::pageShown();
+    EXPECT_FALSE(run(starting, key(false))) << "pressed on the page before";
     EXPECT_FALSE(run(starting, mouse(50, 50))) << "kept afresh, not compared";
     EXPECT_TRUE(run(starting, mouse(60, 60)));
 }

@@ -157,8 +157,10 @@ TEST(WholeGame, KeyRunThroughMenusPlayPauseAndQuit)
     RunFolder folder("client_whole_run");
     ASSERT_TRUE(folder.ok());
     Player player({
-        // Play; the release of the same key then leaves the story page.
+        // Play; the release of the same key leaves the story page standing,
+        // a key pressed on it leaves.
         {KWEP::ClientFSM::STATE_MENUS, {RETURN}},
+        {KWEP::ClientFSM::STATE_STARTING, {RETURN}},
         {KWEP::ClientFSM::STATE_RUNNING, {ESC}},           // pause
         {KWEP::ClientFSM::STATE_PAUSED, {RETURN}},         // carry on
         {KWEP::ClientFSM::STATE_RUNNING, {ESC}},           // pause again
@@ -181,7 +183,7 @@ TEST(WholeGame, LevelWithoutItsGrabHandEndsWithOne)
     folder.write("level.cfg", "PHYSICS_FILE == data/Config/Levels/PHYSICS.cfg\n"
                               "ITEMS == \"ITEM: GROUND 0,0 0\nITEM: CARROT -200,7 0\"\n");
     folder.write("extra.cfg", "LEVEL_FILE == level.cfg\n");
-    Player player(std::vector<Step>{{KWEP::ClientFSM::STATE_MENUS, {RETURN}}});
+    Player player({{KWEP::ClientFSM::STATE_MENUS, {RETURN}}, {KWEP::ClientFSM::STATE_STARTING, {RETURN}}});
     ScriptedBackends backends([&player](ScriptedWindowApp& window, int frame) { player(window, frame); });
     testing::internal::CaptureStderr();
     EXPECT_EQ(1, runGame(backends, {"extra.cfg"}));
@@ -205,6 +207,7 @@ TEST(WholeGame, WonGameShowsTheEndPageAndGoesBackToTheMenus)
     const int endPageFrames = 2000 / 16 + 2;
     Player player({
         {KWEP::ClientFSM::STATE_MENUS, {RETURN}},
+        {KWEP::ClientFSM::STATE_STARTING, {RETURN}},
         {KWEP::ClientFSM::STATE_RUNNING, {}, SETTLE_FRAMES, snowmanDown},
         {KWEP::ClientFSM::STATE_ENDING, {RETURN}, endPageFrames},
         {KWEP::ClientFSM::STATE_MENUS, {DOWN, DOWN, RETURN}},

@@ -9,6 +9,8 @@
 #include "core/CFG.h"
 #include "core/Conversions.h"
 #include "core/Info.h"
+#include "world/CarrotSnowmanCollision.h"
+#include "world/MeteorGroundCollision.h"
 
 namespace {
 
@@ -96,6 +98,9 @@ TEST(ShippedPlayData, EndingDelaysZoomLevelsAndPartBindingsHoldInBothSettings)
         PlayRig rig(settings);
         ASSERT_TRUE(rig.ready);
         EXPECT_GE(number("HIT_END_DELAY"), 1);
+        // Flying words and digits go again.
+        EXPECT_GT(decimal("TEXT_SECS_LIMIT"), 0.0f);
+        EXPECT_GT(decimal("TEXT_SCALE_MOVE"), 0.0f);
         EXPECT_GE(decimal("ZOOM_TRACKER_MIN"), 1.0f);
         EXPECT_GE(number("NUM_LEVELS"), 1);
         // Each level throws sooner than the one before, down to the minimum.
@@ -293,3 +298,67 @@ TEST(ShippedPlay, OneSwitchReleaseScoresInEveryFrameOfItsWindow)
     }
 }
 
+
+namespace {
+
+// The rock's landing, with the snowman's head blown off by the carrot rule in
+// the same physics step: the latest a hit can come before the rock lands.
+class HitAsTheRockLands : public Physics::I_CollisionHandler {
+public:
+    explicit HitAsTheRockLands(KWEP::World* world) : m_world(world), m_rock(world), m_carrot(world) {}
+
+    std::uint16_t collision(Physics::ChipmunkItem* a, Physics::ChipmunkItem* b, const Info& info) override
+    {
+        if (!hit) {
+            hit = true;
+            blowOffHead();
+        }
+        return m_rock.collision(a, b, info);
+    }
+    bool hit = false;
+
+private:
+    void blowOffHead()
+    {
+        std::vector<unsigned long> ids;
+        m_world->getItems("BOSS", ids);
+        auto* snowman = ids.empty() ? nullptr : dynamic_cast<Physics::ChipmunkWorldItem*>(m_world->findItem(ids[0]));
+        ASSERT_NE(snowman, nullptr);
+        Physics::ChipmunkItem* item = snowman->getChipmunkItem();
+        Info info{};
+        for (const auto& shape : item->getShapes())
+            if (item->getBodyName(shape.first) == "HEAD")
+                info.shapeB = shape.first;
+        ASSERT_NE(info.shapeB, nullptr);
+        info.itemB = item;
+        info.impulse = 1e6;
+        m_carrot.collision(nullptr, item, info);
+        ASSERT_EQ(item->getBodyIndex("HEAD"), -1) << "the head is off";
+    }
+
+    KWEP::World* m_world;
+    KWEP::MeteorGroundCollision m_rock;
+    KWEP::CarrotSnowmanCollision m_carrot;
+};
+
+} // namespace
+
+TEST(ShippedPlay, APartBlownOffAsTheRockLandsStillClearsTheLevel)
+{
+    for (long clock : FRAME_CLOCKS) {
+        for (float random : {0.0f, 0.99f}) {
+            SCOPED_TRACE(testing::Message() << "frames " << clock << ", snowman " << random);
+            PlayRig rig("", random, clock);
+            ASSERT_TRUE(rig.ready);
+            HitAsTheRockLands hit(rig.world);
+            rig.world->getPhysicsWorld()->registerCollisionHandler(6, 1, &hit); // rock on ground
+            while (rig.elapsedMs < 30000 && rig.clearedMs < 0 && rig.overMs < 0)
+                rig.frame();
+            EXPECT_TRUE(hit.hit) << "the rock landed";
+            // The next update ends the level and deletes the rock: a game over
+            // raised in the same update as the clearing would come after it.
+            EXPECT_GE(rig.clearedMs, 0) << "level 0 not cleared";
+            EXPECT_LT(rig.overMs, 0) << "the rock won";
+        }
+    }
+}

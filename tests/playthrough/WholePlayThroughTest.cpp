@@ -40,6 +40,11 @@ const std::string GAME_ONESWITCH = "data/Config/Input/KWEP_GAME_INPUT_ONESWITCH.
 const std::string MENU_HEADTRACKER = "data/Config/Input/KWEP_MENU_INPUT_HEADTRACKER.cfg";
 const std::string GAME_HEADTRACKER = "data/Config/Input/KWEP_GAME_INPUT_HEADTRACKER.cfg";
 
+// The story page stays until the player presses and lets go on it: the
+// release of what chose to play does not leave it, nor does a press alone.
+const int STORY_FRAMES = 30;
+const int STORY_PRESS_FRAMES = 10;
+
 // One-switch play at the run's 16 ms frames: the space bar goes down as the
 // swing brings the carrot to the centre and comes up as it swings down
 // towards the snowman (the grab and the release act after the frame's update:
@@ -143,7 +148,8 @@ TEST(PlayThrough, IdleLosesLevelZeroWhenTheRockLandsAndLeaves)
 {
     RunFolder folder("playthrough_idle");
     ASSERT_TRUE(folder.ok());
-    WholeRun run({{States::STATE_MENUS, taps({RETURN})}, // play; the key's release leaves the story
+    WholeRun run({{States::STATE_MENUS, taps({RETURN})}, // play
+                  {States::STATE_STARTING, then({wait(STORY_FRAMES), tap(SPACE)})},
                   {States::STATE_ENDING, then({wait(END_PAGE_FRAMES), tap('a')})},
                   {States::STATE_MENUS, taps({DOWN, DOWN, RETURN})}},
                  FRAME_LIMIT);
@@ -156,14 +162,24 @@ TEST(PlayThrough, IdleLosesLevelZeroWhenTheRockLandsAndLeaves)
     EXPECT_LE((over[0].frame - levelBegan) * 16, 30000) << "the game is lost within 30 s of play";
     EXPECT_EQ(run.score(), 0);
     EXPECT_FALSE(heard(run, EVT::EVENT_SNOWMAN_DOWN));
-    EXPECT_TRUE(visitedInOrder(run, {States::STATE_MENUS, States::STATE_RUNNING, States::STATE_ENDING, States::STATE_MENUS}));
+    EXPECT_TRUE(visitedInOrder(run, {States::STATE_MENUS, States::STATE_STARTING, States::STATE_RUNNING,
+                                     States::STATE_ENDING, States::STATE_MENUS}));
+    EXPECT_GT(run.framesIn[States::STATE_STARTING], STORY_FRAMES) << "the story page stays until a key stroke on it";
 }
 
 TEST(PlayThrough, KeysInTheMenusAndTheMouseInPlayClearLevelZero)
 {
     RunFolder folder("playthrough_keys");
     ASSERT_TRUE(folder.ok());
+    // A click on the story page leaves it: the left button pressed, then let go.
+    const auto left = [](bool pressed) -> WholeRun::Act {
+        return [pressed](WholeRun& run, int) {
+            run.button(1, pressed);
+            return true;
+        };
+    };
     WholeRun run({{States::STATE_MENUS, taps({RETURN})},
+                  {States::STATE_STARTING, then({wait(4), left(true), left(false)})},
                   {States::STATE_RUNNING, then({pointerThrow([](WholeRun& r) { r.button(1, true); },
                                                           [](WholeRun& r) { r.button(1, false); }),
                                              until(EVT::EVENT_NEXT_LEVEL)})},
@@ -196,8 +212,8 @@ TEST(PlayThrough, OneSwitchPlaysAWholeGameWithTheSpaceBarAlone)
             run.key(SPACE, false);
         return run.levelFrame() >= ONE_SWITCH_UP_FRAME;
     };
-    WholeRun run({{States::STATE_MENUS, then({wait(4), tap(SPACE)})},    // a short press selects play
-                  {States::STATE_STARTING, then({wait(4), tap(SPACE)})}, // past the story
+    WholeRun run({{States::STATE_MENUS, then({wait(4), tap(SPACE)})},               // a short press selects play
+                  {States::STATE_STARTING, then({wait(STORY_FRAMES), hold(SPACE, STORY_PRESS_FRAMES)})}, // past the story
                   {States::STATE_RUNNING, swing},
                   {States::STATE_ENDING, then({wait(END_PAGE_FRAMES), tap(SPACE)})},
                   {States::STATE_MENUS, oneSwitchLeave()}},
@@ -207,6 +223,8 @@ TEST(PlayThrough, OneSwitchPlaysAWholeGameWithTheSpaceBarAlone)
     EXPECT_TRUE(run.finishedSteps());
     EXPECT_TRUE(visitedInOrder(run, {States::STATE_MENUS, States::STATE_STARTING, States::STATE_RUNNING, States::STATE_ENDING,
                                      States::STATE_MENUS}));
+    EXPECT_GT(run.framesIn[States::STATE_STARTING], STORY_FRAMES + STORY_PRESS_FRAMES)
+        << "the story page stays until the switch is pressed and let go on it";
     EXPECT_EQ(run.heardOf(EVT::EVENT_ITEM_GRABBED).size(), 1u) << run.describe();
     EXPECT_EQ(run.heardOf(EVT::EVENT_ITEM_RELEASED).size(), 1u);
     EXPECT_GT(run.score(), 0);

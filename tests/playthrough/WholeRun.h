@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -206,6 +207,7 @@ public:
     }
 
     std::vector<unsigned long> visited;
+    std::map<unsigned long, int> framesIn; // frames spent in each state
 
 private:
     void tick(int frame)
@@ -221,6 +223,7 @@ private:
         const unsigned long state = currentState();
         if (visited.empty() || visited.back() != state)
             visited.push_back(state);
+        ++framesIn[state];
         // A step starts in its state and then runs on to its end wherever its
         // input takes the game.
         if (m_step >= m_steps.size() || (m_stepFrame == 0 && m_steps[m_step].state != state))

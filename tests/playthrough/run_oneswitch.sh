@@ -38,15 +38,15 @@ at() { sleep "$(awk -v t="$1" -v l="$level" -v n="$(date +%s.%N)" 'BEGIN { d = t
 sleep 3     # the splash, then the main menu
 tap         # a short press selects play
 sleep 1.5
-level=$(date +%s.%N)
-down        # past the story: the level begins
+down        # past the story: the level begins as the switch comes up
 sleep 0.1
+level=$(date +%s.%N)
 up
 at 2.1
 down        # the carrot reaches the centre on its swing
 at 2.62
 up          # it swings down towards the snowman
-at 19       # the rock has landed and the end page waits
+at 20       # the rock has landed and the end page waits
 tap         # back to the menus
 sleep 1.5
 down        # two items down, to "leave"

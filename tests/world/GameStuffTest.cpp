@@ -170,6 +170,14 @@ TEST_F(GameActions, SnowballsFlyAtWholeSpeedsWithinTheRange)
         setKey("NUM_BALLS_BASE", none);
         EXPECT_TRUE(KWEP::GameStuff::explodeSnowmanBit("BASE", snowman->getChipmunkItem(), world, 1).empty());
     }
+    // A count beyond 50 makes 50, and says so once.
+    setKey("NUM_BALLS_BASE", "3000");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(KWEP::GameStuff::explodeSnowmanBit("BASE", snowman->getChipmunkItem(), world, 1).size(), 50u);
+    EXPECT_EQ(KWEP::GameStuff::explodeSnowmanBit("BASE", snowman->getChipmunkItem(), world, 1).size(), 50u);
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_NE(told.find("NUM_BALLS_BASE asks for 3000"), std::string::npos) << told;
+    EXPECT_EQ(told.find("NUM_BALLS_BASE", 1), std::string::npos) << told;
 }
 
 TEST_F(GameActions, RockIsThrownToPassTheTargetHeightAtTheTargetX)

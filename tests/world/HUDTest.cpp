@@ -144,6 +144,18 @@ TEST_F(HUD, TimerIsRedrawnOnlyWhenItsWholeSecondsChange)
     EXPECT_EQ(shown(), std::vector<std::string>{"00003"});
 }
 
+TEST_F(HUD, TimerStopsAtZeroWhenALongFrameOverrunsTheThrow)
+{
+    hud.setFont(nullptr);
+    hud.setWorld(world);
+    KWEP::Snowman* snowman = add<KWEP::Snowman>("P_SNOWMAN", 100, 0);
+    snowman->update(9500);
+    snowman->update(1700); // the throw, 1200 ms late
+    ASSERT_LE(snowman->getThrowTimer(), -1000);
+    hud.renderHUD();
+    EXPECT_EQ(shown(), (std::vector<std::string>{"00000", "00"}));
+}
+
 TEST_F(HUD, TimerIsTheSnowmansAlsoBehindADecorationOfItsKind)
 {
     world->apocalypse();

@@ -238,6 +238,45 @@ TEST_F(WorldView, TextIsCentredOnItsFlyingLetter)
     world->apocalypse(); // texts, letters, then the physics world
 }
 
+TEST_F(WorldView, TextsShrinkAwayAfterTheirLifeAndAFloatingTextKeepsItsVelocity)
+{
+    LevelTestGame::setKey("TEXT_SECS_LIMIT", "0.5");
+    LevelTestGame::setKey("TEXT_SCALE_MOVE", "0.25");
+    Text3D::Font font("none");
+    world->setFont(&font);
+    ASSERT_TRUE(world->genisis("level_empty.cfg")); // gravity (0, -100)
+    const auto items = [this] {
+        int n = 0;
+        world->walkItems([&n](Game::WorldItem*) { ++n; });
+        return n;
+    };
+    const int before = items();
+    Text3D::TextObject* falling = world->addText("ab", Vec(0, 100, 0), 1, 0, Physics::ChipmunkItem::XYPart(), 0);
+    ASSERT_NE(world->addFloatingText("up", Vec(100, 100, 0), 1, Physics::ChipmunkItem::XYPart(0, 60)), nullptr);
+    ASSERT_NE(falling, nullptr);
+    EXPECT_EQ(items(), before + 4);
+
+    // Half a second and one update more: the floating text rose 30.6 units,
+    // the falling one fell.
+    for (int n = 0; n < 32; ++n)
+        world->update(16);
+    Physics::ChipmunkWorld& physics = *world->getPhysicsWorld();
+    EXPECT_NE(physics.mouseGrab(100, 100 + 60 * 0.512f, false), nullptr) << "floated up";
+    physics.mouseRelease();
+    EXPECT_EQ(physics.mouseGrab(0, 100, false), nullptr) << "fell";
+    expectVec(falling->getLetters()[0]->getOrientation().scale, 1, 2, 3);
+
+    world->update(16); // the life is over: a quarter of the size goes per update
+    expectVec(falling->getLetters()[1]->getOrientation().scale, 0.75f, 1.5f, 2.25f);
+    world->update(16);
+    world->update(16);
+    EXPECT_EQ(items(), before + 4);
+    world->update(16);
+    EXPECT_EQ(items(), before) << "letters gone";
+    EXPECT_EQ(physics.mouseGrab(100, 100 + 60 * 0.576f, false), nullptr) << "letter items gone";
+    world->apocalypse();
+}
+
 TEST_F(WorldView, TextNeedsALetterWithBodies)
 {
     Text3D::Font font("none");
