@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <dumb.h>
+#include "core/FileLimit.h"
 
 #include "core/TextFile.h"
 
@@ -153,6 +154,8 @@ bool MODFile::load()
 {
     Impl& d = *m_impl;
     d.pcm.clear();
+    if (!Files::FileLimit::admit(d.path))
+        return d.fail("the file cannot be opened");
     DUH* duh = loadAnyModule(d.path.c_str());
     if (!duh)
         return d.fail("it is not an IT, XM, S3M or MOD module");
