@@ -9,6 +9,7 @@
 #include "core/Info.h"
 
 namespace Input { class InputController; }
+namespace Text3D { class Font; }
 
 namespace KWEP {
 
@@ -133,6 +134,8 @@ private:
     bool checkStartFiles();
     bool buildParts();
     bool fail(const std::string& what);
+    // Names the font file and the letters it lacks, when it lacks any.
+    void reportMissingLetters(const Text3D::Font& font) const;
     void deleteParts();
     void storeWindowSize();
     void levelCleared();
