@@ -42,8 +42,10 @@ public:
         // OTHER_INPUT_FILES cut at the commas, empty pieces skipped, each
         // trimmed (a piece of blanks only stays as an empty name).
         const std::vector<std::string>& getOtherInputFiles() const { return m_otherFiles; }
+        const std::string& getFileName() const { return m_fileName; }
 
     private:
+        std::string m_fileName;
         bool m_mouseOn;
         bool m_useKeys;
         bool m_wrapAround;
@@ -153,7 +155,10 @@ private:
     void setMouse(bool gameProfile);
     void switchControllers(bool menus);
     void setPlayBackground();
-    bool loadProfile(InputConfig*& profile, int key);
+    bool loadProfile(InputConfig*& profile, int key, bool standard);
+    bool fallBackToStandard(const InputConfig& profile, int key, const char* what);
+    bool createMenuInputs(bool standard);
+    bool createGameInputs(bool standard);
     // Deletes the controllers of the slots from the given one on.
     void clearControllers(std::size_t from);
 };

@@ -345,6 +345,16 @@ std::vector<Case> cases()
         {"font_without_objects",
          [](const fs::path& folder) { replaceInFile(folder / "data/Models/Font_Block.dmf", "\n96;\n", "\n0;\n"); },
          {}, STOP, false, {"Font_Block.dmf\" lacks every letter"}, ""},
+        // The standard profile stands in, so the quit keys work; the
+        // player's choice stays in the options.
+        {"menu_profile_without_input",
+         [](const fs::path& folder) {
+             fs::copy_file(folder / MENU_PROFILE, folder / "broken_menu.cfg");
+             replaceInFile(folder / "broken_menu.cfg", "MENUS_USE_KEYS == YES", "MENUS_USE_KEYS == 7");
+             replaceInFile(folder / "broken_menu.cfg", "MENU_INPUT_FILE", "MENU_INPUT_FLIE");
+         },
+         {"--menu-input", "broken_menu.cfg"}, QUIT, false, {"\"broken_menu.cfg\" gives no input that acts"},
+         std::string(PLAYER_OPTIONS) + "--menu-input broken_menu.cfg\n"},
         {"window_larger_than_the_screen", nullptr, {"--wsize", "100000", "100000"}, STOP, false,
          {"larger than the screen"}, ""},
         {"unknown_arguments", nullptr, {"--nosuch", "-x", "--", "--fov=45", "", longFlag}, STOP, false,
