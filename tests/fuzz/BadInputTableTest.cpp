@@ -355,6 +355,11 @@ std::vector<Case> cases()
          },
          {"--menu-input", "broken_menu.cfg"}, QUIT, false, {"\"broken_menu.cfg\" gives no input that acts"},
          std::string(PLAYER_OPTIONS) + "--menu-input broken_menu.cfg\n"},
+        {"hand_item_without_bodies",
+         [](const fs::path& folder) {
+             replaceInFile(folder / "data/Config/Items/HAND.cfg", "PART_BODY_LIST", "PART_BODY_LIZT");
+         },
+         {}, ENTER_LEVEL, true, {"data/Config/Items/HAND.cfg"}, ""},
         {"window_larger_than_the_screen", nullptr, {"--wsize", "100000", "100000"}, STOP, false,
          {"larger than the screen"}, ""},
         {"unknown_arguments", nullptr, {"--nosuch", "-x", "--", "--fov=45", "", longFlag}, STOP, false,
