@@ -35,6 +35,7 @@ struct Config::Impl {
     bool smooth = true;        // key 29
     bool helpShown = false;
     bool saveOnExit = false;
+    bool keepFile = false;     // the options file did not read: never write it
     std::string failedFlag;    // the flag that stopped the last parse
 };
 
@@ -57,7 +58,7 @@ Config::Config() : m_impl(new Impl)
 
 Config::~Config()
 {
-    if (m_impl->saveOnExit)
+    if (m_impl->saveOnExit && !m_impl->keepFile)
         saveOptFile();
     delete m_impl;
 }
@@ -136,6 +137,10 @@ int Config::failed(const char* flag)
     m_impl->failedFlag = flag;
     return RESULT_INVALID;
 }
+
+bool Config::keepsOptFile() const { return m_impl->keepFile; }
+
+void Config::keepOptFile(bool keep) { m_impl->keepFile = keep; }
 
 const std::string& Config::failedFlag() const { return m_impl->failedFlag; }
 

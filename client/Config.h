@@ -6,6 +6,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace KWEP {
 
@@ -84,10 +85,16 @@ public:
     int parseGameOpts(int* argc, char** argv);
 
     // Reads the file named by key 23 and applies its flags, "--help" and
-    // "--optfile" excepted. A bad entry stops the flags after it in table
-    // order and prints one warning naming the file and the flag. False when
-    // the file could not be read or held a bad entry.
+    // "--optfile" excepted. A bad entry is skipped with one warning naming
+    // the file and the flag; the other entries apply. Words that are no
+    // option are ignored, each with a warning. False, with a warning, when
+    // the file is there but cannot be read (see keepsOptFile); a missing or
+    // empty file is no fault.
     bool loadOptFile();
+
+    // True when the last loadOptFile found a file it could not read; the
+    // destructor then leaves that file as it is.
+    bool keepsOptFile() const;
 
     // Replaces the file named by key 23 with the current options, whole or
     // not at all; a failure prints one warning naming the file.
@@ -104,6 +111,10 @@ private:
     // The game's flags in the order they are applied, "--help" first.
     static const Parser::Flag* gameFlags();
     int runTable(const Parser::Flag* table, int* argc, char** argv);
+    void keepOptFile(bool keep);
+    static bool isFlag(const std::string& token);
+    static void dropEntry(std::vector<std::string>& tokens, const std::string& flag);
+    std::vector<std::string> applyFileTokens(std::vector<std::string> tokens, const std::string& fileName);
     // The options file's thirteen lines; the text file's save adds the
     // final empty line.
     std::string optionsText() const;

@@ -100,15 +100,16 @@ int Config::tiltOptFn(Parser* parser)
 int Config::smoothOptFn(Parser* parser) { return onOffValue(parser, KEY_SMOOTH, SMOOTH_OPT); }
 
 // A missing value keeps the file name (and fails only when there is none);
-// an empty one fails and keeps it too.
+// an empty one fails and keeps it too. The name is the whole argument, so a
+// name with blanks stays whole.
 int Config::fileValue(Parser* parser, int key, const char* flag)
 {
     std::string& file = *getStringPtr(key);
-    std::string word;
-    if (nextWord(parser, word) && word.empty())
+    std::string name;
+    if (parser->getNextToken(name) && name.empty())
         return failed(flag);
-    if (!word.empty())
-        file = word;
+    if (!name.empty())
+        file = name;
     return file.empty() ? failed(flag) : RESULT_OK;
 }
 

@@ -140,6 +140,7 @@ bool GameClient::buildParts()
     setHUD(hud);
     setModelMaker(new RGL::rglModelMaker(CFG::get("MODELS_DIR").c_str(), ".dmf", new Model::LoaderDMF()));
     d.font = new Text3D::Font(CFG::get("FONT"), readLetterOffsets(CFG::get("FONT_YADJ_FILE")));
+    reportMissingLetters(*d.font);
     hud->setFont(d.font);
     world->setFont(d.font);
     d.chooser = new Menu::I_MenuItemChosen();
@@ -166,6 +167,20 @@ bool GameClient::buildParts()
     d.fsm = new ClientFSM();
     d.fsm->create(this);
     return true;
+}
+
+// The menus and the level's texts are written in capitals and digits; a
+// damaged font model that lost them draws menus without text.
+void GameClient::reportMissingLetters(const Text3D::Font& font) const
+{
+    static const char l_needed[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const std::string missing = font.lacking(l_needed);
+    if (missing.empty())
+        return;
+    const std::string file = CFG::get("MODELS_DIR") + "/Font_" + CFG::get("FONT") + ".dmf";
+    std::cerr << getProgramName() << ": the font model \"" << file << "\" lacks "
+              << (missing.size() == sizeof(l_needed) - 1 ? "every letter" : "the letters " + missing)
+              << "; text shows without them" << std::endl;
 }
 
 bool GameClient::fail(const std::string& what)

@@ -10,6 +10,7 @@
 
 namespace Input { class InputController; }
 namespace Stuff { class Spurt; }
+namespace Text3D { class Font; }
 
 namespace KWEP {
 
@@ -42,8 +43,10 @@ public:
         // OTHER_INPUT_FILES cut at the commas, empty pieces skipped, each
         // trimmed (a piece of blanks only stays as an empty name).
         const std::vector<std::string>& getOtherInputFiles() const { return m_otherFiles; }
+        const std::string& getFileName() const { return m_fileName; }
 
     private:
+        std::string m_fileName;
         bool m_mouseOn;
         bool m_useKeys;
         bool m_wrapAround;
@@ -139,6 +142,8 @@ private:
     bool checkStartFiles();
     bool buildParts();
     bool fail(const std::string& what);
+    // Names the font file and the letters it lacks, when it lacks any.
+    void reportMissingLetters(const Text3D::Font& font) const;
     void deleteParts();
     void storeWindowSize();
     void levelCleared();
@@ -157,7 +162,10 @@ private:
     void setMouse(bool gameProfile);
     void switchControllers(bool menus);
     void setPlayBackground();
-    bool loadProfile(InputConfig*& profile, int key);
+    bool loadProfile(InputConfig*& profile, int key, bool standard);
+    bool fallBackToStandard(const InputConfig& profile, int key, const char* what);
+    bool createMenuInputs(bool standard);
+    bool createGameInputs(bool standard);
     // Deletes the controllers of the slots from the given one on.
     void clearControllers(std::size_t from);
 };

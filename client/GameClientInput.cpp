@@ -8,6 +8,7 @@
 #include "core/TextFile.h"
 #include "input/CreateSicFiles.h"
 #include "input/InputController.h"
+#include "input/Switch.h"
 #include "input/TriggerId.h"
 #include "input/rglScreenAreaRenderer.h"
 #include "menu/MenuController.h"
@@ -32,10 +33,34 @@ std::vector<std::string> fileList(const std::string& text)
     return pieces;
 }
 
+// True when a switch of the controller raises an action from a trigger the
+// controller heeds (mouse switches are not heeded with the mouse off).
+bool raisesActions(const Input::InputController* controller, bool mouseOn)
+{
+    for (unsigned int n = 1; controller && controller->getSwitch(n); ++n) {
+        const Input::Switch& sw = *controller->getSwitch(n);
+        if (!mouseOn && sw.getTriggerId().getType() == Input::TriggerId::MOUSE)
+            continue;
+        for (const Input::ActionId* action : {&sw.getPressActionId(), &sw.getReleaseActionId(),
+                                              &sw.getHoldPressActionId(), &sw.getHoldReleaseActionId()})
+            if (action->getId() != 0)
+                return true;
+    }
+    return false;
+}
+
+// The profile the game ships for the slot, in the configuration's folder.
+std::string standardProfile(int key)
+{
+    return CFG::get("CONFIG_DIR")
+        + (key == KEY_MENU_INPUT ? "Input/KWEP_MENU_INPUT_STANDARD.cfg" : "Input/KWEP_GAME_INPUT_STANDARD.cfg");
+}
+
 } // namespace
 
 GameClient::InputConfig::InputConfig(const std::string& fileName)
     : CFG::Info(fileName, CFG::getDefaultOverrides()),
+      m_fileName(fileName),
       m_mouseOn(isYes(*this, "MOUSE_ON")),
       m_useKeys(isYes(*this, "MENUS_USE_KEYS")),
       m_wrapAround(isYes(*this, "MENUS_WRAP_AROUND")),
@@ -73,14 +98,15 @@ bool GameClient::addOtherInputs(const std::vector<std::string>& files)
     return read;
 }
 
-// Replaces the profile by the one the option key names; false, with a
-// message, when that file is missing or empty.
-bool GameClient::loadProfile(InputConfig*& profile, int key)
+// Replaces the profile by the one the option key names (or, with standard,
+// by the one the game ships); false, with a message, when that file is
+// missing or empty.
+bool GameClient::loadProfile(InputConfig*& profile, int key, bool standard)
 {
     delete profile;
     profile = nullptr;
     const std::string* name = getConfig() ? getConfig()->getStringPtr(key) : nullptr;
-    const std::string file = name ? *name : std::string();
+    const std::string file = standard ? standardProfile(key) : name ? *name : std::string();
     profile = new InputConfig(file);
     if (!file.empty() && Files::TextFile::size(file) > 0)
         return true;
@@ -88,10 +114,33 @@ bool GameClient::loadProfile(InputConfig*& profile, int key)
     return false;
 }
 
+// A profile that leaves the player no way to act (lines lost, a misspelt
+// key, a value that is no YES) is named and replaced, for this run only,
+// by the standard profile; the option keeps the player's choice.
+bool GameClient::fallBackToStandard(const InputConfig& profile, int key, const char* what)
+{
+    if (profile.getFileName() == standardProfile(key))
+        return false;
+    std::cerr << getProgramName() << ": the " << what << " input profile \"" << profile.getFileName()
+              << "\" gives no input that acts; the standard profile is used instead" << std::endl;
+    return true;
+}
+
 bool GameClient::createMenuInputControllers()
 {
+    if (!createMenuInputs(false))
+        return false;
+    const Impl& d = *m_impl;
+    if (d.menuProfile->getUseKeys() || raisesActions(getMenuInputController(), d.menuProfile->isMouseOn())
+        || !fallBackToStandard(*d.menuProfile, KEY_MENU_INPUT, "menu"))
+        return true;
+    return createMenuInputs(true);
+}
+
+bool GameClient::createMenuInputs(bool standard)
+{
     Impl& d = *m_impl;
-    if (!loadProfile(d.menuProfile, KEY_MENU_INPUT))
+    if (!loadProfile(d.menuProfile, KEY_MENU_INPUT, standard))
         return false;
     bool read = setInputController(MENU_SLOT, d.menuProfile->get("MENU_INPUT_FILE"));
     read = setInputController(TPAGE_SLOT, d.menuProfile->get("TPAGE_INPUT_FILE")) && read;
@@ -111,9 +160,20 @@ bool GameClient::createMenuInputControllers()
 // profile brings its own.
 bool GameClient::createGameInputControllers()
 {
+    if (!createGameInputs(false))
+        return false;
+    const Impl& d = *m_impl;
+    for (std::size_t slot = GAME_SLOT; slot < d.controllers.size(); ++slot)
+        if (raisesActions(d.controllers[slot], d.gameProfile->isMouseOn()))
+            return true;
+    return !fallBackToStandard(*d.gameProfile, KEY_GAME_INPUT, "game") || createGameInputs(true);
+}
+
+bool GameClient::createGameInputs(bool standard)
+{
     Impl& d = *m_impl;
     clearControllers(GAME_SLOT + 1);
-    if (!loadProfile(d.gameProfile, KEY_GAME_INPUT))
+    if (!loadProfile(d.gameProfile, KEY_GAME_INPUT, standard))
         return false;
     const bool read = setInputController(GAME_SLOT, d.gameProfile->get("GAME_INPUT_FILE"));
     return addOtherInputs(d.gameProfile->getOtherInputFiles()) && read;

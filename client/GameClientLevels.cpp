@@ -1,5 +1,6 @@
 #include "client/GameClient.h"
 
+#include <algorithm>
 #include <climits>
 #include <iostream>
 
@@ -141,15 +142,45 @@ void GameClient::beginLevel(int level)
     world->addText(countText(level), l_killTextPos, 1.0f, 0.0f, Physics::ChipmunkItem::XYPart(), 0.0f);
 }
 
+namespace {
+
+// Where the PLAYER items come from: the number of ALL_ITEMS entries of that
+// kind and their files, each named once. A damaged item file or a damaged
+// item list is as likely a cause as the level itself.
+std::string playerSources()
+{
+    std::vector<std::string> records;
+    Util::splitString(CFG::get("ALL_ITEMS"), "ITEM:", records, false);
+    std::size_t entries = 0;
+    std::vector<std::string> files;
+    for (const std::string& record : records) {
+        std::vector<std::string> words;
+        Util::tokenizeStr(record, words, " \t\r\n");
+        if (words.size() != 3 || words[1] != "PLAYER")
+            continue;
+        ++entries;
+        if (std::find(files.begin(), files.end(), words[2]) == files.end())
+            files.push_back(words[2]);
+    }
+    std::string text = std::to_string(entries) + " PLAYER entries in ALL_ITEMS (KWEP.cfg)";
+    for (std::size_t i = 0; i < files.size() && i < 3; ++i)
+        text += (i == 0 ? ", item file \"" : ", \"") + files[i] + "\"";
+    return text;
+}
+
+} // namespace
+
 // The level must hold exactly one grab hand: without it nothing can be
 // played. The game then ends through the normal shutdown with exit code 1.
 bool GameClient::placePlayer(World& world)
 {
     Impl& d = *m_impl;
     std::vector<unsigned long>& players = getPlayerIds();
-    if (world.getItems("PLAYER", players) != 1) {
+    const int found = world.getItems("PLAYER", players);
+    if (found != 1) {
         std::cerr << getProgramName() << ": the level \"" << CFG::get("LEVEL_FILE")
-                  << "\" must hold exactly one PLAYER item" << std::endl;
+                  << "\" must hold exactly one PLAYER item but holds " << found << "; it comes from "
+                  << playerSources() << " (a damaged item file or list leaves it out)" << std::endl;
         setExitCode(EXIT_FAILED);
         EVT::Event quit(EVT::EVENT_QUIT);
         EVT::EventBus::instance()->raiseEvent(&quit, false);

@@ -7,6 +7,7 @@
 
 #include "client/ClientBackends.h"
 #include "client/GameClient.h"
+#include "client/OptionText.h"
 #include "core/CFG.h"
 #include "core/TextFile.h"
 #include "shell/I_Config.h"
@@ -48,8 +49,9 @@ bool readFailed(const char* program, const std::string& file, bool read)
 }
 
 // The settings-override file, the main configuration and the optional
-// further file; false when one the game needs is missing or empty.
-bool loadConfiguration(int argc, char** argv, const char* program)
+// further file. Returns how many leading arguments (the program name
+// included) it used, or 0 when a file the game needs is missing or empty.
+int loadConfiguration(int argc, char** argv, const char* program)
 {
     std::string settings = std::string(SETTINGS_PREFIX) + MAIN_CONFIG;
     int next = 1;
@@ -59,14 +61,25 @@ bool loadConfiguration(int argc, char** argv, const char* program)
     }
     CFG::getDefaultOverrides()->addConfig(settings);
     if (missingOrEmpty(program, MAIN_CONFIG))
-        return false;
+        return 0;
     if (readFailed(program, MAIN_CONFIG, CFG::setConfig(MAIN_CONFIG)))
-        return false;
+        return 0;
     if (next < argc && argv[next][0] != '-' && endsWith(argv[next], ".cfg")) {
         if (missingOrEmpty(program, argv[next]) || readFailed(program, argv[next], CFG::addConfig(argv[next])))
-            return false;
+            return 0;
+        ++next;
     }
-    return true;
+    return next;
+}
+
+// Arguments no flag took stay ignored; each is named once, so a misspelt
+// flag does not pass unseen. The files at the front are no such arguments:
+// flags only take tokens after them, so those keep their places.
+void warnIgnored(int argc, char** argv, int leading, const char* program)
+{
+    for (int i = leading; i < argc; ++i)
+        std::cerr << program << ": the argument \"" << OptionText::shown(argv[i] ? argv[i] : "")
+                  << "\" is no option of the game; it is ignored" << std::endl;
 }
 
 Render::ViewData viewFromOptions(const Game::I_Config& options)
@@ -90,12 +103,14 @@ Render::ViewData viewFromOptions(const Game::I_Config& options)
 int clientMain(int argc, char** argv, ClientBackends& backends)
 {
     const char* program = argc > 0 && argv[0] ? argv[0] : "frelmory";
-    if (!loadConfiguration(argc, argv, program))
+    const int leading = loadConfiguration(argc, argv, program);
+    if (leading == 0)
         return TheGame::EXIT_FAILED;
 
     std::unique_ptr<GameClient> client(new GameClient(&argc, argv));
     if (!client->isReady())
         return client->getExitCode();
+    warnIgnored(argc, argv, leading, program);
     const Game::I_Config& options = *client->getConfig();
     std::unique_ptr<Game::I_WindowApp> window(backends.makeWindowApp(
         "Frelmory", *options.getIntPtr(5), *options.getIntPtr(6), *options.getBoolPtr(7), &argc, argv));

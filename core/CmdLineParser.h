@@ -70,6 +70,16 @@ public:
         return true;
     }
 
+    // Takes the next token whole, blanks included (a file name is one
+    // argument, whatever it holds). False when no token was left.
+    bool getNextToken(std::string& token) {
+        if (!m_tokens || m_pos == m_tokens->end())
+            return false;
+        token = *m_pos ? *m_pos : "";
+        m_pos = m_tokens->erase(m_pos);
+        return true;
+    }
+
 private:
     int runEntry(T& owner, const Flag& entry) {
         for (std::list<char*>::iterator it = m_tokens->begin(); it != m_tokens->end(); ++it) {

@@ -1,5 +1,7 @@
 #include "core/TGA.h"
 
+#include "core/FileLimit.h"
+
 #include <cstddef>
 #include <cstring>
 #include <fstream>
@@ -115,6 +117,8 @@ bool TGA::loadFromFile(const char* fileName, unsigned int* width, unsigned int* 
         return false;
     *data = nullptr;
     if (!fileName || !width || !height || !bitsPerPixel)
+        return false;
+    if (!Files::FileLimit::admit(fileName))
         return false;
     std::ifstream in(fileName, std::ios::in | std::ios::binary);
     if (!in)

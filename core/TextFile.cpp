@@ -1,5 +1,7 @@
 #include "core/TextFile.h"
 
+#include "core/FileLimit.h"
+
 #include <cerrno>
 #include <fstream>
 #include <iostream>
@@ -63,6 +65,7 @@ bool replaceFile(const std::string& fileName, const std::string& bytes)
 
 bool TextFile::load(const std::string& fileName, std::string& out, const char* lineEnd)
 {
+    if (!FileLimit::admit(fileName)) return false;
     const std::streamoff fileSize = size(fileName);
     if (fileSize <= 0) return false;
 
@@ -106,6 +109,8 @@ bool TextFile::save(const std::string& fileName, const std::string& text)
 
 bool TextFile::reportCutShort(const std::string& fileName, const std::string& what)
 {
+    if (FileLimit::check(fileName) != FileLimit::FITS)
+        return false;
     std::ifstream in(fileName, std::ios::in | std::ios::binary | std::ios::ate);
     if (!in || in.tellg() <= 0)
         return false;
@@ -133,6 +138,7 @@ bool TextFile::writeAll(int fd, const void* bytes, std::size_t size)
 
 std::streampos TextFile::size(const std::string& fileName)
 {
+    if (FileLimit::check(fileName) != FileLimit::FITS) return 0;
     std::ifstream in(fileName, std::ios::in | std::ios::binary | std::ios::ate);
     if (!in) return 0;
     const std::streampos end = in.tellg();

@@ -17,7 +17,8 @@ public:
 
     // Appends every line of the file to out (which is not cleared): a non-empty
     // line followed by lineEnd, an empty line by "\n". False, with out
-    // untouched, when the file is missing, unreadable or empty.
+    // untouched, when the file is missing, unreadable or empty, or when the
+    // FileLimit gate turns it away (with a message naming it).
     static bool load(const std::string& fileName, std::string& out, const char* lineEnd);
 
     // Replaces the file with the lines, each followed by a newline, whole or
@@ -31,7 +32,8 @@ public:
     // Replaces the file with the text followed by one newline.
     static bool save(const std::string& fileName, const std::string& text);
 
-    // The file's size in bytes; 0 when it cannot be opened.
+    // The file's size in bytes; 0 when it cannot be opened or does not pass
+    // the FileLimit gate.
     static std::streampos size(const std::string& fileName);
 
     // When the file's last byte is something other than a line end, says so

@@ -1,5 +1,6 @@
 #include "input/CreateSicFiles.h"
 
+#include "core/FileLimit.h"
 #include "core/TextSerializer.h"
 #include "input/ActionId.h"
 #include "input/InputController.h"
@@ -261,7 +262,7 @@ namespace KWEP
 
     bool CreateSicFiles::deser(Input::InputController& controller, const std::string& file)
     {
-        if (file.empty())
+        if (!Files::FileLimit::admit(file))
             return false;
         std::fstream stream(file, std::ios::in);
         if (!stream.is_open())

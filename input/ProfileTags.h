@@ -5,6 +5,10 @@
 // the reader skips one word per tag and never compares it.
 namespace Input
 {
+    // The most areas or switches one profile may hold; the shipped ones hold
+    // at most a few dozen. A damaged count above it fails the read at once.
+    const int MAX_PROFILE_RECORDS = 1000;
+
     extern const char* const MYID_TAG;
     extern const char* const NUMAREAS_TAG;
     extern const char* const AREAHEADER_TAG;

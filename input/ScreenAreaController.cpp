@@ -102,14 +102,15 @@ namespace Input
     {
         clearAreas();
         int count = 0;
-        if (!s->getInt(count, NUMAREAS_TAG))
+        if (!s->getInt(count, NUMAREAS_TAG) || count > MAX_PROFILE_RECORDS)
             return false;
         for (int i = 0; i < count; ++i)
         {
-            // The area being read stays in the list even when its record fails. A stored
-            // id may equal a counter id, so the new area is taken from the list's end.
-            newArea(0UL);
-            ScreenArea* area = m_areas.back();
+            // The area being read stays in the list even when its record fails.
+            // It starts blank, without a search of the list, so a long list
+            // reads in linear time.
+            ScreenArea* area = new ScreenArea();
+            m_areas.push_back(area);
             if (!area->deserializeWithHeader(s, AREAHEADER_TAG))
                 return false;
         }

@@ -238,7 +238,7 @@ namespace Input
     {
         clearSwitches();
         int count = 0;
-        if (!s->getInt(count, NUMSWITCHES_TAG))
+        if (!s->getInt(count, NUMSWITCHES_TAG) || count > MAX_PROFILE_RECORDS)
             return false;
         for (int i = 0; i < count; ++i)
         {

@@ -3,6 +3,7 @@
 #include "render/dmf.h"
 #include "render/DmfAlloc.h"
 #include "render/DmfSections.h"
+#include "core/FileLimit.h"
 
 #include <cerrno>
 #include <climits>
@@ -506,7 +507,7 @@ int openSource(dmf_source_t& source, const char* text, int kind)
         source.size = text ? static_cast<long>(std::strlen(text)) : 0;
         return DMF_OK;
     }
-    source.file = text ? std::fopen(text, "r") : nullptr;
+    source.file = text && Files::FileLimit::admit(text) ? std::fopen(text, "r") : nullptr;
     if (!source.file)
         return DMF_NO_FILE;
     if (std::fseek(source.file, 0, SEEK_END) == 0)

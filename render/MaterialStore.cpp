@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/Conversions.h"
+#include "core/FileLimit.h"
 
 namespace Model {
 
@@ -126,7 +127,7 @@ bool MaterialStore::load(const std::string& path)
     const Material probe(path, std::vector<Material::Layer_s>());
     if (find(&probe))
         return true;
-    FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "r");
+    FILE* file = Files::FileLimit::admit(path) ? std::fopen(path.c_str(), "r") : nullptr;
     if (!file)
         return false;
     std::vector<Material::Layer_s> layers;

@@ -95,6 +95,17 @@ void Font::init(const std::string& name, const Offsets& offsets)
             m_models[code] = m_models[0];
 }
 
+std::string Font::lacking(const std::string& letters) const
+{
+    std::string missing;
+    for (char c : letters) {
+        const int code = indexOf(c);
+        if (code < 0 || !m_models[code] || (code != 0 && m_models[code] == m_models[0]))
+            missing += c;
+    }
+    return missing;
+}
+
 Model::I_DisplayableModel* Font::getLetterModel(char c) const
 {
     const int code = indexOf(c);

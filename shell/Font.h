@@ -37,6 +37,10 @@ public:
     float getLetterOffset(char c) const;
     const std::string& getName() const { return m_name; }
 
+    // The characters of letters that have no model of their own (they would
+    // show code 0's model, or nothing), in the order given.
+    std::string lacking(const std::string& letters) const;
+
 private:
     void clear();
 

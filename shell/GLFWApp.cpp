@@ -147,6 +147,45 @@ void swapAndPoll() {
     glfwPollEvents();
 }
 
+// The largest size the screen offers: its biggest video mode, or its current
+// mode when it lists none. {0, 0} when there is no screen to ask.
+std::pair<int, int> largestScreenSize() {
+    GLFWmonitor* monitor = glfwGetPrimaryMonitor();
+    if (monitor == nullptr) {
+        return std::make_pair(0, 0);
+    }
+    std::pair<int, int> largest(0, 0);
+    int count = 0;
+    const GLFWvidmode* modes = glfwGetVideoModes(monitor, &count);
+    for (int i = 0; modes != nullptr && i < count; ++i) {
+        largest.first = std::max(largest.first, modes[i].width);
+        largest.second = std::max(largest.second, modes[i].height);
+    }
+    const GLFWvidmode* current = glfwGetVideoMode(monitor);
+    if (current != nullptr) {
+        largest.first = std::max(largest.first, current->width);
+        largest.second = std::max(largest.second, current->height);
+    }
+    return largest;
+}
+
+// A window far larger than the screen makes some drivers work for minutes
+// (a software renderer allocates every pixel); it opens at the screen's
+// largest size instead, with a message.
+void fitToScreen(int& width, int& height) {
+    const std::pair<int, int> screen = largestScreenSize();
+    if (screen.first <= 0 || screen.second <= 0 || (width <= screen.first && height <= screen.second)) {
+        return;
+    }
+    const int fittedWidth = std::min(width, screen.first);
+    const int fittedHeight = std::min(height, screen.second);
+    std::fprintf(stderr, "The window size %d x %d is larger than the screen allows (%d x %d); "
+                 "the window opens at %d x %d\n", width, height, screen.first, screen.second,
+                 fittedWidth, fittedHeight);
+    width = fittedWidth;
+    height = fittedHeight;
+}
+
 void printOpenFailure(const char* what, int width, int height) {
     const char* reason = nullptr;
     glfwGetError(&reason);
@@ -259,6 +298,7 @@ GLFWApp::GLFWApp(const char* title, int width, int height, bool fullScreen, int*
         printOpenFailure("no window system", width, height);
         return;
     }
+    fitToScreen(width, height);
     glfwWindowHint(GLFW_DEPTH_BITS, 24);
     glfwWindowHint(GLFW_STENCIL_BITS, 0);
     GLFWmonitor* monitor = fullScreen ? glfwGetPrimaryMonitor() : nullptr;

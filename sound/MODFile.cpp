@@ -13,6 +13,7 @@
 
 #include <dumb.h>
 
+#include "core/FileLimit.h"
 #include "core/TextFile.h"
 #include "sound/ModuleScan.h"
 
@@ -205,6 +206,8 @@ bool MODFile::load()
 {
     Impl& d = *m_impl;
     d.pcm.clear();
+    if (!Files::FileLimit::admit(d.path))
+        return d.fail("the file cannot be opened");
     bool mod = false;
     DUH* duh = loadAnyModule(d.path.c_str(), mod);
     if (!duh)

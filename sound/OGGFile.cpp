@@ -1,5 +1,7 @@
 #include "sound/OGGFile.h"
 
+#include "core/FileLimit.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdint>
@@ -217,6 +219,8 @@ bool OGGFile::load()
 {
     Impl& d = *m_impl;
     d.pcm.clear();
+    if (!Files::FileLimit::admit(d.path))
+        return d.fail("the file cannot be opened");
     FILE* file = std::fopen(d.path.c_str(), "rb");
     if (!file)
         return d.fail("the file cannot be opened");

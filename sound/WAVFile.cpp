@@ -1,5 +1,7 @@
 #include "sound/WAVFile.h"
 
+#include "core/FileLimit.h"
+
 #include <cstdint>
 #include <cstring>
 #include <fstream>
@@ -146,6 +148,8 @@ bool WAVFile::load()
 {
     Impl& d = *m_impl;
     d.pcm.clear();
+    if (!Files::FileLimit::admit(d.path))
+        return d.fail("the file cannot be opened");
     if (!d.open())
         return d.fail("the file cannot be opened");
     if (!d.readTag("RIFF") || !d.skip(4) || !d.readTag("WAVE"))

@@ -62,7 +62,7 @@ const FlagCase FLAG_CASES[] = {
     // files
     {{"--menu-input"}, Config::RESULT_OK, {}, {}},
     {{"--menu-input", ""}, Config::RESULT_INVALID, {}, {}},
-    {{"--game-input", "my profile.cfg", "rest"}, Config::RESULT_OK, {{25, "my"}}, {"rest"}},
+    {{"--game-input", "my profile.cfg", "rest"}, Config::RESULT_OK, {{25, "my profile.cfg"}}, {"rest"}},
     // a value is taken by whichever flag comes first in table order
     {{"--smooth", "maybe", "--tilt", "3"}, Config::RESULT_INVALID, {{28, "3"}}, {}},
     {{"--fov", "--tilt", "9"}, Config::RESULT_INVALID, {}, {}},

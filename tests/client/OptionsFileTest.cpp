@@ -45,7 +45,7 @@ TEST_F(OptionsFileTest, WhatIsSavedReadsBackTheSame)
     {
         FileConfig config(optionsFile);
         Args args{"--fullscreen", "on", "--wsize", "1024", "768", "--music", "off", "--sfxs", "35",
-                  "--menu-input", "m.cfg", "--game-input", "g.cfg", "--auto-pause", "-3",
+                  "--menu-input", "my menus.cfg", "--game-input", "g \"1\"\\.cfg", "--auto-pause", "-3",
                   "--sensitivity", "0.1234567", "--fov", "47.5", "--revY", "on", "--fps", "on",
                   "--tilt", "-12", "--smooth", "off"};
         ASSERT_EQ(config.parseGameOpts(args.argc(), args.argv()), Config::RESULT_OK);
@@ -76,6 +76,8 @@ TEST_F(OptionsFileTest, TokensAreReadHoweverTheLinesRun)
         {"--vsync off\n--debug ERROR\n", {{1, "off"}, {0, "8"}}},
         {"--help --fov 40\n", {{10, "40"}}},
         {"--optfile other.cfg\n--tilt 3\n", {{28, "3"}}},
+        // names written before quoting: a backslash is an ordinary character
+        {"--menu-input a\\b.cfg\n", {{24, "a\\b.cfg"}}},
         {"", {}},
         {"\n\n \t\r\n", {}},
     };
@@ -92,21 +94,47 @@ TEST_F(OptionsFileTest, TokensAreReadHoweverTheLinesRun)
     }
 }
 
-TEST_F(OptionsFileTest, ABadEntryStopsTheLaterFlagsAndIsReportedOnce)
+// Each bad entry costs itself alone, with one warning naming the file and
+// the flag; a flag left without its value does not take the next flag as
+// its value.
+TEST_F(OptionsFileTest, ABadEntryCostsItselfAloneAndIsReportedOnce)
 {
-    OptionsTest::writeFile(optionsFile,
-                           "--fov 40\n--fullscreen maybe\n--tilt 2\n--sensitivity 0.75\n");
+    OptionsTest::writeFile(optionsFile, "--fov 0\n--fullscreen maybe\n--tilt 2\n--sensitivity 0.75\n"
+                                        "--fps\n--smooth off\n--wsize 800\n");
     FileConfig config(optionsFile);
     const auto before = OptionsTest::snapshot(config);
     ::testing::internal::CaptureStderr();
-    EXPECT_FALSE(config.loadOptFile());
+    EXPECT_TRUE(config.loadOptFile());
     const std::string warning = ::testing::internal::GetCapturedStderr();
-    // table order: sensitivity before full screen, field of view and tilt after
     EXPECT_EQ(OptionsTest::changes(before, OptionsTest::snapshot(config)),
-              (std::map<int, std::string>{{27, "0.75"}}));
+              (std::map<int, std::string>{{27, "0.75"}, {28, "2"}, {Config::KEY_SMOOTH, "off"}}));
+    EXPECT_FALSE(config.keepsOptFile());
+    for (const char* flag : {"--fov", "--fullscreen", "--fps", "--wsize"})
+        EXPECT_NE(warning.find(std::string(flag) + " is missing"), std::string::npos) << warning;
     EXPECT_NE(warning.find(optionsFile), std::string::npos) << warning;
-    EXPECT_NE(warning.find("--fullscreen"), std::string::npos) << warning;
-    EXPECT_EQ(std::count(warning.begin(), warning.end(), '\n'), 1) << warning;
+    EXPECT_EQ(std::count(warning.begin(), warning.end(), '\n'), 4) << warning;
+}
+
+// A file that is there but does not read (a folder at its path here; as the
+// tests may run as root, permissions cannot stand in for it) is reported and
+// never written over.
+TEST_F(OptionsFileTest, AFileThatDoesNotReadIsReportedAndKept)
+{
+    ASSERT_EQ(::mkdir(optionsFile.c_str(), 0700), 0);
+    {
+        FileConfig config(optionsFile);
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(config.loadOptFile());
+        const std::string warning = ::testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(config.keepsOptFile());
+        EXPECT_NE(warning.find(optionsFile), std::string::npos) << warning;
+        EXPECT_NE(warning.find("not saved"), std::string::npos) << warning;
+        config.setSaveOnExit(true);
+    }
+    struct stat info;
+    ASSERT_EQ(::stat(optionsFile.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    ::rmdir(optionsFile.c_str());
 }
 
 TEST_F(OptionsFileTest, TheLineWinsAndIsSavedAtExit)
@@ -140,7 +168,8 @@ TEST_F(OptionsFileTest, MissingEmptyBinaryAndHugeFilesLeaveTheDefaults)
     };
     {
         FileConfig config(optionsFile + ".missing");
-        EXPECT_FALSE(config.loadOptFile());
+        EXPECT_TRUE(config.loadOptFile());
+        EXPECT_FALSE(config.keepsOptFile());
     }
     for (const std::string& bytes : cases) {
         OptionsTest::writeFile(optionsFile, bytes);

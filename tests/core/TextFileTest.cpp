@@ -3,8 +3,10 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/FileLimit.h"
 #include "core/TextFile.h"
 
 namespace {
@@ -99,6 +101,50 @@ TEST_F(TextFileTest, SaveToAnUnwritablePlaceFails)
 {
     EXPECT_FALSE(Files::TextFile::save("/nonexistent-dir/file.txt", std::string("x")));
     EXPECT_FALSE(Files::TextFile::save("/tmp", std::vector<std::string>{"x"}));
+}
+
+} // namespace
+
+namespace {
+
+// Only regular files within the size limit are read; what would block the
+// open (a pipe), never end (a device) or exhaust memory is refused at once,
+// with a message naming it, and a missing file is left to its reader.
+TEST_F(TextFileTest, TheGateAdmitsOnlyRegularFilesWithinTheLimit)
+{
+    using Files::FileLimit;
+    const std::string pipe = path + ".pipe";
+    const std::string large = path + ".large";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    ASSERT_EQ(::truncate(path.c_str(), 10), 0);
+    { std::ofstream(large, std::ios::binary); }
+    ASSERT_EQ(::truncate(large.c_str(), static_cast<off_t>(FileLimit::MAX_BYTES + 1)), 0);
+    const struct {
+        std::string file;
+        FileLimit::Verdict verdict;
+    } cases[] = {
+        {path, FileLimit::FITS},
+        {path + ".none", FileLimit::MISSING},
+        {"", FileLimit::MISSING},
+        {"/dev/zero", FileLimit::NOT_REGULAR},
+        {pipe, FileLimit::NOT_REGULAR},
+        {"/tmp", FileLimit::NOT_REGULAR},
+        {large, FileLimit::TOO_LARGE},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        EXPECT_EQ(FileLimit::check(c.file), c.verdict);
+        ::testing::internal::CaptureStderr();
+        std::string text;
+        EXPECT_EQ(Files::TextFile::load(c.file, text, "\n"), c.verdict == FileLimit::FITS);
+        const std::string message = ::testing::internal::GetCapturedStderr();
+        const bool named = message.find("\"" + c.file + "\"") != std::string::npos;
+        EXPECT_EQ(named, c.verdict == FileLimit::NOT_REGULAR || c.verdict == FileLimit::TOO_LARGE) << message;
+        EXPECT_EQ(Files::TextFile::size(c.file) > 0, c.verdict == FileLimit::FITS);
+        EXPECT_FALSE(Files::TextFile::reportCutShort(c.file, "The file") && c.verdict != FileLimit::FITS);
+    }
+    std::remove(pipe.c_str());
+    std::remove(large.c_str());
 }
 
 } // namespace

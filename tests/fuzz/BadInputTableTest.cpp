@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -36,7 +37,11 @@ const char START_LEVEL_KEYS[] =
     "xdotool search --name '^Frelmory' key --delay 700 Return Return >/dev/null 2>&1";
 const std::chrono::seconds LEVEL_ALLOWANCE(10);
 const char OPTIONS_FILE[] = "KWEP_OPTIONS.cfg";
-const char OPTIONS_TEXT[] = "--fov 45\n--tilt 3\n";
+// The player's saved options, in the form the game writes them, so that a
+// normal end writes back the same bytes.
+const char PLAYER_OPTIONS[] = "--fov 45\n--tilt 3\n--smooth off\n";
+// From the first menu, Down Down Return quits the game.
+const char QUIT_KEYS[] = "xdotool search --name '^Frelmory' key --delay 500 Down Down Return >/dev/null 2>&1";
 const char SCORE_FILE[] = "KWEP_HIGHSCORE.cfg";
 const char SCORE_TEXT[] = "HIGH_SCORE == 4321\n";
 
@@ -71,6 +76,27 @@ void writeFile(const fs::path& path, const std::string& bytes)
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
+// The options text as the game writes it after reading these flags (the
+// main configuration must be loaded).
+std::string savedForm(const std::string& flags)
+{
+    const fs::path file = TestSupport::tempPath("saved_form.cfg");
+    writeFile(file, flags);
+    Fuzz::OptionsOnFile options(file.string());
+    options.loadOptFile();
+    options.saveOptFile();
+    std::string text = readFile(file);
+    fs::remove(file);
+    return text;
+}
+
+// The text of the saved options; computed once the configuration is loaded.
+const std::string& optionsText()
+{
+    static const std::string l_text = savedForm(PLAYER_OPTIONS);
+    return l_text;
+}
+
 // The game's folder: the main configuration and the data, a player's options
 // and high score.
 fs::path makeGameFolder(const std::string& name)
@@ -80,8 +106,7 @@ fs::path makeGameFolder(const std::string& name)
     fs::create_directories(folder);
     fs::copy_file(FRELMORY_SOURCE_DIR "/KWEP.cfg", folder / "KWEP.cfg");
     fs::copy(FRELMORY_SOURCE_DIR "/data", folder / "data", fs::copy_options::recursive);
-    writeFile(folder / OPTIONS_FILE, OPTIONS_TEXT);
-    writeFile(folder / "options_before.cfg", OPTIONS_TEXT);
+    writeFile(folder / OPTIONS_FILE, optionsText());
     writeFile(folder / SCORE_FILE, SCORE_TEXT);
     return folder;
 }
@@ -112,35 +137,6 @@ struct GameRun {
     std::string errors;
 };
 
-// Every option key's value after reading the options file: a game that ends
-// normally writes the file again in full, which is no change while each
-// value stays what it was.
-std::vector<std::string> optionValues(const fs::path& file)
-{
-    Fuzz::OptionsOnFile options(file.string());
-    options.loadOptFile();
-    std::vector<std::string> values;
-    for (int key = 0; key <= Fuzz::OptionsOnFile::LAST_KEY; ++key) {
-        if (key == Fuzz::OptionsOnFile::OPTIONS_FILE_KEY)
-            continue;
-        std::ostringstream value;
-        if (const bool* b = options.getBoolPtr(key))
-            value << *b;
-        else if (const int* i = options.getIntPtr(key))
-            value << *i;
-        else if (const unsigned int* u = options.getUIntPtr(key))
-            value << *u;
-        else if (const unsigned long* ul = options.getULongPtr(key))
-            value << *ul;
-        else if (const float* f = options.getFloatPtr(key))
-            value << *f;
-        else if (const std::string* text = options.getStringPtr(key))
-            value << *text;
-        values.push_back(value.str());
-    }
-    return values;
-}
-
 bool mentions(const std::string& errors, const std::string& text)
 {
     return errors.find(text) != std::string::npos;
@@ -158,10 +154,21 @@ bool waitForEnd(pid_t child, int& status, std::chrono::seconds allowance, const 
     return true;
 }
 
-// Runs the game in the folder, its error stream caught in a file; with
-// levelStart it goes on into the first level.
-GameRun runGame(const fs::path& folder, bool levelStart)
+// What a run does once the first frame is drawn.
+enum AfterStart {
+    STOP,         // nothing: it is stopped
+    ENTER_LEVEL,  // it goes on into the first level, then is stopped
+    QUIT          // the player quits from the first menu: a normal end
+};
+
+// Runs the game in the folder, its error stream caught in a file, with the
+// arguments after the program name.
+GameRun runGame(const fs::path& folder, AfterStart after, const std::vector<std::string>& args = {})
 {
+    std::vector<const char*> argv{FRELMORY_BINARY};
+    for (const std::string& arg : args)
+        argv.push_back(arg.c_str());
+    argv.push_back(nullptr);
     const fs::path errors = folder / "errors.txt";
     const pid_t child = ::fork();
     if (child == 0) {
@@ -176,26 +183,27 @@ GameRun runGame(const fs::path& folder, bool levelStart)
         // Mesa's driver leaves blocks behind that the leak check cannot tell
         // from ours once the driver is unloaded; every other report stays on.
         ::setenv("ASAN_OPTIONS", "halt_on_error=1:abort_on_error=0:detect_leaks=0", 1);
-        ::execl(FRELMORY_BINARY, FRELMORY_BINARY, static_cast<char*>(nullptr));
+        ::execv(FRELMORY_BINARY, const_cast<char* const*>(argv.data()));
         ::_exit(98);
     }
     GameRun run;
     int status = 0;
     bool ended = waitForEnd(child, status, HANG_ALLOWANCE, [&] { return mentions(readFile(errors), FIRST_FRAME); });
-    if (!ended && levelStart && mentions(readFile(errors), FIRST_FRAME)) {
+    const bool framed = mentions(readFile(errors), FIRST_FRAME);
+    if (!ended && after != STOP && framed) {
         // Keys reach the game through the X server; the game answers them
         // within frames, and a failing level start ends it soon after.
-        if (std::system(START_LEVEL_KEYS) == -1)
+        if (std::system(after == QUIT ? QUIT_KEYS : START_LEVEL_KEYS) == -1)
             ADD_FAILURE() << "xdotool did not run";
-        ended = waitForEnd(child, status, LEVEL_ALLOWANCE, [] { return false; });
+        ended = waitForEnd(child, status, after == QUIT ? HANG_ALLOWANCE : LEVEL_ALLOWANCE, [] { return false; });
     }
-    run.started = !ended && mentions(readFile(errors), FIRST_FRAME);
+    run.started = (!ended || after == QUIT) && framed;
     run.hung = !ended && !run.started;
     if (!ended) {
         ::kill(child, SIGKILL);
         ::waitpid(child, &status, 0);
     }
-    if (!run.started && !run.hung) {
+    if (ended) {
         if (WIFEXITED(status))
             run.exitCode = WEXITSTATUS(status);
         else if (WIFSIGNALED(status))
@@ -221,7 +229,7 @@ TEST_P(BadInputTable, EachDamageEndsCleanly)
         SCOPED_TRACE(std::string(file.path) + " " + DAMAGE_NAMES[how] + ": " + OUTCOME_NAMES[expected]);
         const fs::path folder = makeGameFolder("game_" + base);
         damage(folder / file.path, how, 1234u + how);
-        const GameRun run = runGame(folder, file.atLevelStart);
+        const GameRun run = runGame(folder, file.atLevelStart ? ENTER_LEVEL : STOP);
         const std::string& err = run.errors;
         EXPECT_FALSE(mentions(err, "Sanitizer") || mentions(err, "runtime error:")) << err;
         EXPECT_FALSE(mentions(err, "Chipmunk error") || mentions(err, "Assertion")) << err;
@@ -232,7 +240,7 @@ TEST_P(BadInputTable, EachDamageEndsCleanly)
             EXPECT_NE(run.exitCode, 0) << err;
         }
         EXPECT_TRUE(mentions(err, file.path) || mentions(err, base)) << err;
-        EXPECT_EQ(optionValues(folder / OPTIONS_FILE), optionValues(folder / "options_before.cfg"));
+        EXPECT_EQ(readFile(folder / OPTIONS_FILE), optionsText());
         EXPECT_EQ(readFile(folder / SCORE_FILE), SCORE_TEXT);
         fs::remove_all(folder);
     }
@@ -285,5 +293,120 @@ std::string caseName(const ::testing::TestParamInfo<DataFile>& info)
 }
 
 INSTANTIATE_TEST_SUITE_P(File, BadInputTable, ::testing::ValuesIn(FILES), caseName);
+
+// Damage that is no damaged copy of a shipped file: a bad options entry, an
+// options file that does not read, files that never end or count too much,
+// a window larger than the screen, arguments the game does not know.
+struct Case {
+    const char* name;
+    std::function<void(const fs::path& folder)> setUp;
+    std::vector<std::string> args;
+    AfterStart after;        // QUIT: ends normally; STOP: plays on; else fails
+    bool fails;              // ends by itself with a failure code
+    std::vector<std::string> messages;  // each is on the error stream
+    // The options the file holds after the run, as the flags the game writes
+    // them from; "" when it is as before.
+    std::string flagsAfter;
+};
+
+void PrintTo(const Case& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+void replaceInFile(const fs::path& file, const std::string& from, const std::string& to)
+{
+    std::string text = readFile(file);
+    const std::size_t at = text.find(from);
+    ASSERT_NE(at, std::string::npos) << file << " lacks " << from;
+    writeFile(file, text.replace(at, from.size(), to));
+}
+
+const char MENU_PROFILE[] = "data/Config/Input/KWEP_MENU_INPUT_STANDARD.cfg";
+const char MENU_SIC[] = "data/Config/Input/KWEP_MENUS_STANDARD.sic";
+
+std::vector<Case> cases()
+{
+    const std::string longFlag = "--" + std::string(100000, 'x');
+    return {
+        {"bad_options_entry",
+         [](const fs::path& folder) { replaceInFile(folder / OPTIONS_FILE, "--fov 45", "--fov 0"); },
+         {}, QUIT, false, {"KWEP_OPTIONS.cfg", "--fov"},
+         "--tilt 3\n--smooth off\n"},
+        {"options_file_is_a_pipe",
+         [](const fs::path& folder) { ASSERT_EQ(::mkfifo((folder / "pipe.cfg").c_str(), 0644), 0); },
+         {"--optfile", "pipe.cfg"}, QUIT, false, {"pipe.cfg", "not saved"}, ""},
+        {"profile_reads_an_endless_device",
+         [](const fs::path& folder) { replaceInFile(folder / MENU_PROFILE, MENU_SIC, "/dev/zero"); },
+         {}, STOP, true, {"/dev/zero"}, ""},
+        {"profile_counts_100000_areas",
+         [](const fs::path& folder) { replaceInFile(folder / MENU_SIC, "NumAreas: 4", "NumAreas: 100000"); },
+         {}, STOP, true, {"KWEP_MENUS_STANDARD.sic"}, ""},
+        {"font_without_objects",
+         [](const fs::path& folder) { replaceInFile(folder / "data/Models/Font_Block.dmf", "\n96;\n", "\n0;\n"); },
+         {}, STOP, false, {"Font_Block.dmf\" lacks every letter"}, ""},
+        // The standard profile stands in, so the quit keys work; the
+        // player's choice stays in the options.
+        {"menu_profile_without_input",
+         [](const fs::path& folder) {
+             fs::copy_file(folder / MENU_PROFILE, folder / "broken_menu.cfg");
+             replaceInFile(folder / "broken_menu.cfg", "MENUS_USE_KEYS == YES", "MENUS_USE_KEYS == 7");
+             replaceInFile(folder / "broken_menu.cfg", "MENU_INPUT_FILE", "MENU_INPUT_FLIE");
+         },
+         {"--menu-input", "broken_menu.cfg"}, QUIT, false, {"\"broken_menu.cfg\" gives no input that acts"},
+         std::string(PLAYER_OPTIONS) + "--menu-input broken_menu.cfg\n"},
+        {"hand_item_without_bodies",
+         [](const fs::path& folder) {
+             replaceInFile(folder / "data/Config/Items/HAND.cfg", "PART_BODY_LIST", "PART_BODY_LIZT");
+         },
+         {}, ENTER_LEVEL, true, {"data/Config/Items/HAND.cfg"}, ""},
+        {"window_larger_than_the_screen", nullptr, {"--wsize", "100000", "100000"}, STOP, false,
+         {"larger than the screen"}, ""},
+        {"unknown_arguments", nullptr, {"--nosuch", "-x", "--", "--fov=45", "", longFlag}, STOP, false,
+         {"\"--nosuch\" is no option", "\"-x\"", "\"--\"", "\"--fov=45\"", "\"\" is no", "--xxxx"}, ""},
+        {"profile_name_with_a_blank",
+         [](const fs::path& folder) { fs::copy_file(folder / MENU_PROFILE, folder / "My Menu Profile.cfg"); },
+         {"--menu-input", "My Menu Profile.cfg"}, QUIT, false, {},
+         std::string(PLAYER_OPTIONS) + "--menu-input \"My Menu Profile.cfg\"\n"},
+    };
+}
+
+class BadInputCases : public ::testing::TestWithParam<Case> {};
+
+TEST_P(BadInputCases, EndsAsExpectedKeepingThePlayersFiles)
+{
+    ASSERT_TRUE(CFG::setConfig(FRELMORY_SOURCE_DIR "/KWEP.cfg"));
+    const Case& c = GetParam();
+    const fs::path folder = makeGameFolder(std::string("case_") + c.name);
+    if (c.setUp)
+        c.setUp(folder);
+    const GameRun run = runGame(folder, c.after, c.args);
+    const std::string& err = run.errors;
+    EXPECT_FALSE(mentions(err, "Sanitizer") || mentions(err, "runtime error:")) << err;
+    EXPECT_EQ(run.signal, 0) << err;
+    EXPECT_FALSE(run.hung) << err;
+    if (c.fails) {
+        EXPECT_FALSE(run.started) << err;
+        EXPECT_NE(run.exitCode, 0) << err;
+    } else {
+        EXPECT_TRUE(run.started) << err;
+    }
+    if (c.after == QUIT) {
+        EXPECT_EQ(run.exitCode, 0) << err;
+    }
+    for (const std::string& message : c.messages)
+        EXPECT_TRUE(mentions(err, message)) << message << " not in:\n" << err.substr(0, 4000);
+    const std::string options = c.flagsAfter.empty() ? optionsText() : savedForm(c.flagsAfter);
+    EXPECT_EQ(readFile(folder / OPTIONS_FILE), options);
+    EXPECT_EQ(readFile(folder / SCORE_FILE), SCORE_TEXT);
+    fs::remove_all(folder);
+}
+
+std::string caseTitle(const ::testing::TestParamInfo<Case>& info)
+{
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Case, BadInputCases, ::testing::ValuesIn(cases()), caseTitle);
 
 } // namespace
