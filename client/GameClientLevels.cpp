@@ -129,8 +129,9 @@ void GameClient::beginLevel(int level)
     bus->addConsumer(EVT::EVENT_SNOWMAN_DOWN, this);
     for (int id = EVT::EVENT_SNOWMAN_MADE; id <= EVT::EVENT_ITEM_RELEASED; ++id)
         bus->addConsumer(id, this);
+    // 0 would leave the smoothing as it was: off must be said with 2.
     EVT::Event_Effect smooth(EVT::EVENT_EFFECT);
-    smooth.lineSmooth = *getConfig()->getBoolPtr(KEY_SMOOTH) ? 1 : 0;
+    smooth.lineSmooth = *getConfig()->getBoolPtr(KEY_SMOOTH) ? 1 : 2;
     EVT::EventBus::instance()->raiseEvent(&smooth, false);
     if (getHUD())
         getHUD()->setOn(true);
