@@ -100,7 +100,8 @@ public:
 
 private:
     MenuLayout layout() const;
-    bool isOwnPage(const Menu::MenuPage* page) const;
+    // Whether the page is one of this tree's and carries the id.
+    bool isOwnPage(const Menu::MenuPage* page, unsigned long pageID) const;
     ShownItem* findShown(unsigned long id);
     void chooseInputController(bool textPage);
     void deletePages();
