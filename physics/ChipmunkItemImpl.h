@@ -13,7 +13,7 @@
 namespace Physics {
 
 // The parts of a physical item and their membership of the space. Names,
-// bodies, engines and moments stay parallel.
+// bodies, engines, moments and forces stay parallel.
 class ChipmunkItem::Impl {
 public:
     Impl() : owner(nullptr), world(nullptr), space(nullptr) {}
@@ -61,6 +61,8 @@ public:
     // The moment each body turns with while dynamic: a static body has none in
     // the engine, and the engine zeroes it when a body turns dynamic.
     std::vector<double> moments;
+    // The force each body held when the last sub-step began.
+    std::vector<cpVect> forces;
     std::vector<int> flags;
 };
 
