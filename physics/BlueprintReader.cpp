@@ -6,6 +6,7 @@
 #include "core/CFG.h"
 #include "core/Conversions.h"
 #include "core/PointsString.h"
+#include "physics/BodyIndex.h"
 
 namespace Physics {
 
@@ -200,10 +201,8 @@ void BlueprintReader::readPointLists(const std::string& prefix, const std::strin
 
 int BlueprintReader::bodyIndex(const std::string& name, const Details& details) const
 {
-    for (size_t i = 0; i < details.bodies.size(); ++i)
-        if (details.bodies[i].name == name)
-            return static_cast<int>(i);
-    return -1;
+    const auto nameOf = [](const Details::BodyInfo& body) -> const std::string& { return body.name; };
+    return Physics::bodyIndex(details.bodies, name, nameOf);
 }
 
 std::vector<std::string> BlueprintReader::list(const std::string& key) const

@@ -8,6 +8,7 @@
 
 #include <chipmunk/chipmunk.h>
 
+#include "physics/BodyIndex.h"
 #include "physics/ChipmunkItem.h"
 
 namespace Physics {
@@ -18,11 +19,7 @@ class ChipmunkItem::Impl {
 public:
     Impl() : owner(nullptr), world(nullptr), space(nullptr) {}
 
-    int index(const std::string& name) const
-    {
-        std::vector<std::string>::const_iterator it = std::find(names.begin(), names.end(), name);
-        return it == names.end() ? -1 : static_cast<int>(it - names.begin());
-    }
+    int index(const std::string& name) const { return bodyIndex(names, name); }
 
     cpBody* body(const std::string& name) const
     {
