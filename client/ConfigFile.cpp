@@ -14,7 +14,6 @@ namespace KWEP {
 
 namespace {
 
-const char* const TOKEN_SEPARATORS = " \t\n\r";
 
 } // namespace
 
@@ -28,7 +27,7 @@ bool Config::loadOptFile()
     if (!Files::TextFile::load(fileName, text, "\n"))
         return false;
     std::vector<std::string> tokens;
-    Util::tokenizeStr(text, tokens, TOKEN_SEPARATORS);
+    Util::tokenizeStr(text, tokens, Util::BLANKS);
     std::vector<char*> args;
     for (std::string& token : tokens)
         args.push_back(token.data());

@@ -349,7 +349,7 @@ std::string GameClient::layoutPage(const std::string& text)
     Format::Pagitizer::Pages pages;
     pager.format(text, pages);
     std::string laidOut = Format::capitaliseSentences(Format::asString(pages, ""));
-    const std::string::size_type end = laidOut.find_last_not_of(" \t\n\r");
+    const std::string::size_type end = laidOut.find_last_not_of(Util::BLANKS);
     laidOut.erase(end == std::string::npos ? 0 : end + 1);
     return laidOut;
 }

@@ -12,7 +12,6 @@ namespace Physics {
 
 namespace {
 
-const char* const BLANKS = " \t\n\r";
 
 // More point lists than this on one shape is a broken count, not a shape.
 const int MAX_POINT_LISTS = 4096;
@@ -208,7 +207,7 @@ int BlueprintReader::bodyIndex(const std::string& name, const Details& details) 
 std::vector<std::string> BlueprintReader::list(const std::string& key) const
 {
     std::vector<std::string> names;
-    Util::tokenizeStr(m_config.get(key), names, BLANKS);
+    Util::tokenizeStr(m_config.get(key), names, Util::BLANKS);
     return names;
 }
 
