@@ -132,11 +132,13 @@ void ClientMenus::handleEvent(EVT::I_Event* event)
     }
 }
 
-// A queued page event may come from a tree deleted since it was raised: its
-// page pointer is compared with this tree's pages and never followed before.
+// A queued page event may come from a tree deleted since it was raised, and
+// a page of this tree may since have taken the old page's address: the
+// event's page id is matched with this tree's pages before the pointer is
+// followed.
 void ClientMenus::createPage(EVT::Event_MenuPage* event)
 {
-    if (event == nullptr || !isOwnPage(event->page) || m_renderer == nullptr)
+    if (event == nullptr || !isOwnPage(event->page, event->pageID) || m_renderer == nullptr)
         return;
     m_renderer->clear();
     m_shown.clear();
@@ -202,9 +204,10 @@ bool ClientMenus::screenView(float& fov, float& aspect) const
     return true;
 }
 
-bool ClientMenus::isOwnPage(const Menu::MenuPage* page) const
+bool ClientMenus::isOwnPage(const Menu::MenuPage* page, unsigned long pageID) const
 {
-    return page != nullptr && std::find(std::begin(m_pages), std::end(m_pages), page) != std::end(m_pages);
+    const auto same = [&](const Menu::MenuPage* own) { return own == page && own->getID() == pageID; };
+    return page != nullptr && std::find_if(std::begin(m_pages), std::end(m_pages), same) != std::end(m_pages);
 }
 
 // Switching one off before the other on keeps both from reacting at once.

@@ -111,7 +111,8 @@ public:
 
 private:
     MenuLayout layout() const;
-    bool isOwnPage(const Menu::MenuPage* page) const;
+    // Whether the page is one of this tree's and carries the id.
+    bool isOwnPage(const Menu::MenuPage* page, unsigned long pageID) const;
     ShownItem* findShown(unsigned long id);
     void chooseInputController(bool textPage);
     // A message naming the profile file when one of its visible areas lies

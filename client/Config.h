@@ -30,6 +30,12 @@ inline constexpr char DEBUG_OPT[] = "--debug";
 inline constexpr char TILT_OPT[] = "--tilt";
 inline constexpr char SMOOTH_OPT[] = "--smooth";
 
+// The fields of view the flag and the menus accept, degrees. 0 means "keep"
+// to the render back end, and 180 or more gives a projection with no area;
+// either would also be saved and stop the options file at the next start.
+inline constexpr float MIN_FOV = 1.0f;
+inline constexpr float MAX_FOV = 179.0f;
+
 // The game's option keys: the shell's keys 0 to 26 with some defaults taken
 // from the configuration store, plus
 //

@@ -12,11 +12,6 @@ namespace KWEP {
 
 namespace {
 
-// A field of view of 0 means "keep" to the render back end, and 180 or more
-// gives a projection with no area; either would also be saved and break
-// every later start.
-const float MIN_FOV = 1.0f;
-const float MAX_FOV = 179.0f;
 const float ANY_LOW = std::numeric_limits<float>::lowest();
 const float ANY_HIGH = std::numeric_limits<float>::max();
 

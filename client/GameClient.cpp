@@ -345,7 +345,7 @@ GameClient::Offsets GameClient::parseLetterOffsets(const std::string& text, std:
     std::vector<std::string> pieces;
     Util::splitString(text, " ", pieces, false);
     for (const std::string& raw : pieces) {
-        const std::string::size_type start = raw.find_first_not_of(" \t\n\r");
+        const std::string::size_type start = raw.find_first_not_of(Util::BLANKS);
         if (start == std::string::npos)
             continue;
         const std::vector<std::string> parts = offsetParts(raw.substr(start));

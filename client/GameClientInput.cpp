@@ -29,7 +29,7 @@ std::vector<std::string> fileList(const std::string& text)
     std::vector<std::string> pieces;
     Util::splitString(text, ",", pieces, false);
     for (std::string& piece : pieces)
-        piece = Util::trim(piece, " \t\n\r");
+        piece = Util::trim(piece, Util::BLANKS);
     return pieces;
 }
 

@@ -133,8 +133,9 @@ void GameClient::beginLevel(int level)
     bus->addConsumer(EVT::EVENT_SNOWMAN_DOWN, this);
     for (int id = EVT::EVENT_SNOWMAN_MADE; id <= EVT::EVENT_ITEM_RELEASED; ++id)
         bus->addConsumer(id, this);
+    // 0 would leave the smoothing as it was: off must be said with 2.
     EVT::Event_Effect smooth(EVT::EVENT_EFFECT);
-    smooth.lineSmooth = *getConfig()->getBoolPtr(KEY_SMOOTH) ? 1 : 0;
+    smooth.lineSmooth = *getConfig()->getBoolPtr(KEY_SMOOTH) ? 1 : 2;
     EVT::EventBus::instance()->raiseEvent(&smooth, false);
     if (getHUD())
         getHUD()->setOn(true);
@@ -395,7 +396,7 @@ std::string GameClient::layoutPage(const std::string& text)
     Format::Pagitizer::Pages pages;
     pager.format(text, pages);
     std::string laidOut = Format::capitaliseSentences(Format::asString(pages, ""));
-    const std::string::size_type end = laidOut.find_last_not_of(" \t\n\r");
+    const std::string::size_type end = laidOut.find_last_not_of(Util::BLANKS);
     laidOut.erase(end == std::string::npos ? 0 : end + 1);
     return laidOut;
 }

@@ -1,6 +1,7 @@
 #include "client/I_MenuItemChosen.h"
 
 #include <cstddef>
+#include <limits>
 #include <vector>
 
 #include "client/Config.h"
@@ -84,8 +85,15 @@ void I_MenuItemChosen::choseVSync(const std::string&, int index) { setBool(KEY_V
 void I_MenuItemChosen::choseEnableSfx(const std::string&, int index) { setBool(KEY_SFX, index); }
 void I_MenuItemChosen::choseEnableMusic(const std::string&, int index) { setBool(KEY_MUSIC, index); }
 void I_MenuItemChosen::choseReverseY(const std::string&, int index) { setBool(KEY_REVERSE_Y, index); }
-void I_MenuItemChosen::choseFieldOfView(const std::string& text, int) { setFloat(KEY_FOV, text); }
-void I_MenuItemChosen::choseTilt(const std::string& text, int) { setFloat(KWEP::Config::KEY_TILT, text); }
+void I_MenuItemChosen::choseFieldOfView(const std::string& text, int)
+{
+    setFloat(KEY_FOV, text, KWEP::MIN_FOV, KWEP::MAX_FOV);
+}
+
+void I_MenuItemChosen::choseTilt(const std::string& text, int)
+{
+    setFloat(KWEP::Config::KEY_TILT, text, -std::numeric_limits<float>::max(), std::numeric_limits<float>::max());
+}
 void I_MenuItemChosen::choseMusicVol(const std::string& text, int) { setVolume(KEY_MUSIC_VOLUME, text); }
 void I_MenuItemChosen::choseSfxVol(const std::string& text, int) { setVolume(KEY_SFX_VOLUME, text); }
 
@@ -150,10 +158,13 @@ void I_MenuItemChosen::setBool(int key, int index) const
         changedConfig(key);
 }
 
-void I_MenuItemChosen::setFloat(int key, const std::string& text) const
+void I_MenuItemChosen::setFloat(int key, const std::string& text, float low, float high) const
 {
     Game::I_Config* config = options();
-    if (config != nullptr && store(config->getFloatPtr(key), Util::strToNum<float>(text, 10, 0.0f)))
+    const float value = Util::strToNum<float>(text, 10, 0.0f);
+    if (value < low || value > high)
+        return;
+    if (config != nullptr && store(config->getFloatPtr(key), value))
         changedConfig(key);
 }
 

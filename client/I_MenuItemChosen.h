@@ -60,7 +60,8 @@ private:
     };
 
     void setBool(int key, int index) const;
-    void setFloat(int key, const std::string& text) const;
+    // Stores the text's number when it lies within low to high.
+    void setFloat(int key, const std::string& text, float low, float high) const;
     void setVolume(int key, const std::string& text) const;
     void setString(int key, const FileInfo& info, const std::string& text) const;
 

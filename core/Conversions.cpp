@@ -171,7 +171,7 @@ void tokenizeStr(const std::string& text, std::vector<std::string>& tokens,
     std::size_t start = text.find_first_not_of(delimiters);
     while (start != std::string::npos) {
         const std::size_t end = text.find_first_of(delimiters, start);
-        tokens.push_back(trim(text.substr(start, end == std::string::npos ? std::string::npos : end - start), " \t\n\r"));
+        tokens.push_back(trim(text.substr(start, end == std::string::npos ? std::string::npos : end - start), BLANKS));
         start = text.find_first_not_of(delimiters, end);
     }
 }

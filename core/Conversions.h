@@ -98,8 +98,12 @@ std::string numToStr(T value, int base, int width)
 int splitString(const std::string& text, const std::string& separator,
                 std::vector<std::string>& pieces, bool keepEmpty);
 
+// The blanks between the words and around the values of the game's text
+// files.
+inline constexpr char BLANKS[] = " \t\n\r";
+
 // Appends each maximal run of characters not in delimiters, trimmed of
-// " \t\n\r" (and appended even when that leaves it empty).
+// BLANKS (and appended even when that leaves it empty).
 void tokenizeStr(const std::string& text, std::vector<std::string>& tokens,
                  const std::string& delimiters);
 

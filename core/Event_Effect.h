@@ -34,7 +34,7 @@ public:
     int depthTest;      // 1 on, 2 off, other values keep
     float maxLineWidth; // negative restores 1000
     float lineWidth;    // applied no wider than the maximum
-    int lineSmooth;     // 1 on
+    int lineSmooth;     // 1 on, 2 off, other values keep
 };
 
 } // namespace EVT

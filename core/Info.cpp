@@ -13,7 +13,6 @@ namespace CFG {
 
 namespace {
 
-const char* const WHITE_SPACE = " \t\n\r";
 const char* const SELECTOR_SEPARATOR = "??";
 const char* const REFERENCE_MARK = "::";
 const char* const FILE_END_MARKER = "END_OF_CFG_RESOURCES";
@@ -45,7 +44,7 @@ typedef std::vector<std::string_view> Lines;
 
 std::string_view trimEnd(std::string_view text)
 {
-    std::string_view::size_type last = text.find_last_not_of(WHITE_SPACE);
+    std::string_view::size_type last = text.find_last_not_of(Util::BLANKS);
     return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
 }
 
@@ -240,7 +239,7 @@ bool Info::Impl::populateMap(Map& map, Lines::size_type& position, const Lines& 
     for (; position < lines.size(); ++position) {
         // The key and the value are trimmed on their own, so the line need not be.
         const std::string_view line = lines[position];
-        const std::string_view::size_type first = line.find_first_not_of(WHITE_SPACE);
+        const std::string_view::size_type first = line.find_first_not_of(Util::BLANKS);
         if (first != std::string_view::npos && line[first] == '#')
             continue;
         std::string key;
@@ -431,7 +430,7 @@ std::string Info::Impl::expandReferences(const std::string& raw)
             result += REFERENCE_MARK + piece;
             break;
         }
-        if (!piece.empty() && piece.find_first_of(WHITE_SPACE) == std::string::npos)
+        if (!piece.empty() && piece.find_first_of(Util::BLANKS) == std::string::npos)
             result += get(piece);
         else
             result += REFERENCE_MARK + piece + REFERENCE_MARK;

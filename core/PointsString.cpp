@@ -19,7 +19,7 @@ void PointsString::setDefault(float value)
 bool PointsString::parse(const std::string& text, std::vector<Vector3<float>>& points, bool append) const
 {
     std::vector<std::string> tokens;
-    Util::tokenizeStr(text, tokens, " \t\n\r");
+    Util::tokenizeStr(text, tokens, Util::BLANKS);
     if (!append) points.clear();
     points.reserve(points.size() + tokens.size());
     for (const std::string& token : tokens) points.push_back(stringToPoint(token));

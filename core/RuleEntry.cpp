@@ -8,13 +8,12 @@
 namespace Stuff {
 
 namespace {
-const char* const k_blanks = " \t\n\r";
 }
 
 bool RuleEntry::parse(const std::string& line) {
     if (line.empty())
         return false;
-    std::string::size_type start = line.find_first_not_of(k_blanks);
+    std::string::size_type start = line.find_first_not_of(Util::BLANKS);
     if (start == std::string::npos)
         return false;
 
@@ -32,7 +31,7 @@ bool RuleEntry::parse(const std::string& line) {
     if (total > INT_MAX || total < INT_MIN)
         return false;
     weight = static_cast<int>(total);
-    text = Util::trim(line.substr(start), k_blanks);
+    text = Util::trim(line.substr(start), Util::BLANKS);
     return !text.empty();
 }
 

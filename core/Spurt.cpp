@@ -12,7 +12,6 @@ namespace Stuff {
 
 namespace {
 
-const char* const k_blanks = " \t\n\r";
 
 bool isComment(const std::string& trimmed) { return !trimmed.empty() && trimmed[0] == '#'; }
 
@@ -49,7 +48,7 @@ bool Spurt::parse(const std::string& fileName, std::string& error) {
 
     std::vector<std::string>::size_type i = 0;
     while (i < lines.size()) {
-        std::string line = Util::trim(lines[i++], k_blanks);
+        std::string line = Util::trim(lines[i++], Util::BLANKS);
         if (isComment(line))
             continue;
         RuleDefinition* rule = new RuleDefinition();
@@ -59,7 +58,7 @@ bool Spurt::parse(const std::string& fileName, std::string& error) {
             return false;
         }
         for (; i < lines.size(); ++i) {
-            std::string entryLine = Util::trim(lines[i], k_blanks);
+            std::string entryLine = Util::trim(lines[i], Util::BLANKS);
             if (isHeader(entryLine))
                 break;
             if (entryLine.empty() || isComment(entryLine))

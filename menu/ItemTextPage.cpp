@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/Conversions.h"
 #include "core/FormatUtils.h"
 #include "core/Pagitizer.h"
 #include "core/TextFile.h"
@@ -30,7 +31,7 @@ void ItemTextPage::layOut(const std::string& fileName)
         Format::Pagitizer pagitizer(Format::ALIGN_FULL, 0, static_cast<unsigned int>(m_charsWide));
         pagitizer.format(text, pages);
         text = Format::asString(pages, "");
-        const std::string::size_type last = text.find_last_not_of(" \t\n\r");
+        const std::string::size_type last = text.find_last_not_of(Util::BLANKS);
         text.erase(last == std::string::npos ? 0 : last + 1);
     } else {
         text = "MISSING TEXT FILE: " + fileName;

@@ -189,7 +189,7 @@ MenuItem* MenuPage::firstSelectableAbove(ItemList::const_iterator p) const
 
 void MenuPage::raisePageEvent(MenuPage* page)
 {
-    EVT::Event_MenuPage event(EVT::EVENT_MENUPAGE, page, page);
+    EVT::Event_MenuPage event(EVT::EVENT_MENUPAGE, page, page, page != nullptr ? page->getID() : 0);
     EVT::EventBus::instance()->raiseEvent(&event, true);
 }
 

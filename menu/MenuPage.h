@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/HashedID.h"
 #include "menu/ChoiceCallBack.h"
 #include "menu/ItemCallBackMultiChoice.h"
 #include "menu/ItemConfig.h"
@@ -18,8 +19,10 @@ namespace Menu {
 // An ordered list of items headed by its title (item 0). The page owns its
 // items, answers their navigation questions, and is opened from an item (it
 // then gets a back item to that item at its end) and closed again. Every open
-// and every close that leaves the page raises event 28, queued.
-class MenuPage {
+// and every close that leaves the page raises event 28, queued, with the
+// page's registered id, by which a receiver tells a page of a deleted tree
+// from a new page at the same address.
+class MenuPage : public virtual Util::HashedID<unsigned long> {
 public:
     typedef std::vector<MenuItem*> ItemList;
 

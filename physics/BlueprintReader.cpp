@@ -6,12 +6,12 @@
 #include "core/CFG.h"
 #include "core/Conversions.h"
 #include "core/PointsString.h"
+#include "physics/BodyIndex.h"
 
 namespace Physics {
 
 namespace {
 
-const char* const BLANKS = " \t\n\r";
 
 // More point lists than this on one shape is a broken count, not a shape.
 const int MAX_POINT_LISTS = 4096;
@@ -200,16 +200,14 @@ void BlueprintReader::readPointLists(const std::string& prefix, const std::strin
 
 int BlueprintReader::bodyIndex(const std::string& name, const Details& details) const
 {
-    for (size_t i = 0; i < details.bodies.size(); ++i)
-        if (details.bodies[i].name == name)
-            return static_cast<int>(i);
-    return -1;
+    const auto nameOf = [](const Details::BodyInfo& body) -> const std::string& { return body.name; };
+    return Physics::bodyIndex(details.bodies, name, nameOf);
 }
 
 std::vector<std::string> BlueprintReader::list(const std::string& key) const
 {
     std::vector<std::string> names;
-    Util::tokenizeStr(m_config.get(key), names, BLANKS);
+    Util::tokenizeStr(m_config.get(key), names, Util::BLANKS);
     return names;
 }
 

@@ -34,6 +34,7 @@ ChipmunkItem::ChipmunkItem(const ChipmunkBlueprint* blueprint,
     for (cpBody* b : m_impl->bodies) {
         cpBodySetUserData(b, this);
         m_impl->engines.push_back(NullEngine::instance());
+        m_impl->forces.push_back(cpvzero);
         const double moment = cpBodyGetMoment(b);
         m_impl->moments.push_back(moment > 0.0 ? moment : INFINITY);
     }
@@ -128,10 +129,8 @@ void ChipmunkItem::getAngles(std::vector<float>& angles) const
 void ChipmunkItem::getForces(std::vector<XYPart>& forces) const
 {
     forces.clear();
-    for (cpBody* b : m_impl->bodies) {
-        const cpVect f = cpBodyGetForce(b);
+    for (const cpVect& f : m_impl->forces)
         forces.push_back(XYPart(float(f.x), float(f.y)));
-    }
 }
 
 void ChipmunkItem::setBodyVelocity(const std::string& name, const XYPart& velocity)
@@ -189,8 +188,10 @@ void ChipmunkItem::updateForces(float dt)
         cpBody* b = m_impl->bodies[i];
         // The engine clears forces after each step itself; a null engine adds
         // nothing, so its bodies cost nothing here.
-        if (engine == none || Impl::isStatic(b))
+        if (engine == none || Impl::isStatic(b)) {
+            m_impl->forces[i] = cpBodyGetForce(b);
             continue;
+        }
         double torque = 0.0, fx = 0.0, fy = 0.0;
         cpVect v = cpBodyGetVelocity(b);
         engine->timePassed(dt);
@@ -199,6 +200,7 @@ void ChipmunkItem::updateForces(float dt)
         engine->getVelocity(v.x, v.y);
         cpBodySetTorque(b, std::isfinite(torque) ? torque : 0.0);
         cpBodySetForce(b, std::isfinite(fx) && std::isfinite(fy) ? cpv(fx, fy) : cpvzero);
+        m_impl->forces[i] = cpBodyGetForce(b);
         if (std::isfinite(v.x) && std::isfinite(v.y))
             cpBodySetVelocity(b, v);
     }

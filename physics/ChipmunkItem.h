@@ -69,6 +69,8 @@ public:
     virtual void getSpins(std::vector<float>& spins) const;
     // Radians.
     virtual void getAngles(std::vector<float>& angles) const;
+    // The force each body held when the last sub-step began (zero before the
+    // first): the engine clears a body's own force in every step.
     virtual void getForces(std::vector<XYPart>& forces) const;
 
     virtual void setBodyVelocity(const std::string& name, const XYPart& velocity);

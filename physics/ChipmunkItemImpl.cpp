@@ -120,6 +120,7 @@ void ChipmunkItem::Impl::eraseBody(int i)
     bodies.erase(bodies.begin() + i);
     engines.erase(engines.begin() + i);
     moments.erase(moments.begin() + i);
+    forces.erase(forces.begin() + i);
     removeConstraintsOf(b);
     removeShapesOf(b);
     if (space && cpSpaceContainsBody(space, b))

@@ -8,21 +8,18 @@
 
 #include <chipmunk/chipmunk.h>
 
+#include "physics/BodyIndex.h"
 #include "physics/ChipmunkItem.h"
 
 namespace Physics {
 
 // The parts of a physical item and their membership of the space. Names,
-// bodies, engines and moments stay parallel.
+// bodies, engines, moments and forces stay parallel.
 class ChipmunkItem::Impl {
 public:
     Impl() : owner(nullptr), world(nullptr), space(nullptr) {}
 
-    int index(const std::string& name) const
-    {
-        std::vector<std::string>::const_iterator it = std::find(names.begin(), names.end(), name);
-        return it == names.end() ? -1 : static_cast<int>(it - names.begin());
-    }
+    int index(const std::string& name) const { return bodyIndex(names, name); }
 
     cpBody* body(const std::string& name) const
     {
@@ -61,6 +58,8 @@ public:
     // The moment each body turns with while dynamic: a static body has none in
     // the engine, and the engine zeroes it when a body turns dynamic.
     std::vector<double> moments;
+    // The force each body held when the last sub-step began.
+    std::vector<cpVect> forces;
     std::vector<int> flags;
 };
 

@@ -29,18 +29,17 @@ const int MAX_HASH_CELLS = 1000000;
 // keys, must not freeze the game while the world catches up.
 const int MAX_SUB_STEPS = 1000;
 
-// A sub-step the clock can count down with: finite, above 0, and large
-// enough to lower the accumulator.
-bool usableStep(float step, float accumulator)
+// A sub-step the clock can count with: finite and above 0.
+bool usableStep(float step)
 {
-    return std::isfinite(step) && step > 0.0f && accumulator - step < accumulator;
+    return std::isfinite(step) && step > 0.0f;
 }
 
 } // namespace
 
 ChipmunkWorld::Impl::Impl(ChipmunkWorld* owner)
     : owner(owner), space(cpSpaceNew()), accumulator(0.0f), timeSteps(1.0f), timeAdjust(1.0f),
-      timeFixedDelta(60.0f)
+      timeFixedDelta(60.0f), bankDropped(false)
 {
 }
 
@@ -149,6 +148,8 @@ void ChipmunkWorld::Impl::removeItem(ChipmunkItem* item)
     removed.push_back(item);
     if (mouse)
         mouse->releaseItem(item);
+    // The item leaves the space and forgets the world, which may go first.
+    item->addToSpace(nullptr, nullptr);
 }
 
 void ChipmunkWorld::Impl::update(long ms)
@@ -159,8 +160,10 @@ void ChipmunkWorld::Impl::update(long ms)
     const double increment = timeFixedDelta > 0.0f ? 1.0 / timeFixedDelta : ms / 1000.0;
     accumulator = static_cast<float>(accumulator + timeAdjust * increment);
     const float step = (1.0f / 60.0f) / timeSteps;
+    if (usableStep(step) && accumulator - step >= accumulator)
+        dropBank(step);
     int steps = 0;
-    while (usableStep(step, accumulator) && step <= accumulator) {
+    while (usableStep(step) && step <= accumulator) {
         if (++steps > MAX_SUB_STEPS) {
             // The time beyond is dropped; the world falls behind the clock.
             accumulator = std::fmod(accumulator, step);
@@ -171,6 +174,18 @@ void ChipmunkWorld::Impl::update(long ms)
     }
     for (size_t i = 0; i < items.size(); ++i)
         items[i]->postPhysics();
+}
+
+// The bank has grown so large against the sub-step that a float no longer
+// changes when one sub-step is taken from it: kept, it would stop every
+// later sub-step for good. It is dropped, and the first drop is reported.
+void ChipmunkWorld::Impl::dropBank(float step)
+{
+    if (!bankDropped)
+        std::cerr << "The physics clock holds " << accumulator << " s, too much to count down in sub-steps of "
+                  << step << " s: that time is dropped\n";
+    bankDropped = true;
+    accumulator = 0.0f;
 }
 
 void ChipmunkWorld::Impl::subStep(float step)

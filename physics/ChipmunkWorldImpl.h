@@ -54,6 +54,8 @@ public:
     float timeSteps;
     float timeAdjust;
     float timeFixedDelta;
+    // Whether the bank was dropped once for being too large to count down.
+    bool bankDropped;
     std::unique_ptr<Mouse> mouse;
     std::vector<ChipmunkItem*> items;
     std::deque<std::pair<I_CollisionHandler*, I_CollisionHandler::Info> > queue;
@@ -68,6 +70,7 @@ private:
     void readClock(const KeyReader& keys);
     void makeMouse(const KeyReader& keys);
     void makeItems(PhysicalItemFactory<ChipmunkBlueprint, ChipmunkItem>* factory, const LevelFile& level);
+    void dropBank(float step);
     void subStep(float step);
     void drain();
 };

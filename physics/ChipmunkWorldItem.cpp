@@ -1,21 +1,10 @@
 #include "physics/ChipmunkWorldItem.h"
 
+#include "physics/BodyIndex.h"
 #include "physics/ChipmunkItem.h"
 #include "physics/DisplayablePolyModel.h"
 
 namespace Physics {
-
-namespace {
-
-int indexOf(const std::vector<std::string>& names, const std::string& name)
-{
-    for (std::size_t i = 0; i < names.size(); ++i)
-        if (names[i] == name)
-            return static_cast<int>(i);
-    return -1;
-}
-
-} // namespace
 
 ChipmunkWorldItem::ChipmunkWorldItem(ChipmunkItem* item) : Game::WorldItem(nullptr), m_item(item)
 {
@@ -76,7 +65,7 @@ void ChipmunkWorldItem::generateIndexes(bool)
         int index = -1;
         for (const auto& pair : m_pairs) {
             if (pair.first == part) {
-                index = indexOf(bodies, pair.second);
+                index = bodyIndex(bodies, pair.second);
                 break;
             }
         }

@@ -12,7 +12,6 @@ namespace Physics {
 
 namespace {
 
-const char* const BLANKS = " \t\n\r";
 
 bool finitePoint(const MathStuff::Vector3<float>& p)
 {
@@ -25,9 +24,9 @@ bool parseRecord(const std::string& chunk, const std::string& where,
                  std::vector<LevelFile::ItemInfo>& out)
 {
     std::vector<std::string> tokens;
-    Util::tokenizeStr(chunk, tokens, BLANKS);
+    Util::tokenizeStr(chunk, tokens, Util::BLANKS);
     if (tokens.size() != 3) {
-        std::cerr << where << ": record \"" << Util::trim(chunk, BLANKS)
+        std::cerr << where << ": record \"" << Util::trim(chunk, Util::BLANKS)
                   << "\" needs a name, a position and an angle\n";
         return false;
     }
@@ -51,7 +50,7 @@ bool parseRecords(const std::string& value, const std::string& where,
     std::vector<std::string> chunks;
     Util::splitString(value, "ITEM:", chunks, false);
     for (const std::string& chunk : chunks) {
-        if (Util::trim(chunk, BLANKS).empty())
+        if (Util::trim(chunk, Util::BLANKS).empty())
             continue;
         if (!parseRecord(chunk, where, out))
             return false;

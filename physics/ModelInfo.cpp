@@ -20,7 +20,6 @@ namespace {
 
 typedef std::vector<MathStuff::Vector3<float> > Points;
 
-const char* const WHITE_SPACE = " \t\n\r";
 
 // A float key: missing or unreadable text gives def; a value beyond the float
 // range (read as infinity) is refused.
@@ -35,7 +34,7 @@ bool readFloat(const std::string& text, float def, float& value)
 bool pointsAreReadable(const std::string& text)
 {
     std::vector<std::string> tokens;
-    Util::tokenizeStr(text, tokens, WHITE_SPACE);
+    Util::tokenizeStr(text, tokens, Util::BLANKS);
     for (const std::string& token : tokens) {
         if (token.empty())
             continue;
@@ -107,7 +106,7 @@ PolyModel* ModelInfo::makeModel(const std::string& name)
     if (list.empty())
         list = m_impl->config.get("MODEL_PART_LIST");
     std::vector<std::string> parts;
-    Util::tokenizeStr(list, parts, WHITE_SPACE);
+    Util::tokenizeStr(list, parts, Util::BLANKS);
     for (const std::string& part : parts)
         if (!part.empty())
             m_impl->addPart(*model, part);

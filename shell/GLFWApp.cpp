@@ -16,6 +16,7 @@
 #include "shell/GLFWInput.h"
 #include "shell/I_Config.h"
 #include "shell/I_Game.h"
+#include "shell/X11WindowLoss.h"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -140,11 +141,18 @@ void showCursor() {
     }
 }
 
+void WindowCloseFunc(GLFWwindow*);
+
 // Shows the picture and then handles the window's input, which raises the
-// input events from inside this call.
+// input events from inside this call. A window another X client destroyed
+// ends the run as a closed one does.
 void swapAndPoll() {
+    X11WindowLoss::watch();
     glfwSwapBuffers(g_window.window);
     glfwPollEvents();
+    if (X11WindowLoss::lost() && !g_exitApp) {
+        WindowCloseFunc(g_window.window);
+    }
 }
 
 // The largest size the screen offers: its biggest video mode, or its current
@@ -318,6 +326,8 @@ GLFWApp::GLFWApp(const char* title, int width, int height, bool fullScreen, int*
         glfwTerminate();
         return;
     }
+    X11WindowLoss::forget();
+    X11WindowLoss::watch();
     g_window.window = window;
     g_window.owner = this;
     g_window.title = name;
@@ -333,8 +343,11 @@ GLFWApp::~GLFWApp() {
     detachInput(g_window.window);
     glfwSetWindowSizeCallback(g_window.window, nullptr);
     glfwSetWindowCloseCallback(g_window.window, nullptr);
+    // A window lost to another client gives X errors on its way out too.
+    X11WindowLoss::watch();
     glfwDestroyWindow(g_window.window);
     glfwTerminate();
+    X11WindowLoss::unwatch();
     g_window = WindowState();
 }
 

@@ -40,7 +40,7 @@ inline int intKey(const std::string& key, int missing = 0)
 inline MathStuff::Vector3<float> pointKey(const std::string& key)
 {
     MathStuff::Vector3<float> point =
-        MathStuff::PointsString(0.0f, false).stringToPoint(Util::trim(CFG::get(key), " \t\n\r"));
+        MathStuff::PointsString(0.0f, false).stringToPoint(Util::trim(CFG::get(key), Util::BLANKS));
     for (float* component : {&point.x, &point.y, &point.z})
         *component = std::isfinite(*component) ? *component : 0.0f;
     return point;

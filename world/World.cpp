@@ -48,7 +48,6 @@ namespace KWEP {
 
 namespace {
 
-const char* const WHITE_SPACE = " \t\n\r";
 const char* const RECORD_MARK = "ITEM:";
 // The blueprint of the bodies that carry flying texts; it has no kind.
 const char* const LETTER_ITEM = "Letter";
@@ -68,11 +67,11 @@ bool isKnownKind(const std::string& kind)
 std::vector<std::string> words(const std::string& text)
 {
     std::vector<std::string> tokens;
-    std::string::size_type start = text.find_first_not_of(WHITE_SPACE);
+    std::string::size_type start = text.find_first_not_of(Util::BLANKS);
     while (start != std::string::npos) {
-        const std::string::size_type end = text.find_first_of(WHITE_SPACE, start);
+        const std::string::size_type end = text.find_first_of(Util::BLANKS, start);
         tokens.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
-        start = end == std::string::npos ? end : text.find_first_not_of(WHITE_SPACE, end);
+        start = end == std::string::npos ? end : text.find_first_not_of(Util::BLANKS, end);
     }
     return tokens;
 }
@@ -81,7 +80,7 @@ float floatKey(const char* key) { return Util::strToNum<float>(CFG::get(key), 10
 
 MathStuff::Vector3<float> pointKey(const char* key)
 {
-    return MathStuff::PointsString(0.0f, false).stringToPoint(Util::trim(CFG::get(key), WHITE_SPACE));
+    return MathStuff::PointsString(0.0f, false).stringToPoint(Util::trim(CFG::get(key), Util::BLANKS));
 }
 
 void raise(EVT::I_Event& event) { EVT::EventBus::instance()->raiseEvent(&event, false); }
@@ -183,7 +182,7 @@ void World::defineItems(const std::string& text)
             continue;
         if (tokens.size() != 3) {
             std::cerr << "Item definition skipped, not a name, a kind and a file: \""
-                      << Util::trim(record, WHITE_SPACE) << "\"" << std::endl;
+                      << Util::trim(record, Util::BLANKS) << "\"" << std::endl;
             continue;
         }
         defineItem(tokens[0], tokens[1], tokens[2]);

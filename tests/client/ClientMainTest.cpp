@@ -10,6 +10,7 @@
 #include "RunFolder.h"
 #include "client/ClientBackends.h"
 #include "client/clientMain.h"
+#include "core/CFG.h"
 #include "shell/NullSoundController.h"
 
 namespace {
@@ -121,11 +122,32 @@ TEST(ClientMain, MainConfigurationThatStopsHalfWayEndsWithOne)
 
 TEST(ClientMain, SettingsFileAndFurtherConfigurationAreLayered)
 {
-    RunFolder folder("client_main_layers");
-    // The settings file overrides the further file's level, which is missing.
-    folder.write("SETTINGS_test.cfg", "LEVEL_FILE == settings_level.cfg\n");
-    folder.write("extra.cfg", "LEVEL_FILE == extra_level.cfg\n");
-    const Outcome outcome = runIn(folder, {"SETTINGS_test.cfg", "extra.cfg"});
-    EXPECT_EQ(1, outcome.code);
-    EXPECT_NE(std::string::npos, outcome.errors.find("settings_level.cfg")) << outcome.errors;
+    // Each level named here is missing: the message names the one that won.
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        const char* settingsFile;
+        const char* settings;
+        const char* extra; // written to extra.cfg
+        const char* named;
+    } cases[] = {
+        {"the settings file overrides the further file", {"SETTINGS_test.cfg", "extra.cfg"}, "SETTINGS_test.cfg",
+         "LEVEL_FILE == settings_level.cfg\n", "LEVEL_FILE == extra_level.cfg\n", "settings_level.cfg"},
+        {"the further file after a settings file", {"SETTINGS_test.cfg", "extra.cfg"}, "SETTINGS_test.cfg",
+         "UNUSED_KEY == 1\n", "LEVEL_FILE == extra_level.cfg\n", "extra_level.cfg"},
+        {"the further file alone", {"extra.cfg"}, "SETTINGS_test.cfg", "LEVEL_FILE == settings_level.cfg\n",
+         "LEVEL_FILE == extra_level.cfg\n", "extra_level.cfg"},
+        {"the default settings file", {"extra.cfg"}, "SETTINGS_KWEP.cfg", "LEVEL_FILE == default_level.cfg\n",
+         "LEVEL_FILE == extra_level.cfg\n", "default_level.cfg"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CFG::s_Overrides.reset(); // each run starts as a new process would
+        RunFolder folder("client_main_layers");
+        folder.write(c.settingsFile, c.settings);
+        folder.write("extra.cfg", c.extra);
+        const Outcome outcome = runIn(folder, c.args);
+        EXPECT_EQ(1, outcome.code);
+        EXPECT_NE(std::string::npos, outcome.errors.find(c.named)) << outcome.errors;
+    }
 }

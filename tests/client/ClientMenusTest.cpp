@@ -219,7 +219,8 @@ TEST_F(ClientMenusTest, UnusableRowCountsTakeTheDefaults)
         EXPECT_EQ(body->getCharsWide(), 30);
         EXPECT_EQ(body->getCharsHigh(), 6);
         // On the text page 7 rows are reserved, leaving 2.
-        EVT::Event_MenuPage opened(EVT::EVENT_MENUPAGE, menus->getPage(Menus::PAGE_MAIN_HELP), nullptr);
+        EVT::Event_MenuPage opened(EVT::EVENT_MENUPAGE, menus->getPage(Menus::PAGE_MAIN_HELP), nullptr,
+                                  menus->getPage(Menus::PAGE_MAIN_HELP)->getID());
         menus->createPage(&opened);
         EXPECT_EQ(menus->numItemRows(), 2);
     }
@@ -402,10 +403,12 @@ TEST_F(ClientMenusTest, ChoiceEventReadsOnlyShownItemsThatStillExist)
 TEST_F(ClientMenusTest, PageEventOfADeletedTreeIsIgnored)
 {
     build();
-    Menu::MenuPage* stale = menus->getPage(Menus::PAGE_MAIN_CONFIGURE);
+    const unsigned long staleID = menus->getPage(Menus::PAGE_MAIN_CONFIGURE)->getID();
     build(true); // the first tree is deleted
     const Text3D::TextObject* title = menus->getShownList().at(0).text;
-    EVT::Event_MenuPage event(EVT::EVENT_MENUPAGE, stale, stale);
+    // Whatever the allocator does: a new page at the old page's address.
+    Menu::MenuPage* reused = menus->getPage(Menus::PAGE_MAIN_CONFIGURE);
+    EVT::Event_MenuPage event(EVT::EVENT_MENUPAGE, reused, reused, staleID);
     EVT::EventBus::instance()->raiseEvent(&event, false);
     EXPECT_EQ(menus->getCurrentPage(), Menus::PAGE_MAIN);
     EXPECT_EQ(menus->getShownList().at(0).text, title);

@@ -78,7 +78,7 @@ protected:
     template <class Check>
     void eachLayout(Menu::MenuPage* page, const Check& check)
     {
-        EVT::Event_MenuPage opened(EVT::EVENT_MENUPAGE, page, page);
+        EVT::Event_MenuPage opened(EVT::EVENT_MENUPAGE, page, page, page->getID());
         menus->createPage(&opened);
         Menu::MenuItem* previous = nullptr;
         for (Menu::MenuItem* item : page->itemList()) {

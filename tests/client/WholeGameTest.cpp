@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include "RunFolder.h"
@@ -18,6 +19,7 @@
 #include "core/Event.h"
 #include "core/EventBus.h"
 #include "core/EventIds.h"
+#include "core/Event_Score.h"
 #include "input/Keyboard.h"
 #include "render/rglController.h"
 #include "shell/I_Game.h"
@@ -217,4 +219,34 @@ TEST(WholeGame, WonGameShowsTheEndPageAndGoesBackToTheMenus)
     EXPECT_TRUE(player.endedInTime());
     EXPECT_EQ((std::vector<unsigned long>{1, 2, 3, 4, 6, 2}), player.visited);
     EXPECT_EQ("HIGH_SCORE == 887395\n", folder.read("KWEP_HIGHSCORE.cfg"));
+}
+
+// Options and points of the menus reach the new game: smoothing switched off
+// is switched off in play, and points scored before it start over at 0.
+TEST(WholeGame, NewGameSwitchesSmoothingOffAndStartsAtScoreZero)
+{
+    RunFolder folder("client_whole_smooth");
+    ASSERT_TRUE(folder.ok());
+    bool smoothInPlay = true;
+    int scoreInPlay = -1;
+    const auto beforePlay = [] {
+        glEnable(GL_LINE_SMOOTH);
+        EVT::Event_Score points(EVT::EVENT_SCORE, 500);
+        EVT::EventBus::instance()->raiseEvent(&points, false);
+    };
+    const auto inPlay = [&] {
+        smoothInPlay = glIsEnabled(GL_LINE_SMOOTH) == GL_TRUE;
+        scoreInPlay = dynamic_cast<KWEP::GameClient*>(KWEP::TheGame::instance())->getScore();
+    };
+    Player player({
+        {KWEP::ClientFSM::STATE_MENUS, {RETURN}, SETTLE_FRAMES, beforePlay},
+        {KWEP::ClientFSM::STATE_RUNNING, {ESC}, SETTLE_FRAMES, inPlay},
+        {KWEP::ClientFSM::STATE_PAUSED, {DOWN, DOWN, RETURN}},
+        {KWEP::ClientFSM::STATE_MENUS, {DOWN, DOWN, RETURN}},
+    });
+    ScriptedBackends backends([&player](ScriptedWindowApp& window, int frame) { player(window, frame); });
+    EXPECT_EQ(0, runGame(backends, {"--smooth", "off"}));
+    EXPECT_TRUE(player.endedInTime());
+    EXPECT_FALSE(smoothInPlay);
+    EXPECT_EQ(0, scoreInPlay);
 }

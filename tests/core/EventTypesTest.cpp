@@ -119,9 +119,9 @@ TEST(EventTypes, CloneCopiesClassIdAndPayload) {
              [](const EVT::Event_Move& x, const EVT::Event_Move& y) {
                  return x.itemID == y.itemID && x.move == y.move && x.value == y.value;
              }),
-        make(new EVT::Event_MenuPage(EVT::EVENT_MENUPAGE, page, page),
+        make(new EVT::Event_MenuPage(EVT::EVENT_MENUPAGE, page, page, 7ul),
              [](const EVT::Event_MenuPage& x, const EVT::Event_MenuPage& y) {
-                 return x.page == y.page && x.otherPage == y.otherPage;
+                 return x.page == y.page && x.otherPage == y.otherPage && x.pageID == y.pageID;
              }),
         make(new EVT::Event_MenuItem(EVT::EVENT_MENUITEM, item, previous, 9ul, 8ul),
              [](const EVT::Event_MenuItem& x, const EVT::Event_MenuItem& y) {

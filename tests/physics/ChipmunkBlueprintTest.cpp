@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -114,6 +115,15 @@ TEST(ChipmunkBlueprint, ReadsShapesAndSkipsUnknownTypesAndBodies)
     EXPECT_EQ(cpShapeGetCollisionType(made.shapes[0].first), cpCollisionType(3));
     EXPECT_EQ(cpShapeGetFilter(made.shapes[0].first).group, cpGroup(7));
     EXPECT_EQ(cpShapeGetFilter(made.shapes[0].first).mask, cpBitmask(0x0F));
+    // The polygon's corners are moved by its offset (0.5, 0).
+    cpShape* corners = made.shapes[0].first;
+    double left = INFINITY, right = -INFINITY;
+    for (int i = 0; i < cpPolyShapeGetCount(corners); ++i) {
+        left = std::min(left, cpPolyShapeGetVert(corners, i).x);
+        right = std::max(right, cpPolyShapeGetVert(corners, i).x);
+    }
+    EXPECT_DOUBLE_EQ(left, -0.5);
+    EXPECT_DOUBLE_EQ(right, 1.5);
 }
 
 TEST(ChipmunkBlueprint, LinePointsRelativeOrInBodyCoordinates)
@@ -122,7 +132,7 @@ TEST(ChipmunkBlueprint, LinePointsRelativeOrInBodyCoordinates)
     Instance made(blueprint, 0, 0, 0);
     struct Case { int shape; double ax, ay, bx, by; };
     const Case cases[] = {
-        {2, 0, 0, 1, 0}, {3, 1, 0, 2, 1},   // relative: (0,0) (1,0) (1,1) -> (2,1)
+        {2, 2, 3, 3, 3}, {3, 3, 3, 4, 4},   // relative: (2,3) (1,0) (1,1) -> (4,4)
         {5, 0, 0, 1, 0}, {6, 1, 0, 1, 1},   // body coordinates
     };
     for (const Case& c : cases) {

@@ -23,15 +23,16 @@ using PhysicsTest::countShapes;
 using PhysicsTest::dataFile;
 typedef ChipmunkItem::XYPart XY;
 
-// Drives a body at a fixed velocity and counts how often it was asked.
+// Drives a body at a fixed velocity, pushed by a fixed force, and counts how
+// often it was asked.
 class FixedVelocity : public Physics::I_PhysicalEngine {
 public:
-    FixedVelocity(double vx, double vy) : vx(vx), vy(vy), calls(0) {}
+    FixedVelocity(double vx, double vy) : vx(vx), vy(vy), fx(0), fy(0), calls(0) {}
     void timePassed(float) override { ++calls; }
     void getTorque(double, double&) override {}
-    void getForce(double&, double&) override {}
+    void getForce(double& x, double& y) override { x = fx; y = fy; }
     void getVelocity(double& x, double& y) override { x = vx; y = vy; }
-    double vx, vy;
+    double vx, vy, fx, fy;
     int calls;
 };
 
@@ -104,6 +105,25 @@ TEST_F(ChipmunkItemTest, RemovingTheFirstOfThreeBodiesKeepsOrderAndEngines)
     EXPECT_EQ(foot.calls, 1);
     EXPECT_EQ(v[0].x, 1.0f);
     EXPECT_EQ(v[1].y, 1.0f);
+}
+
+TEST_F(ChipmunkItemTest, ForcesAreThoseOfTheLastStepThoughTheEngineClearedThem)
+{
+    std::unique_ptr<ChipmunkItem> item = make(chain);
+    item->addToSpace(nullptr, space);
+    FixedVelocity foot(0, 0);
+    foot.fx = 3;
+    foot.fy = -4;
+    item->setEngine("FOOT", &foot);
+    item->removeBody("HEAD"); // the forces follow the bodies left
+    item->updateForces(1.0f / 60);
+    cpSpaceStep(space, 1.0 / 60);
+    std::vector<XY> forces;
+    item->getForces(forces);
+    ASSERT_EQ(forces.size(), 2u);
+    EXPECT_EQ(forces[0].x, 0.0f);
+    EXPECT_EQ(forces[1].x, 3.0f);
+    EXPECT_EQ(forces[1].y, -4.0f);
 }
 
 TEST_F(ChipmunkItemTest, StaticBodyStaysOutOfTheSpaceWhileItsShapesGoIn)

@@ -29,18 +29,20 @@ public:
 };
 
 // Keeps every contact it gets and whether the engine was inside its step;
-// with removeA it deletes item a and says so.
+// with removeA (removeB) it deletes item a (b) and says so.
 class Recorder : public I_CollisionHandler {
 public:
-    explicit Recorder(cpSpace* space) : space(space), insideStep(false), removeA(false), report(true) {}
+    explicit Recorder(cpSpace* space)
+        : space(space), insideStep(false), removeA(false), removeB(false), report(true) {}
     std::uint16_t collision(ChipmunkItem* a, ChipmunkItem* b, const Info& info) override
     {
         insideStep = insideStep || cpSpaceIsLocked(space);
         got.push_back(Contact{a, b, info});
-        if (!removeA || !a)
+        ChipmunkItem* gone = removeA ? a : (removeB ? b : nullptr);
+        if (!gone)
             return 0;
-        delete a;
-        return report ? REMOVED_A : 0;
+        delete gone;
+        return report ? (removeA ? REMOVED_A : REMOVED_B) : 0;
     }
     struct Contact {
         ChipmunkItem* a;
@@ -50,6 +52,7 @@ public:
     cpSpace* space;
     bool insideStep;
     bool removeA;
+    bool removeB;
     // Whether a removal is reported in the result.
     bool report;
     std::vector<Contact> got;
@@ -60,18 +63,24 @@ protected:
     // Sub-steps run by each update of the given milliseconds.
     std::vector<int> stepsPerUpdate(const std::string& levelFile, long ms, int updates)
     {
+        return stepsPerUpdate(levelFile, std::vector<long>(updates, ms));
+    }
+
+    // Sub-steps run by each update, one update per entry of milliseconds.
+    std::vector<int> stepsPerUpdate(const std::string& levelFile, const std::vector<long>& updates)
+    {
         EXPECT_TRUE(build(levelFile));
         const Physics::ChipmunkBlueprint ball("ball", dataFile("bp_ball.cfg"));
         CountingItem* item = new CountingItem(&ball);
         items.push_back(std::unique_ptr<ChipmunkItem>(item));
         world->addItem(item);
         std::vector<int> steps;
-        for (int i = 0; i < updates; ++i) {
+        for (std::size_t i = 0; i < updates.size(); ++i) {
             const int before = item->steps;
-            world->update(ms);
+            world->update(updates[i]);
             steps.push_back(item->steps - before);
-            EXPECT_EQ(item->pre, i + 1);
-            EXPECT_EQ(item->post, i + 1);
+            EXPECT_EQ(item->pre, int(i) + 1);
+            EXPECT_EQ(item->post, int(i) + 1);
         }
         items.clear();
         return steps;
@@ -224,23 +233,78 @@ TEST_F(ChipmunkWorldTest, HashCellCountBeyondReasonUsesTheEnginesOwnIndex)
 
 TEST_F(ChipmunkWorldTest, ContactOfAnItemAnEarlierHandlerRemovedGetsNull)
 {
-    ASSERT_TRUE(build("level_steps2.cfg"));
-    add("floor", 0, 0);
-    // Reported or not, a removal reaches no later contact.
-    for (bool report : {true, false}) {
-        SCOPED_TRACE(report);
-        ChipmunkItem* twin = take(add("twin", 0, 1.5f));
-        Recorder handler(world->getSpace());
-        handler.removeA = true;
-        handler.report = report;
-        world->registerCollisionHandler(2, 1, &handler);
-        run(60);
-        ASSERT_EQ(handler.got.size(), 2u);
-        EXPECT_EQ(handler.got[0].a, twin);
-        EXPECT_EQ(handler.got[1].a, nullptr);
-        EXPECT_EQ(handler.got[1].info.itemA, twin);
-        EXPECT_NE(handler.got[1].b, nullptr);
-        EXPECT_EQ(PhysicsTest::countBodies(world->getSpace()), 0);
+    // On either side, reported or not, a removal reaches no later contact.
+    for (bool sideA : {true, false}) {
+        for (bool report : {true, false}) {
+            SCOPED_TRACE(std::string(sideA ? "side a" : "side b") + (report ? ", reported" : ""));
+            items.clear();
+            world.reset(new Physics::ChipmunkWorld);
+            factory.resetRecords();
+            ASSERT_TRUE(build("level_steps2.cfg"));
+            add("floor", 0, 0);
+            ChipmunkItem* twin = take(add("twin", 0, 1.5f));
+            Recorder handler(world->getSpace());
+            handler.removeA = sideA;
+            handler.removeB = !sideA;
+            handler.report = report;
+            // The twin's circles are of type 2, the floor of type 1.
+            if (sideA)
+                world->registerCollisionHandler(2, 1, &handler);
+            else
+                world->registerCollisionHandler(1, 2, &handler);
+            run(60);
+            ASSERT_EQ(handler.got.size(), 2u);
+            const Recorder::Contact& first = handler.got[0];
+            const Recorder::Contact& second = handler.got[1];
+            EXPECT_EQ(sideA ? first.a : first.b, twin);
+            EXPECT_EQ(sideA ? second.a : second.b, nullptr);
+            EXPECT_EQ(sideA ? second.info.itemA : second.info.itemB, twin);
+            EXPECT_NE(sideA ? second.b : second.a, nullptr);
+            EXPECT_EQ(PhysicsTest::countBodies(world->getSpace()), 0);
+            items.clear(); // before the handler goes
+        }
+    }
+}
+
+TEST_F(ChipmunkWorldTest, ItemRemovedDirectlyLeavesTheSpaceAndForgetsTheWorld)
+{
+    ASSERT_TRUE(build("level_drop.cfg"));
+    ChipmunkItem* ball = add("ball", 0, 5);
+    const int before = PhysicsTest::countBodies(world->getSpace());
+    world->removeItem(ball);
+    EXPECT_EQ(ball->getSpace(), nullptr);
+    EXPECT_EQ(PhysicsTest::countBodies(world->getSpace()), before - 1);
+    // The item goes after the world: its destructor must not reach it.
+    world.reset();
+    items.clear();
+}
+
+TEST_F(ChipmunkWorldTest, BankTooLargeToCountDownIsDroppedWithOneMessage)
+{
+    const struct {
+        const char* key;
+        const char* value;
+        const char* level;
+        std::vector<long> ms;
+        std::vector<int> steps;
+    } cases[] = {
+        // A five-minute stall at a thousand times the speed; then 16 s a frame.
+        {"TIME_ADJUST", "1000", "level_steps2.cfg", {300000, 300000, 16}, {0, 0, 1000}},
+        // Each update banks a million seconds: nothing runs, but it is said once.
+        {"TIME_FIXED_DELTA", "0.000001", "level_drop.cfg", {16, 16}, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        CFG::getDefaultOverrides()->add(c.key, c.value);
+        world.reset(new Physics::ChipmunkWorld);
+        factory.resetRecords();
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(stepsPerUpdate(c.level, c.ms), c.steps);
+        const std::string said = testing::internal::GetCapturedStderr();
+        CFG::getDefaultOverrides()->add(c.key, "");
+        const std::string line = "too much to count down";
+        ASSERT_NE(said.find(line), std::string::npos) << said;
+        EXPECT_EQ(said.find(line, said.find(line) + 1), std::string::npos) << said;
     }
 }
 

@@ -79,9 +79,10 @@ TEST(ModelInfo, ZyPointsSwapTheirPairAndRelativePointsAddUp)
     const std::vector<MathStuff::Vector3<float> >& points =
         dynamic_cast<const PolyModel::PolylinePart&>(*steps).points;
     ASSERT_EQ(points.size(), 3u);
-    expectVec(points[0], 0, 0, 0);
-    expectVec(points[1], 1, 0, 0);
-    expectVec(points[2], 1, 1, 0);
+    // The first point stands where written: the others add up from it.
+    expectVec(points[0], 2, 3, 0);
+    expectVec(points[1], 3, 3, 0);
+    expectVec(points[2], 3, 4, 0);
 }
 
 TEST(ModelInfo, CirclesTakeTheirSegmentsAndRatio)

@@ -145,18 +145,29 @@ TEST(Triangulate2D, ReadsTheChosenAxes)
     EXPECT_FALSE(cutter.triangulateZY(xz, false, triangles));
 }
 
-TEST(Triangulate2D, PointOnTheCandidateTrianglesEdgeBlocksTheEar)
+TEST(Triangulate2D, PointOnEachEdgeOfTheCandidateTriangleBlocksTheEar)
 {
-    // Corner (0, 2) with neighbours (0, 0) and (2, 2); the notch point lies on
-    // the diagonal between them, or just off it.
-    const Points onEdge = xy({{0, 0}, {0, 2}, {2, 2}, {1, 1}, {2, 0}});
-    const Points offEdge = xy({{0, 0}, {0, 2}, {2, 2}, {1.5f, 1}, {2, 0}});
+    // Corner (0, 2) with neighbours (0, 0) and (2, 2); point 3 lies on one
+    // edge of their triangle (the diagonal between the neighbours, or a side
+    // at the corner), or just outside that edge.
+    const struct {
+        const char* edge;
+        std::pair<float, float> on;
+        std::pair<float, float> off;
+    } cases[] = {
+        {"diagonal", {1, 1}, {1.5f, 1}},
+        {"side to the previous corner", {0, 1}, {-0.5f, 1}},
+        {"side to the next corner", {1, 2}, {1, 2.5f}},
+    };
     const std::vector<int> ring{4, 0, 1, 2, 3, 4, 0};
     Geometry::Triangulate2D cutter;
     Triangles unused;
     cutter.triangulateXY(Points(), false, unused); // clockwise, axes x and y
-    EXPECT_FALSE(cutter.isAnEar(2, onEdge, ring));
-    EXPECT_TRUE(cutter.isAnEar(2, offEdge, ring));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.edge);
+        EXPECT_FALSE(cutter.isAnEar(2, xy({{0, 0}, {0, 2}, {2, 2}, c.on, {2, 0}}), ring));
+        EXPECT_TRUE(cutter.isAnEar(2, xy({{0, 0}, {0, 2}, {2, 2}, c.off, {2, 0}}), ring));
+    }
 }
 
 } // namespace

@@ -25,6 +25,9 @@
 #include <string>
 #include <vector>
 
+// Last: its macros (None, Bool, Status) must not reach the headers above.
+#include <X11/Xlib.h>
+
 namespace {
 
 // Keeps a copy of every event of the ids it is subscribed to, in arrival
@@ -88,6 +91,37 @@ bool pumpUntil(Game::GLFWApp& app, const std::function<bool()>& done) {
 }
 
 const char* const TITLE = "Frelmory window test";
+
+// Destroys the top-level window of that title through a connection of its
+// own, as another X client would; false when no such window was found.
+bool destroyFromAnotherClient(const char* title) {
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        return false;
+    }
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    bool found = false;
+    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
+    for (unsigned int i = 0; i < count && !found; ++i) {
+        char* name = nullptr;
+        if (XFetchName(display, children[i], &name) != 0 && name != nullptr) {
+            found = std::string(name) == title;
+            XFree(name);
+        }
+        if (found) {
+            XDestroyWindow(display, children[i]);
+        }
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+    XSync(display, False);
+    XCloseDisplay(display);
+    return found;
+}
 
 TEST(GLFWApp, ConstructionOpensTheWindowAndRaisesItsSize) {
     Recorder screens({EVT::EVENT_SCREEN});
@@ -403,3 +437,26 @@ TEST(GLFWApp, OutlivesTheGameRootAndTheGLObjects) {
 }
 
 } // namespace
+
+// The X library's own handler would end the process on the first drawing to
+// the lost window, before the game could save its options.
+TEST(GLFWApp, WindowDestroyedByAnotherClientEndsTheLoopAsACloseDoes) {
+    const int frameLimit = 100;
+    Game::GLFWApp app(TITLE, 160, 120, false, nullptr, nullptr);
+    ASSERT_TRUE(app.isOpen());
+    app.initWindowApp(nullptr, nullptr);
+    Recorder recorder({EVT::EVENT_RENDER, EVT::EVENT_QUIT});
+    int renders = 0;
+    recorder.onEvent = [&renders](const EVT::I_Event& event) {
+        if (event.getEventID() == EVT::EVENT_RENDER && ++renders == frameLimit) {
+            raiseNow(EVT::Event(EVT::EVENT_QUIT));
+        }
+    };
+    ASSERT_TRUE(destroyFromAnotherClient(TITLE));
+    testing::internal::CaptureStderr();
+    app.startWindowApp();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_LT(renders, frameLimit) << "the loss was never noticed";
+    EXPECT_EQ(1u, recorder.all<EVT::Event>(EVT::EVENT_QUIT).size());
+    EXPECT_NE(std::string::npos, said.find("The window was lost")) << said;
+}

@@ -123,6 +123,20 @@ TEST_F(Rock, LandedRockLosesTheGameAfterTheDelay)
     EXPECT_TRUE(rock->getDeleteMe());
 }
 
+TEST_F(Rock, DelayOneAboveTheStepEndsTheGameOnTheNextUpdate)
+{
+    setKey("HIT_END_DELAY", "17");
+    KWEP::Meteor* rock = add<KWEP::Meteor>("P_ROCK", 100, 50);
+    ASSERT_NE(rock, nullptr);
+    rock->getChipmunkItem()->addCollision(2);
+    rock->update(16); // 1 ms left
+    EXPECT_EQ(log.take(), std::vector<Heard>{sound("ROCK_HIT")});
+    EXPECT_FALSE(rock->getDeleteMe());
+    rock->update(16);
+    EXPECT_EQ(log.take(), (std::vector<Heard>{withText(EVT::EVENT_GAME_OVER, "LOST"), sound("DIE_SONG")}));
+    EXPECT_TRUE(rock->getDeleteMe());
+}
+
 TEST_F(Rock, DelayBelowOneEndsTheGameOnTheLandingAndSoundsOnce)
 {
     for (const char* delay : {"0", "-5", ""}) {
