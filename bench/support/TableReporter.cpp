@@ -82,7 +82,9 @@ void TableReporter::printRow(const Pair& pair) const
         const auto floorValue = counters.find(pair.floorCounter);
         const double limit = pair.floorCounter.empty() ? pair.limit
             : floorValue == counters.end() ? 0.0 : floorValue->second.value;
-        printFigures(pair, figure, limit, pair.counter.c_str());
+        // The unit is the counter's name up to any '_' ("ms_4x" is in ms).
+        const std::string unit = pair.counter.substr(0, pair.counter.find('_'));
+        printFigures(pair, figure, limit, unit.c_str());
         return;
     }
     const double ourTime = pair.wallClock ? ours->second.second : ours->second.first;
