@@ -8,5 +8,8 @@ if(TARGET client)
     LIBS client PkgConfig::BENCH_GLFW3)
   if(TARGET game_bench)
     target_include_directories(game_bench PRIVATE ${PROJECT_SOURCE_DIR}/tests/client)
+    # The memory row's floor: the bare window of the start-up benchmark.
+    target_compile_definitions(game_bench PRIVATE FRELMORY_BARE_WINDOW="$<TARGET_FILE:bare_window>")
+    add_dependencies(game_bench bare_window)
   endif()
 endif()

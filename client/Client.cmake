@@ -17,8 +17,11 @@ list(APPEND CLIENT_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ST_EndingFunctor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClientFSM.cpp
   ${CMAKE_CURRENT_LIST_DIR}/clientMain.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SoundPreloader.cpp
 )
-list(APPEND CLIENT_LIBS world render sound menu input_gl input shell core)
+# The sounds decode on a thread of their own while the window opens.
+find_package(Threads REQUIRED)
+list(APPEND CLIENT_LIBS world render sound menu input_gl input shell core Threads::Threads)
 
 # The game itself, built to the root of the build folder.
 add_executable(frelmory ${CMAKE_CURRENT_LIST_DIR}/main.cpp)

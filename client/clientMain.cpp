@@ -8,6 +8,7 @@
 #include "client/ClientBackends.h"
 #include "client/GameClient.h"
 #include "client/OptionText.h"
+#include "client/SoundPreloader.h"
 #include "core/CFG.h"
 #include "core/TextFile.h"
 #include "shell/I_Config.h"
@@ -112,13 +113,16 @@ int clientMain(int argc, char** argv, ClientBackends& backends)
         return client->getExitCode();
     warnIgnored(argc, argv, leading, program);
     const Game::I_Config& options = *client->getConfig();
+    // The sounds decode on a thread of their own while the window and its GL
+    // context open: both take a while, and neither needs the other.
+    std::unique_ptr<Sound::I_SoundController> sound(
+        new SoundPreloader(backends.makeSoundController(), CFG::get("SOUNDS_CONFIG_FILE")));
     std::unique_ptr<Game::I_WindowApp> window(backends.makeWindowApp(
         "Frelmory", *options.getIntPtr(5), *options.getIntPtr(6), *options.getBoolPtr(7), &argc, argv));
     // Without a window there is no GL context for anything to draw with.
     if (!window || !window->isOpen())
         return TheGame::EXIT_FAILED;
     std::unique_ptr<Render::I_RenderController> render(backends.makeRenderController(viewFromOptions(options)));
-    std::unique_ptr<Sound::I_SoundController> sound(backends.makeSoundController());
 
     client->runGame(&argc, argv, window.get(), render.get(), sound.get());
     const int code = client->getExitCode();

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <iostream>
-#include <map>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 
 namespace CFG {
@@ -51,6 +51,7 @@ std::string_view trimEnd(std::string_view text)
 // The text's non-empty lines, without their line ends.
 void splitLines(std::string_view text, Lines& lines)
 {
+    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     while (!text.empty()) {
         const std::string_view::size_type end = std::min(text.find('\n'), text.size());
         if (end > 0)
@@ -104,8 +105,9 @@ bool endsWith(const std::string& text, const std::string& tail)
 class Info::Impl {
 public:
     struct Node;
-    // Byte-wise ordered, so names are case-sensitive; owns its nodes.
-    typedef std::map<std::string, Node*> Map;
+    // Hashed: a lookup compares whole names once, and names are
+    // case-sensitive; owns the sub-maps of its nodes. keys() sorts what it lists.
+    typedef std::unordered_map<std::string, Node> Map;
 
     // A plain entry (value, no sub-map) or a selector block (value is the
     // selector key's name, sub-map owned and never null).
@@ -148,7 +150,7 @@ private:
     bool completeQuotedValue(std::string& value, Lines::size_type& position, const Lines& lines);
     std::string expandReferences(const std::string& raw);
     bool isAnswering(const std::string& key) const;
-    static void store(Map& map, std::string name, Node* node);
+    static void store(Map& map, std::string name, Node node);
 
     // Keys whose answer is being built, innermost last; asking one of them
     // again is a cycle. A short list of the callers' own strings, which live
@@ -219,9 +221,16 @@ bool Info::Impl::add(const std::string& key, const std::string& value)
 
 void Info::Impl::keys(std::vector<std::string>& names) const
 {
-    names.clear();
+    // Sorting the map's own names and copying them once moves no strings.
+    std::vector<const std::string*> sorted;
+    sorted.reserve(entries.size());
     for (Map::const_iterator it = entries.begin(); it != entries.end(); ++it)
-        names.push_back(it->first);
+        sorted.push_back(&it->first);
+    std::sort(sorted.begin(), sorted.end(), [](const std::string* a, const std::string* b) { return *a < *b; });
+    names.clear();
+    names.reserve(sorted.size());
+    for (const std::string* name : sorted)
+        names.push_back(*name);
 }
 
 // The line parser. Open selector blocks are kept on a list rather than on the
@@ -247,11 +256,11 @@ bool Info::Impl::populateMap(Map& map, Lines::size_type& position, const Lines& 
         if (readKeyVal(line, key, value, KEY_VALUE_SEPARATOR)) {
             if (!completeQuotedValue(value, position, lines))
                 return false;
-            store(*levels.back().map, std::move(key), new Node(stripQuotes(std::move(value)), nullptr));
+            store(*levels.back().map, std::move(key), Node(stripQuotes(std::move(value)), nullptr));
         } else if (readKeyVal(line, key, value, SELECTOR_SEPARATOR)) {
-            Node* block = new Node(value, new Map);
-            store(*levels.back().map, key, block);
-            levels.push_back(Level{block->subMap, value, key});
+            Map* block = new Map;
+            store(*levels.back().map, key, Node(value, block));
+            levels.push_back(Level{block, value, key});
         } else if (trimmedPart(line, 0, line.size()) == levels.back().endMarker) {
             levels.pop_back();
             if (levels.empty()) {
@@ -307,15 +316,14 @@ bool Info::Impl::readKeyVal(std::string_view text, std::string& key, std::string
 }
 
 // Replaces any entry of that name, deleting it with everything below it.
-void Info::Impl::store(Map& map, std::string name, Node* node)
+void Info::Impl::store(Map& map, std::string name, Node node)
 {
-    const std::pair<Map::iterator, bool> added = map.insert(Map::value_type(std::move(name), node));
+    const std::pair<Map::iterator, bool> added = map.try_emplace(std::move(name), std::move(node));
     if (added.second)
         return;
-    Map::iterator it = added.first;
     Map replaced;
-    replaced.insert(Map::value_type(it->first, it->second));
-    it->second = node;
+    replaced.emplace(added.first->first, added.first->second);
+    added.first->second = std::move(node);
     deleteMap(replaced);
 }
 
@@ -323,19 +331,18 @@ void Info::Impl::store(Map& map, std::string name, Node* node)
 // Works through a list instead of recursing, whatever the nesting depth.
 void Info::Impl::deleteMap(Map& map)
 {
-    std::vector<Node*> pending;
+    std::vector<Map*> pending;
     for (Map::iterator it = map.begin(); it != map.end(); ++it)
-        pending.push_back(it->second);
+        if (it->second.subMap != nullptr)
+            pending.push_back(it->second.subMap);
     map.clear();
     while (!pending.empty()) {
-        Node* node = pending.back();
+        Map* subMap = pending.back();
         pending.pop_back();
-        if (node->subMap != nullptr) {
-            for (Map::iterator it = node->subMap->begin(); it != node->subMap->end(); ++it)
-                pending.push_back(it->second);
-            delete node->subMap;
-        }
-        delete node;
+        for (Map::iterator it = subMap->begin(); it != subMap->end(); ++it)
+            if (it->second.subMap != nullptr)
+                pending.push_back(it->second.subMap);
+        delete subMap;
     }
 }
 
@@ -352,7 +359,7 @@ std::string Info::Impl::get(const Map& map, const std::string& name)
         Map::const_iterator it = current->find(*wanted);
         if (it == current->end())
             return std::string();
-        const Node* node = it->second;
+        const Node* node = &it->second;
         if (node->subMap == nullptr) {
             if (parent != nullptr) {
                 std::string inherited = parent->get(*wanted);

@@ -88,7 +88,11 @@ bool TextFile::load(const std::string& fileName, std::string& out, const char* l
         }
     }
     if (in.bad()) return false;
-    out += text;
+    // A fresh copy of a large file costs a page fault per page touched.
+    if (out.empty())
+        out.swap(text);
+    else
+        out += text;
     return true;
 }
 

@@ -5,9 +5,11 @@
 #include "render/DmfSections.h"
 #include "core/FileLimit.h"
 
+#include <charconv>
 #include <cerrno>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -39,8 +41,9 @@ int nextChar(dmf_source_t* source)
 {
     int c = -1;
     if (source->kind == DMF_SOURCE_FILE) {
+        // The file is this reader's alone: no lock per character.
         if (source->file)
-            c = std::fgetc(source->file);
+            c = getc_unlocked(source->file);
         if (c == EOF)
             return -1;
     } else {
@@ -60,10 +63,23 @@ bool isDelimiter(int c, const char* delimiters, unsigned count)
     return false;
 }
 
+// A token that is all number, as most are: from_chars reads it without the
+// locale. False when it is not (leading blanks or '+', trailing text, out of
+// range), for the C reader to read it as it always has.
+template <typename Number>
+bool plainNumber(const char* text, Number& value)
+{
+    const char* end = text + std::strlen(text);
+    const std::from_chars_result read = std::from_chars(text, end, value);
+    return read.ec == std::errc() && read.ptr == end && read.ptr != text;
+}
+
 // The leading whole number of the text, as atoi reads it, held to int range.
 int textToInt(const char* text)
 {
-    const long long value = std::strtoll(text, nullptr, 10);
+    long long value = 0;
+    if (!plainNumber(text, value))
+        value = std::strtoll(text, nullptr, 10);
     if (value > INT_MAX)
         return INT_MAX;
     if (value < INT_MIN)
@@ -75,7 +91,9 @@ int textToInt(const char* text)
 // an infinity rather than an undefined narrowing.
 float textToFloat(const char* text)
 {
-    const double value = std::strtod(text, nullptr);
+    double value = 0.0;
+    if (!plainNumber(text, value))
+        value = std::strtod(text, nullptr);
     if (value > 3.4028234663852886e38)
         return HUGE_VALF;
     if (value < -3.4028234663852886e38)

@@ -1,9 +1,12 @@
 // Reading the main configuration as the game does at start-up (the file and
 // its ".MOD" overlays over the override layer) and resolving every key it
-// defines, against the floor of reading the same files line by line.
+// defines, against the floor of reading the same files line by line. The
+// growth rows read files of 10 and 100 copies of it (each copy's keys renamed)
+// against the one file: no worse than linear is 1.25 times the copies.
 
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,9 +18,9 @@ namespace {
 const char* const MAIN_CONFIG = "KWEP.cfg";
 
 // Every key's answer; the number of keys.
-size_t resolveAll()
+size_t resolveAll(const char* file = MAIN_CONFIG)
 {
-    CFG::setConfig(MAIN_CONFIG);
+    CFG::setConfig(file);
     std::vector<std::string> keys;
     CFG::s_GlobalConfig.keys(keys);
     size_t bytes = 0;
@@ -49,6 +52,35 @@ void resolveConfig(benchmark::State& state)
         benchmark::DoNotOptimize(resolveAll());
 }
 
+// The main configuration copied that many times into one file in the
+// temporary folder, the keys of each later copy renamed; its name.
+std::string scaledCopy(int copies)
+{
+    const std::string name = "/tmp/frelmory_bench_config_x" + std::to_string(copies) + ".cfg";
+    std::ifstream in(MAIN_CONFIG);
+    std::stringstream original;
+    original << in.rdbuf();
+    std::ofstream out(name);
+    for (int copy = 0; copy < copies; ++copy) {
+        std::istringstream lines(original.str());
+        for (std::string line; std::getline(lines, line);) {
+            const std::string::size_type at = line.find(" ==");
+            if (copy > 0 && at != std::string::npos && line[0] != '#')
+                line.insert(at, "_" + std::to_string(copy));
+            out << line << '\n';
+        }
+    }
+    return name;
+}
+
+template <int Copies>
+void resolveScaled(benchmark::State& state)
+{
+    static const std::string l_file = scaledCopy(Copies);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(resolveAll(l_file.c_str()));
+}
+
 void readConfig(benchmark::State& state)
 {
     for (auto _ : state)
@@ -71,5 +103,7 @@ bool sameWork()
 int main(int argc, char** argv)
 {
     Bench::addPair("configuration", resolveConfig, readConfig, 3.0);
+    Bench::addPair("config-10x", resolveScaled<10>, resolveScaled<1>, 12.5);
+    Bench::addPair("config-100x", resolveScaled<100>, resolveScaled<1>, 125.0);
     return Bench::runPairs(argc, argv, sameWork);
 }

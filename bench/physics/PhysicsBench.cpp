@@ -50,20 +50,25 @@ struct Placement {
 // base, middle and head, the carrot's four pieces, the rock, and the score
 // and the burst word as flying letters. Speeds are fixed, so both sides see
 // the same scene.
-std::vector<Placement> busiestMoment()
+// With more copies, the burst pieces and the snowballs come that many times,
+// each further copy higher up, for the growth rows.
+std::vector<Placement> busiestMoment(int copies)
 {
     std::vector<Placement> scene;
     scene.push_back({"SNOWMAN", 200, 0, 0, 0, 0, 0});
     scene.push_back({"ROCK", 120, 60, 0, -260, 40, 4});
-    scene.push_back({"BANG", 150, 80, 20, 90, 120, 1});
     const float partHeights[3] = {27.7f, 72.7f, 102.7f};
     const int balls[3] = {6, 4, 3};
-    for (int part = 0; part < 3; ++part)
-        for (int i = 0; i < balls[part]; ++i) {
-            const float k = static_cast<float>(part * 7 + i);
-            scene.push_back({"BALL", 190.0f + 4.0f * i, partHeights[part] + 35.0f, 0,
-                             std::fmod(k * 53.0f, 300.0f) - 150.0f, std::fmod(k * 97.0f, 300.0f) - 150.0f, 0});
-        }
+    for (int copy = 0; copy < copies; ++copy) {
+        const float lift = 120.0f * copy;
+        scene.push_back({"BANG", 150, 80 + lift, 20, 90, 120, 1});
+        for (int part = 0; part < 3; ++part)
+            for (int i = 0; i < balls[part]; ++i) {
+                const float k = static_cast<float>(part * 7 + i);
+                scene.push_back({"BALL", 190.0f + 4.0f * i, partHeights[part] + 35.0f + lift, 0,
+                                 std::fmod(k * 53.0f, 300.0f) - 150.0f, std::fmod(k * 97.0f, 300.0f) - 150.0f, 0});
+            }
+    }
     for (int i = 0; i < 11; ++i)
         scene.push_back({"LETTER", 160.0f + 8.0f * i, 150, 0, 60.0f - 12.0f * i, 80.0f + 8.0f * i, 3});
     return scene;
@@ -110,13 +115,13 @@ void keepPositions(const std::vector<cpBody*>& bodies, Outcome& out)
 // The scene in the physics world, as the game world holds it.
 class WorldScene {
 public:
-    WorldScene()
+    explicit WorldScene(int copies = 1)
     {
         for (const auto& b : BLUEPRINTS)
             m_factory.add(b[0], b[1]);
         m_level.load(LEVEL);
         m_world.create(&m_factory, m_level);
-        for (const Placement& p : busiestMoment())
+        for (const Placement& p : busiestMoment(copies))
             place(p);
         std::vector<Physics::ChipmunkItem*> made;
         m_factory.getRecords(made);
@@ -176,7 +181,7 @@ void countRaw(cpArbiter* arbiter, cpSpace*, cpDataPointer data)
 // The same scene made straight into a bare space by the same blueprints.
 class RawScene {
 public:
-    RawScene()
+    explicit RawScene(int copies = 1)
     {
         for (const auto& b : BLUEPRINTS)
             m_blueprints[b[0]].reset(new Physics::ChipmunkBlueprint(b[0], b[1]));
@@ -190,7 +195,7 @@ public:
         cpSpaceSetCollisionSlop(m_space, cpSpaceGetCollisionSlop(settings.getSpace()));
         for (const Physics::LevelFile::ItemInfo& info : level.getItemInfos())
             add(*m_blueprints[info.name], info.position, info.angle, cpvzero, 0);
-        for (const Placement& p : busiestMoment())
+        for (const Placement& p : busiestMoment(copies))
             add(*m_blueprints[p.name], MathStuff::Vector3<float>(p.x, p.y, 0), p.angle, cpv(p.vx, p.vy), p.spin);
         for (const auto& p : PAIRS) {
             cpCollisionHandler* h = cpSpaceAddCollisionHandler(m_space, p[0], p[1]);
@@ -275,13 +280,13 @@ int worldSubSteps()
     return l_steps;
 }
 
-template <class Scene>
+template <class Scene, int Copies = 1>
 void stepScene(benchmark::State& state)
 {
     const int steps = worldSubSteps();
     for (auto _ : state) {
         state.PauseTiming();
-        std::unique_ptr<Scene> scene(new Scene);
+        std::unique_ptr<Scene> scene(new Scene(Copies));
         state.ResumeTiming();
         scene->run(steps);
         state.PauseTiming();
@@ -324,5 +329,9 @@ bool sameWork()
 int main(int argc, char** argv)
 {
     Bench::addPair("physics", stepScene<WorldScene>, stepScene<RawScene>, 1.10);
+    // Growth: 4 and 16 times the pieces against the one scene; linear or
+    // better is at most 1.25 times the copies.
+    Bench::addPair("physics-4x", stepScene<WorldScene, 4>, stepScene<WorldScene>, 5.0);
+    Bench::addPair("physics-16x", stepScene<WorldScene, 16>, stepScene<WorldScene>, 20.0);
     return Bench::runPairs(argc, argv, sameWork);
 }

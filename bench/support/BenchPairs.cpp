@@ -42,7 +42,7 @@ bool takeTableFlag(int& argc, char** argv)
 
 Registered addPair(const std::string& name, BenchFunction ours, BenchFunction floor, double goal, bool wallClock)
 {
-    pairs().push_back(TableReporter::Pair{name, name, goal, 0.0, wallClock, ""});
+    pairs().push_back(TableReporter::Pair{name, name, goal, 0.0, wallClock, "", ""});
     return Registered{registerOurs(name, ours),
                       benchmark::RegisterBenchmark((name + "/floor").c_str(), floor)->Unit(benchmark::kMillisecond)};
 }
@@ -55,7 +55,13 @@ benchmark::internal::Benchmark* addRun(const std::string& name, BenchFunction ou
 void addLimit(const std::string& row, const std::string& source, const std::string& counter, double limit,
               double goal)
 {
-    pairs().push_back(TableReporter::Pair{row, source, goal, limit, false, counter});
+    pairs().push_back(TableReporter::Pair{row, source, goal, limit, false, counter, ""});
+}
+
+void addCounterPair(const std::string& row, const std::string& source, const std::string& counter,
+                    const std::string& floorCounter, double goal)
+{
+    pairs().push_back(TableReporter::Pair{row, source, goal, 0.0, false, counter, floorCounter});
 }
 
 int runPairs(int argc, char** argv, bool (*check)())

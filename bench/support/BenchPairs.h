@@ -31,6 +31,11 @@ benchmark::internal::Benchmark* addRun(const std::string& name, BenchFunction ou
 void addLimit(const std::string& row, const std::string& source, const std::string& counter, double limit,
               double goal);
 
+// A row of two counters of the same run (its name is the unit): ours and the
+// floor's, measured side by side; the goal is for their ratio.
+void addCounterPair(const std::string& row, const std::string& source, const std::string& counter,
+                    const std::string& floorCounter, double goal);
+
 // Runs from the source tree: first check, which runs each side once and says
 // in one line why they did not do the same work, then the benchmarks. With
 // "--table" only the table rows are printed. 0 when every pair ran and did

@@ -79,7 +79,12 @@ void TableReporter::printRow(const Pair& pair) const
         const benchmark::UserCounters& counters = m_counters.find(ours->first)->second;
         const auto value = counters.find(pair.counter);
         const double figure = value == counters.end() ? 0.0 : value->second.value;
-        printFigures(pair, figure, pair.limit, pair.counter.c_str());
+        const auto floorValue = counters.find(pair.floorCounter);
+        const double limit = pair.floorCounter.empty() ? pair.limit
+            : floorValue == counters.end() ? 0.0 : floorValue->second.value;
+        // The unit is the counter's name up to any '_' ("ms_4x" is in ms).
+        const std::string unit = pair.counter.substr(0, pair.counter.find('_'));
+        printFigures(pair, figure, limit, unit.c_str());
         return;
     }
     const double ourTime = pair.wallClock ? ours->second.second : ours->second.first;

@@ -27,6 +27,9 @@ public:
         // When not empty, our figure is this counter of the source's run
         // instead of its time, and the budget is a limit in the same unit.
         std::string counter;
+        // When not empty too, the floor is this counter of the same run
+        // instead of the limit.
+        std::string floorCounter;
     };
 
     TableReporter(const std::vector<Pair>& pairs, bool rowsOnly);

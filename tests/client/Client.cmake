@@ -10,6 +10,9 @@ frelmory_add_test(NAME client_game_tests
 frelmory_add_test(NAME client_main_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ClientMainTest.cpp
   LIBS client)
+frelmory_add_test(NAME client_sound_preload_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/SoundPreloaderTest.cpp
+  LIBS client)
 frelmory_add_test(NAME client_data_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ShippedClientDataTest.cpp
   LIBS splash_maker)

@@ -1,0 +1,140 @@
+#include "client/SoundPreloader.h"
+
+#include "core/CFG.h"
+#include "core/Conversions.h"
+#include "core/Info.h"
+
+namespace KWEP {
+
+namespace {
+
+const char* const BLANKS = " \t\n\r";
+
+} // namespace
+
+SoundPreloader::SoundPreloader(Sound::I_SoundController* controller, const std::string& configFile)
+    : m_controller(controller)
+{
+    for (const std::string& file : soundFiles(configFile))
+        m_early.push_back(Early{file, 0, false, false});
+    if (m_controller)
+        m_thread = std::thread(&SoundPreloader::preload, this);
+}
+
+SoundPreloader::~SoundPreloader()
+{
+    delete ready();
+}
+
+std::vector<std::string> SoundPreloader::soundFiles(const std::string& configFile)
+{
+    std::vector<std::string> files;
+    if (configFile.empty())
+        return files;
+    CFG::Info info(CFG::getDefaultOverrides());
+    info.addConfig(configFile);
+    const std::string dir = info.get("SOUND_DIR");
+    std::vector<std::string> items;
+    Util::splitString(info.get("SOUND_FILES"), ",", items, false);
+    for (const std::string& item : items) {
+        std::vector<std::string> parts;
+        Util::splitString(item, ":", parts, false);
+        if (parts.size() == 2)
+            files.push_back(dir + Util::trim(parts[1], BLANKS));
+    }
+    return files;
+}
+
+// On the thread: nothing else touches the controller until it is joined.
+void SoundPreloader::preload()
+{
+    m_opened = m_controller->init();
+    for (size_t i = 0; m_opened && i < m_early.size(); ++i) {
+        Early& early = m_early[i];
+        early.sound = m_nextSound++;
+        early.loaded = m_controller->load(early.sound, early.file);
+        if (!early.loaded)
+            break;
+    }
+}
+
+Sound::I_SoundController* SoundPreloader::ready()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+    return m_controller;
+}
+
+bool SoundPreloader::init()
+{
+    if (!ready())
+        return false;
+    // The first init answers what the thread's opening answered; later ones
+    // are the controller's own.
+    if (!m_initAnswered) {
+        m_initAnswered = true;
+        return m_opened;
+    }
+    return m_controller->init();
+}
+
+bool SoundPreloader::addSource(int source, bool loop) { return ready() && m_controller->addSource(source, loop); }
+
+bool SoundPreloader::load(int sound, const std::string& file)
+{
+    if (!ready())
+        return false;
+    for (Early& early : m_early)
+        if (!early.claimed && early.sound != 0 && early.file == file) {
+            early.claimed = true;
+            if (early.loaded)
+                m_sounds[sound] = early.sound;
+            return early.loaded;
+        }
+    const int own = m_nextSound++;
+    if (!m_controller->load(own, file))
+        return false;
+    m_sounds[sound] = own;
+    return true;
+}
+
+void SoundPreloader::play(int source, int sound, int volume, int pitch)
+{
+    const auto own = m_sounds.find(sound);
+    if (ready() && own != m_sounds.end())
+        m_controller->play(source, own->second, volume, pitch);
+}
+
+void SoundPreloader::pause(int source)
+{
+    if (ready())
+        m_controller->pause(source);
+}
+
+void SoundPreloader::resume(int source)
+{
+    if (ready())
+        m_controller->resume(source);
+}
+
+void SoundPreloader::stop(int source)
+{
+    if (ready())
+        m_controller->stop(source);
+}
+
+bool SoundPreloader::isPlaying(int source) { return ready() && m_controller->isPlaying(source); }
+
+void SoundPreloader::setVolume(int source, int volume)
+{
+    if (ready())
+        m_controller->setVolume(source, volume);
+}
+
+void SoundPreloader::shutdown()
+{
+    if (ready())
+        m_controller->shutdown();
+}
+
+} // namespace KWEP

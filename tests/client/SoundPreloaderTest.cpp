@@ -1,0 +1,89 @@
+// The early sound loading: what the game thread sees must be what loading
+// the sounds itself would have given, with the thread's work done first.
+#include <cstdio>
+#include <memory>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "../sound/RecordingController.h"
+#include "TempPath.h"
+#include "client/SoundPreloader.h"
+
+namespace {
+
+class SoundPreloaderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::ofstream(m_config) << "SOUND_DIR == snd/\n"
+                                   "SOUND_FILES == A:a.wav, B : b.ogg, broken, C:c.mod\n";
+    }
+    void TearDown() override { std::remove(m_config.c_str()); }
+
+    // A preloader over a fresh recording controller, which it owns.
+    KWEP::SoundPreloader* make(const std::string& failing = "", bool opens = true)
+    {
+        m_recorder = new SoundTest::RecordingController();
+        m_recorder->failingFile = failing;
+        m_recorder->initResult = opens;
+        return new KWEP::SoundPreloader(m_recorder, m_config);
+    }
+
+    std::string m_config = TestSupport::tempPath("preload_sounds.cfg");
+    SoundTest::RecordingController* m_recorder = nullptr;
+};
+
+TEST_F(SoundPreloaderTest, ListsTheConfiguredFilesInOrder)
+{
+    EXPECT_EQ((std::vector<std::string>{"snd/a.wav", "snd/b.ogg", "snd/c.mod"}),
+              KWEP::SoundPreloader::soundFiles(m_config));
+    EXPECT_TRUE(KWEP::SoundPreloader::soundFiles("").empty());
+}
+
+TEST_F(SoundPreloaderTest, LoadsAheadAndTranslatesTheCallersNumbers)
+{
+    std::unique_ptr<KWEP::SoundPreloader> sounds(make());
+    ASSERT_TRUE(sounds->init());
+    // Every file was loaded by the thread before the caller asked.
+    EXPECT_EQ((std::vector<std::string>{"init", "load 1 snd/a.wav", "load 2 snd/b.ogg", "load 3 snd/c.mod"}),
+              m_recorder->log);
+    EXPECT_TRUE(sounds->load(7, "snd/b.ogg"));
+    EXPECT_TRUE(sounds->load(8, "snd/a.wav"));
+    // A file the configuration did not list loads now; unknown sounds play nothing.
+    EXPECT_TRUE(sounds->load(9, "snd/extra.wav"));
+    EXPECT_EQ("load 4 snd/extra.wav", m_recorder->log.back());
+    sounds->play(1, 7, 80, 100);
+    sounds->play(1, 8, 80, 100);
+    sounds->play(1, 9, 80, 100);
+    sounds->play(1, 42, 80, 100);
+    EXPECT_EQ((std::vector<std::string>{"play 1 2 80 100", "play 1 1 80 100", "play 1 4 80 100"}),
+              m_recorder->calls("play"));
+}
+
+TEST_F(SoundPreloaderTest, StopsAtTheFirstFailureAsTheCallerWould)
+{
+    std::unique_ptr<KWEP::SoundPreloader> sounds(make("snd/b.ogg"));
+    ASSERT_TRUE(sounds->init());
+    EXPECT_EQ((std::vector<std::string>{"init", "load 1 snd/a.wav", "load 2 snd/b.ogg"}), m_recorder->log);
+    EXPECT_TRUE(sounds->load(1, "snd/a.wav"));
+    // The failure is answered without a second attempt.
+    EXPECT_FALSE(sounds->load(2, "snd/b.ogg"));
+    EXPECT_EQ(3u, m_recorder->log.size());
+    sounds->play(1, 2, 80, 100);
+    EXPECT_TRUE(m_recorder->calls("play").empty());
+}
+
+TEST_F(SoundPreloaderTest, NoOutputLoadsNothingAndAnswersTheFirstInit)
+{
+    std::unique_ptr<KWEP::SoundPreloader> sounds(make("", false));
+    EXPECT_FALSE(sounds->init());
+    EXPECT_EQ((std::vector<std::string>{"init"}), m_recorder->log);
+    // Going without a call joins the thread and deletes the controller.
+    KWEP::SoundPreloader idle(nullptr, m_config);
+    EXPECT_FALSE(idle.init());
+}
+
+} // namespace
