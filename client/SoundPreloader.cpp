@@ -4,6 +4,8 @@
 #include "core/Conversions.h"
 #include "core/Info.h"
 
+#include <iostream>
+
 namespace KWEP {
 
 namespace {
@@ -32,7 +34,12 @@ std::vector<std::string> SoundPreloader::soundFiles(const std::string& configFil
     if (configFile.empty())
         return files;
     CFG::Info info(CFG::getDefaultOverrides());
+    // The sound manager reads the file again and reports what is wrong with
+    // it; this early read stays quiet, so no message comes twice. No other
+    // thread runs yet.
+    std::streambuf* const kept = std::cerr.rdbuf(nullptr);
     info.addConfig(configFile);
+    std::cerr.rdbuf(kept);
     const std::string dir = info.get("SOUND_DIR");
     std::vector<std::string> items;
     Util::splitString(info.get("SOUND_FILES"), ",", items, false);

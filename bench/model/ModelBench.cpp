@@ -104,6 +104,6 @@ bool sameWork()
 
 int main(int argc, char** argv)
 {
-    Bench::addPair("font", loadFont, splitFont, 3.0);
+    Bench::addPair("font", loadFont, splitFont, 2.0);
     return Bench::runPairs(argc, argv, sameWork);
 }
