@@ -1,6 +1,7 @@
 // Plays seeded whole games with each simulated player and prints how often
-// each wins: players [GAMES] [JOBS]. Every game runs in a child process of its
-// own (the game keeps values for the rest of a run), JOBS at a time.
+// each wins: players [GAMES] [JOBS] [PLAYER], where PLAYER (0 to 4, in the
+// table's order) plays alone. Every game runs in a child process of its own
+// (the game keeps values for the rest of a run), JOBS at a time.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -73,17 +74,13 @@ int main(int argc, char** argv)
 {
     const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
     const int jobs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
-    if (argc > 4 && std::string(argv[3]) == "one") {
-        // One game of one kind in this process, with the game's own output.
-        RunFolder folder("players_one");
-        const Result r = PlayThrough::Sim::playGame(std::atoi(argv[4]), 1000u + static_cast<unsigned>(games));
-        std::printf("finished %d won %d cleared %d score %d\n", r.finished, r.wonGame, r.cleared, r.score);
-        return 0;
-    }
+    const int only = argc > 3 ? std::atoi(argv[3]) : -1;
     std::vector<std::vector<Result> > results(PlayThrough::Sim::KIND_COUNT);
     std::vector<Running> running;
     for (int game = 0; game < games; ++game) {
         for (int kind = 0; kind < PlayThrough::Sim::KIND_COUNT; ++kind) {
+            if (only >= 0 && kind != only)
+                continue;
             if (static_cast<int>(running.size()) >= jobs) {
                 results[running.front().kind].push_back(finish(running.front()));
                 running.erase(running.begin());
@@ -97,6 +94,8 @@ int main(int argc, char** argv)
     std::printf("%-17s %6s %8s %11s %12s %13s %10s\n", "player", "games", "level 0", "whole game",
                 "median won", "won > 887395", "unfinished");
     for (int kind = 0; kind < PlayThrough::Sim::KIND_COUNT; ++kind) {
+        if (only >= 0 && kind != only)
+            continue;
         int level0 = 0, won = 0, beat = 0, unfinished = 0;
         std::vector<int> wonScores;
         for (const Result& r : results[kind]) {
