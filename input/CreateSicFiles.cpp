@@ -415,15 +415,16 @@ namespace KWEP
         }
         {
             // Head tracker: dwelling grabs; moving into a bottom corner lets go, into
-            // the bottom middle pauses.
+            // the bottom middle pauses. The areas keep to the bottom fifth, below the
+            // ground of the play view, so reaching for a carrot there does neither.
             Input::InputController c(id, renderer);
             const unsigned long anywhere = addGameAnywhere(c);
-            const unsigned long left = addNamedArea(c, "BTMLEFTAREA", 0, 67, 33, 33, 0,
+            const unsigned long left = addNamedArea(c, "BTMLEFTAREA", 0, 80, 33, 20, 0,
                                                     GAME_CORNER_HIGHLIGHT, ICON_RECTANGLE);
-            const unsigned long right = addNamedArea(c, "BTMRIGHTAREA", 67, 67, 33, 33, 0,
+            const unsigned long right = addNamedArea(c, "BTMRIGHTAREA", 67, 80, 33, 20, 0,
                                                      GAME_CORNER_HIGHLIGHT, ICON_RECTANGLE);
             // Made last, it covers the inner parts of both corners.
-            const unsigned long pause = addNamedArea(c, "PAUSEAREA", 25, 67, 50, 33, 0,
+            const unsigned long pause = addNamedArea(c, "PAUSEAREA", 25, 80, 50, 20, 0,
                                                      GAME_CORNER_HIGHLIGHT, ICON_RECTANGLE);
             addPress(c, anywhere, dwell(250, 250), ACTION_GRAB, "FREE");
             addSwitch(c, anywhere, enterLeave())->setReleaseActionId(release);

@@ -71,6 +71,10 @@ void ScriptedWindowApp::startWindowApp()
             m_script(*this, m_frames);
         EVT::Event_Update update(EVT::EVENT_UPDATE, FRAME_MS);
         raise(update);
+        if (m_frames % drawEvery != 0) {
+            ++m_frames;
+            continue;
+        }
         const Game::I_Game* game = Game::I_Game::instance();
         const unsigned long* colour = game && game->getConfig() ? game->getConfig()->getULongPtr(4) : nullptr;
         glPushMatrix();

@@ -43,6 +43,8 @@ public:
     bool reachedLimit() const { return m_frames >= m_frameLimit; }
     // Runs right before the picture of showWindow is shown.
     std::function<void()> onShow;
+    // Draws only every this many frames (runs that need no pictures save the time).
+    int drawEvery = 1;
 
 private:
     GLFWwindow* m_window;

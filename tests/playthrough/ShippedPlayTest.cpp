@@ -17,8 +17,6 @@ namespace {
 using PlayThrough::PlayRig;
 typedef MathStuff::Vector3<float> Vec;
 
-const char* const ONE_SWITCH = "SETTINGS_ONESWITCH.cfg";
-
 // The live item of the kind (the first one).
 Physics::ChipmunkWorldItem* itemOf(PlayRig& rig, const std::string& kind)
 {
@@ -65,7 +63,7 @@ bool play(PlayRig& rig, const Swing& swing, Vec point, long endMs)
     return grabbed;
 }
 
-// The point under the hidden pointer of one-switch play.
+// The point under the hidden pointer of one-switch play: the middle of the play view.
 Vec oneSwitchGrabPoint(PlayRig& rig) { return PlayRig::centrePick(positionOf(rig, "PLAYER")); }
 
 int number(const std::string& key) { return Util::strToNum<int>(CFG::get(key), 10, -1); }
@@ -91,11 +89,10 @@ std::vector<std::string> itemFiles(const std::string& records)
 
 } // namespace
 
-TEST(ShippedPlayData, EndingDelaysZoomLevelsAndPartBindingsHoldInBothSettings)
+TEST(ShippedPlayData, EndingDelaysZoomLevelsAndPartBindingsHold)
 {
-    for (const std::string settings : {"", ONE_SWITCH}) {
-        SCOPED_TRACE(settings.empty() ? "main configuration" : settings);
-        PlayRig rig(settings);
+    {
+        PlayRig rig;
         ASSERT_TRUE(rig.ready);
         EXPECT_GE(number("HIT_END_DELAY"), 1);
         // Flying words and digits go again.
@@ -108,7 +105,7 @@ TEST(ShippedPlayData, EndingDelaysZoomLevelsAndPartBindingsHoldInBothSettings)
         EXPECT_GT(number("SNOWMAN_THROW_DELAY_MAX"), number("SNOWMAN_THROW_DELAY_MIN"));
         EXPECT_GE(number("SNOWMAN_THROW_DELAY_MIN"), 1);
         std::vector<std::string> files = itemFiles(CFG::get("ALL_ITEMS"));
-        EXPECT_GE(files.size(), 7u);
+        EXPECT_GE(files.size(), 8u);
         for (const std::string& file : files) {
             CFG::Info item(file, CFG::getDefaultOverrides());
             EXPECT_NE(item.get("PART_BODY_LIST"), "") << file;
@@ -116,37 +113,95 @@ TEST(ShippedPlayData, EndingDelaysZoomLevelsAndPartBindingsHoldInBothSettings)
     }
 }
 
+namespace {
+
+// The fields of view the settings menu offers.
+std::vector<float> offeredFieldsOfView()
+{
+    CFG::Info menus(CFG::get("MENUS_CONFIG_FILE"), CFG::getDefaultOverrides());
+    std::vector<std::string> words;
+    Util::tokenizeStr(menus.get("ITEM_CHOICES_FOV"), words, ",");
+    std::vector<float> fovs;
+    for (const std::string& word : words)
+        fovs.push_back(Util::strToNum<float>(word, 10, 0.0f));
+    return fovs;
+}
+
+// What the play view of the default window (640 x 480) shows at z = 0 with
+// the field of view: below the play view's scissor lies the map.
+struct PlayView {
+    float left, right, bottom, top;
+};
+
+PlayView playView(float fov)
+{
+    const Vec camera = point("CAMERA_XYZ");
+    const float halfHeight = camera.z * std::tan(fov * 0.5f * 3.14159265f / 180.0f);
+    const float halfWidth = halfHeight * 640.0f / 480.0f;
+    const float top = camera.y + halfHeight;
+    const float bottom = top - 2.0f * halfHeight * decimal("VIEW_HEIGHT_SCISSOR_PERCENT") / 100.0f;
+    return {camera.x - halfWidth, camera.x + halfWidth, bottom, top};
+}
+
+} // namespace
+
 TEST(ShippedPlayData, HudAndLevelTextsStartInsideThePlayView)
 {
-    // The default window (640 x 480) at z = 0, with the narrowest field of
-    // view the settings offer and the default one.
-    const float fovs[] = {25.0f, 33.0f};
-    for (const std::string settings : {"", ONE_SWITCH}) {
-        SCOPED_TRACE(settings.empty() ? "main configuration" : settings);
-        PlayRig rig(settings);
+    PlayRig rig;
+    ASSERT_TRUE(rig.ready);
+    struct Text {
+        const char* key;
+        int letters;
+    } texts[] = {{"SCORE_POS", number("SCORE_NUM_DIGITS")},
+                 {"TIMER_POS", number("TIMER_NUM_DIGITS")},
+                 {"KILL_TEXT_POS", 1},
+                 {"BONUS_POS", 1}};
+    const std::vector<float> fovs = offeredFieldsOfView();
+    ASSERT_FALSE(fovs.empty());
+    for (float fov : fovs) {
+        SCOPED_TRACE(fov);
+        const PlayView view = playView(fov);
+        const float letter = 7.0f; // the HUD's letter spacing, also about a letter's size
+        for (const Text& text : texts) {
+            const Vec at = point(text.key);
+            EXPECT_GE(at.x - letter, view.left) << text.key;
+            EXPECT_LE(at.x + letter * text.letters, view.right) << text.key;
+            EXPECT_LE(at.y + letter, view.top) << text.key;
+            EXPECT_GE(at.y - letter, view.bottom) << text.key;
+        }
+    }
+}
+
+TEST(ShippedPlayData, TheWholeSnowmanStandsInThePlayViewOnEveryLevel)
+{
+    std::vector<float> fovs;
+    int levels = 0;
+    {
+        PlayRig rig;
         ASSERT_TRUE(rig.ready);
-        const Vec camera = point("CAMERA_XYZ");
-        struct Text {
-            const char* key;
-            int letters;
-        } texts[] = {{"SCORE_POS", number("SCORE_NUM_DIGITS")},
-                     {"TIMER_POS", number("TIMER_NUM_DIGITS")},
-                     {"KILL_TEXT_POS", 1},
-                     {"BONUS_POS", 1}};
-        for (float fov : fovs) {
-            SCOPED_TRACE(fov);
-            const float halfHeight = camera.z * std::tan(fov * 0.5f * 3.14159265f / 180.0f);
-            const float halfWidth = halfHeight * 640.0f / 480.0f;
-            const float top = camera.y + halfHeight;
-            // Below the play view's scissor lies the map.
-            const float bottom = top - 2.0f * halfHeight * decimal("VIEW_HEIGHT_SCISSOR_PERCENT") / 100.0f;
-            const float letter = 7.0f; // the HUD's letter spacing, also about a letter's size
-            for (const Text& text : texts) {
-                const Vec at = point(text.key);
-                EXPECT_GE(at.x - letter, camera.x - halfWidth) << text.key;
-                EXPECT_LE(at.x + letter * text.letters, camera.x + halfWidth) << text.key;
-                EXPECT_LE(at.y + letter, top) << text.key;
-                EXPECT_GE(at.y - letter, bottom) << text.key;
+        fovs = offeredFieldsOfView();
+        levels = number("NUM_LEVELS");
+    }
+    ASSERT_FALSE(fovs.empty());
+    // The snowman's base is 28 either side of its body and its head's top 116
+    // above the ground.
+    const float halfWidth = 28.0f, height = 116.0f;
+    for (int level = 0; level <= levels; ++level) {
+        for (float random : {0.0f, 0.999f}) {
+            PlayRig placed("", random);
+            ASSERT_TRUE(placed.ready);
+            placed.world->apocalypse();
+            ASSERT_TRUE(placed.world->genisis(CFG::get("LEVEL_FILE")));
+            KWEP::GameStuff::setLevelCount(level);
+            KWEP::GameStuff::createSnowman(placed.world);
+            const Vec snowman = positionOf(placed, "BOSS");
+            for (float fov : fovs) {
+                SCOPED_TRACE(testing::Message() << "level " << level << ", snowman at " << snowman.x << ", fov " << fov);
+                const PlayView view = playView(fov);
+                EXPECT_GE(snowman.x - halfWidth, view.left);
+                EXPECT_LE(snowman.x + halfWidth, view.right);
+                EXPECT_GE(0.0f, view.bottom);
+                EXPECT_LE(height, view.top);
             }
         }
     }
@@ -199,9 +254,8 @@ TEST(ShippedPlayData, TheMapShowsTheCarrotAndTheWholeSnowmanWhereverTheyAre)
 
 TEST(ShippedPlay, DoingNothingLosesLevelZeroWhenTheRockLands)
 {
-    for (const std::string settings : {"", ONE_SWITCH}) {
-        SCOPED_TRACE(settings.empty() ? "main configuration" : settings);
-        PlayRig rig(settings);
+    {
+        PlayRig rig;
         ASSERT_TRUE(rig.ready);
         rig.runUntilMs(30000);
         EXPECT_GE(rig.overMs, 0) << "no game over within 30 s";
@@ -211,7 +265,7 @@ TEST(ShippedPlay, DoingNothingLosesLevelZeroWhenTheRockLands)
     }
 }
 
-TEST(ShippedPlay, AThrowFromTheCarrotsRestingPlaceClearsLevelZero)
+TEST(ShippedPlay, AThrowOfTheCarrotFromTheSwingClearsLevelZero)
 {
     // Wherever the snowman stands in its first window.
     for (float random : {0.0f, 0.5f, 0.99f}) {
@@ -219,8 +273,8 @@ TEST(ShippedPlay, AThrowFromTheCarrotsRestingPlaceClearsLevelZero)
         PlayRig rig("", random);
         ASSERT_TRUE(rig.ready);
         rig.runUntilMs(1000);
-        // Taken at its middle and pulled up and away for a fifth of a second.
-        const Swing swing = {rig.frames, rig.frames + 12, Vec(800.0f, 200.0f, 0.0f)};
+        // Taken by its root and pulled up and away for a fifth of a second.
+        const Swing swing = {rig.frames, rig.frames + 12, Vec(600.0f, 250.0f, 0.0f)};
         ASSERT_TRUE(play(rig, swing, positionOf(rig, "VEG"), 10000));
         EXPECT_GT(rig.score, 0);
         EXPECT_GE(rig.clearedMs, 0) << "level 0 not cleared";
@@ -228,26 +282,13 @@ TEST(ShippedPlay, AThrowFromTheCarrotsRestingPlaceClearsLevelZero)
     }
 }
 
-TEST(ShippedPlay, OneSwitchLevelBringsTheCarrotUnderTheHiddenPointer)
-{
-    PlayRig rig(ONE_SWITCH);
-    ASSERT_TRUE(rig.ready);
-    EXPECT_EQ(CFG::get("SNOWMAN_XRANGE"), "0");
-    EXPECT_NEAR(positionOf(rig, "BOSS").x, 56.0f, 0.01f);
-    Physics::ChipmunkWorldItem* swing = nullptr;
-    for (const std::string& name : rig.world->getNames("CMWI"))
-        if (name == "SWING_ONESWITCH")
-            swing = itemOf(rig, "CMWI");
-    ASSERT_NE(swing, nullptr);
-    EXPECT_EQ(rig.world->getPartBodyPairs("SWING_ONESWITCH").size(), 3u);
-}
-
-// One-switch play: the space bar grabs at the centre of the screen as the
-// swing brings the carrot there, at its right turn near 2.1 s of the level;
-// letting go from 2.5 s to 2.8 s throws the carrot into the snowman.
-const long ONE_SWITCH_GRAB_MS = 2150;
-const long ONE_SWITCH_FIRST_RELEASE_MS = 2500;
-const long ONE_SWITCH_LAST_RELEASE_MS = 2800;
+// One-switch play: the space bar grabs at the middle of the play view as the
+// swing brings the tips of the carrot's leaves there, at its right turn near
+// 1.75 s of the level; letting go about a second later, as the carrot swings
+// up towards the snowman, throws it into the snowman.
+const long ONE_SWITCH_GRAB_MS = 1780;
+const long ONE_SWITCH_FIRST_RELEASE_MS = 2780;
+const long ONE_SWITCH_LAST_RELEASE_MS = 2980;
 
 // The game's 60 Hz clock, and the whole-program runs' fixed 16 ms frames.
 const long FRAME_CLOCKS[] = {0, 16};
@@ -264,7 +305,7 @@ int frameAt(const PlayRig& rig, long ms)
 // The score of a one-switch level with a grab and a release at these times.
 int oneSwitchScore(long frameClock, long grabMs, long releaseMs)
 {
-    PlayRig rig(ONE_SWITCH, 0.5f, frameClock);
+    PlayRig rig("", 0.5f, frameClock);
     EXPECT_TRUE(rig.ready);
     if (!rig.ready)
         return -1;
@@ -276,9 +317,9 @@ int oneSwitchScore(long frameClock, long grabMs, long releaseMs)
 TEST(ShippedPlay, OneSwitchGrabHoldsTheCarrotAnywhereAroundTheSwingsTurn)
 {
     for (long clock : FRAME_CLOCKS)
-        for (long grabMs = 1950; grabMs <= 2250; grabMs += 50) {
+        for (long grabMs = 1700; grabMs <= 1900; grabMs += 50) {
             SCOPED_TRACE(testing::Message() << "frames " << clock << ", grab at " << grabMs);
-            EXPECT_GT(oneSwitchScore(clock, grabMs, 2650), 0);
+            EXPECT_GT(oneSwitchScore(clock, grabMs, grabMs + 1050), 0);
         }
 }
 
@@ -362,3 +403,19 @@ TEST(ShippedPlay, APartBlownOffAsTheRockLandsStillClearsTheLevel)
         }
     }
 }
+
+TEST(ShippedPlay, TheLevelHasTheSwingThatBringsTheCarrotUnderTheHiddenPointer)
+{
+    PlayRig rig;
+    ASSERT_TRUE(rig.ready);
+    const std::vector<std::string> names = rig.world->getNames("CMWI");
+    EXPECT_NE(std::find(names.begin(), names.end(), "SWING"), names.end());
+    EXPECT_EQ(rig.world->getPartBodyPairs("SWING").size(), 3u);
+    // Nothing is under the middle of the play view at the start; near the
+    // swing's right turn the carrot's leaves are.
+    const Vec middle = oneSwitchGrabPoint(rig);
+    EXPECT_FALSE(rig.grab(middle.x, middle.y));
+    rig.runUntilMs(ONE_SWITCH_GRAB_MS);
+    EXPECT_TRUE(rig.grab(middle.x, middle.y));
+}
+

@@ -78,6 +78,7 @@ public:
         m_height = height;
         m_window = new ScriptedWindowApp(
             width, height, [this](ScriptedWindowApp&, int frame) { tick(frame); }, m_frameLimit);
+        m_window->drawEvery = drawEvery;
         return m_window;
     }
     Render::I_RenderController* makeRenderController(const Render::ViewData& view) override
@@ -120,7 +121,7 @@ public:
     }
 
     // The first body of the level's item of the kind; false without one.
-    static bool placeOf(const std::string& kind, Vec& place)
+    static bool bodyOf(const std::string& kind, MathStuff::Orientation<float>& body)
     {
         Game::I_Game* game = Game::I_Game::instance();
         KWEP::World* world = game ? dynamic_cast<KWEP::World*>(game->getWorld()) : nullptr;
@@ -133,7 +134,15 @@ public:
             item->getChipmunkItem()->getPositions(bodies);
         if (bodies.empty())
             return false;
-        place = bodies[0].position;
+        body = bodies[0];
+        return true;
+    }
+    static bool placeOf(const std::string& kind, Vec& place)
+    {
+        MathStuff::Orientation<float> body;
+        if (!bodyOf(kind, body))
+            return false;
+        place = body.position;
         return true;
     }
 
@@ -208,6 +217,8 @@ public:
 
     std::vector<unsigned long> visited;
     std::map<unsigned long, int> framesIn; // frames spent in each state
+    // Passed on to the window: runs that judge no pictures draw seldom.
+    int drawEvery = 1;
 
 private:
     void tick(int frame)

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The real binary played with the space bar alone, under a private Xvfb server:
-# run_oneswitch.sh BINARY SOURCE_DIR. The one-switch start command in a folder
-# of its own, with a high-score file seeded with 1; xdotool presses and lets go
+# run_oneswitch.sh BINARY SOURCE_DIR. The one-switch profiles in a folder of
+# their own, with a high-score file seeded with 1; xdotool presses and lets go
 # of the space bar at the times the whole-program play-through uses: a tap
-# selects play, a tap leaves the story, a hold from 2.1 s to 2.62 s of the
+# selects play, a tap leaves the story, a hold from 1.78 s to 2.84 s of the
 # level grabs the carrot on its swing and throws it, a tap leaves the end page,
 # a two-second hold moves to "leave" and a tap leaves.
 set -u
@@ -16,13 +16,13 @@ cd "$folder"
 fail() { echo "run_oneswitch: $*" >&2; exit 1; }
 . "$source/tests/support/game_exit.sh"
 
-cp "$source/KWEP.cfg" "$source/SETTINGS_ONESWITCH.cfg" .
+cp "$source/KWEP.cfg" .
 ln -s "$source/data" data
 printf 'HIGH_SCORE == 1\n' >KWEP_HIGHSCORE.cfg
 
 # Closing the window library unloads the GL driver, whose own leftovers cannot
 # be told from the program's; the whole-program tests check the game's leaks.
-ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" "$binary" SETTINGS_ONESWITCH.cfg \
+ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" "$binary" \
   --menu-input data/Config/Input/KWEP_MENU_INPUT_ONESWITCH.cfg \
   --game-input data/Config/Input/KWEP_GAME_INPUT_ONESWITCH.cfg >out.txt 2>err.txt &
 game=$!
@@ -42,11 +42,11 @@ down        # past the story: the level begins as the switch comes up
 sleep 0.1
 level=$(date +%s.%N)
 up
-at 2.1
-down        # the carrot reaches the centre on its swing
-at 2.62
-up          # it swings down towards the snowman
-at 20       # the rock has landed and the end page waits
+at 1.78
+down        # the swing brings the tips of the carrot's leaves to the middle
+at 2.84
+up          # the carrot swings up towards the snowman
+at 27       # a rock has landed (on level 0 or 1) and the end page waits
 tap         # back to the menus
 sleep 1.5
 down        # two items down, to "leave"
