@@ -240,6 +240,7 @@ TEST(WholeGame, NewGameSwitchesSmoothingOffAndStartsAtScoreZero)
     };
     Player player({
         {KWEP::ClientFSM::STATE_MENUS, {RETURN}, SETTLE_FRAMES, beforePlay},
+        {KWEP::ClientFSM::STATE_STARTING, {RETURN}},
         {KWEP::ClientFSM::STATE_RUNNING, {ESC}, SETTLE_FRAMES, inPlay},
         {KWEP::ClientFSM::STATE_PAUSED, {DOWN, DOWN, RETURN}},
         {KWEP::ClientFSM::STATE_MENUS, {DOWN, DOWN, RETURN}},
