@@ -4,7 +4,8 @@
 # their own, with a high-score file seeded with 1; xdotool presses and lets go
 # of the space bar at the times the whole-program play-through uses: a tap
 # selects play, a tap leaves the story, a hold from 1.78 s to 2.84 s of the
-# level grabs the carrot on its swing and throws it, a tap leaves the end page,
+# level (and again from 5.31 s to 6.37 s) grabs the carrot on its swing and
+# throws it, a tap leaves the end page,
 # a two-second hold moves to "leave" and a tap leaves.
 set -u
 binary=$1
@@ -46,6 +47,10 @@ at 1.78
 down        # the swing brings the tips of the carrot's leaves to the middle
 at 2.84
 up          # the carrot swings up towards the snowman
+at 5.31     # once more at the next turn, in case a busy machine made the
+down        # first press miss; with the carrot thrown there is nothing there
+at 6.37
+up
 at 27       # a rock has landed (on level 0 or 1) and the end page waits
 tap         # back to the menus
 sleep 1.5
