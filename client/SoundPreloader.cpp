@@ -12,6 +12,16 @@ namespace {
 
 const char* const BLANKS = " \t\n\r";
 
+// A module renders in a child process, and a fork is only safe while no other
+// thread of ours is busy: modules, and what follows them, load on the game
+// thread.
+bool rendersApart(const std::string& file)
+{
+    const std::string::size_type dot = file.rfind('.');
+    const std::string ext = dot == std::string::npos ? std::string() : file.substr(dot + 1);
+    return ext == "mod" || ext == "xm" || ext == "it" || ext == "s3m";
+}
+
 } // namespace
 
 SoundPreloader::SoundPreloader(Sound::I_SoundController* controller, const std::string& configFile)
@@ -58,6 +68,8 @@ void SoundPreloader::preload()
     m_opened = m_controller->init();
     for (size_t i = 0; m_opened && i < m_early.size(); ++i) {
         Early& early = m_early[i];
+        if (rendersApart(early.file))
+            break;
         early.sound = m_nextSound++;
         early.loaded = m_controller->load(early.sound, early.file);
         if (!early.loaded)
