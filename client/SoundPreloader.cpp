@@ -10,8 +10,6 @@ namespace KWEP {
 
 namespace {
 
-const char* const BLANKS = " \t\n\r";
-
 // A module renders in a child process, and a fork is only safe while no other
 // thread of ours is busy: modules, and what follows them, load on the game
 // thread.
@@ -57,7 +55,7 @@ std::vector<std::string> SoundPreloader::soundFiles(const std::string& configFil
         std::vector<std::string> parts;
         Util::splitString(item, ":", parts, false);
         if (parts.size() == 2)
-            files.push_back(dir + Util::trim(parts[1], BLANKS));
+            files.push_back(dir + Util::trim(parts[1], Util::BLANKS));
     }
     return files;
 }
@@ -71,9 +69,9 @@ void SoundPreloader::preload()
         if (rendersApart(early.file))
             break;
         early.sound = m_nextSound++;
+        // A file that does not load is left out and the rest go on, as the
+        // sound manager does.
         early.loaded = m_controller->load(early.sound, early.file);
-        if (!early.loaded)
-            break;
     }
 }
 
