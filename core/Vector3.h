@@ -1,6 +1,8 @@
 #ifndef FRELMORY_CORE_VECTOR3_H
 #define FRELMORY_CORE_VECTOR3_H
 
+#include <cmath>
+
 namespace MathStuff {
 
 // Three-component vector; the game uses it with float.
@@ -51,6 +53,15 @@ template <typename T>
 Vector3<T> operator*(const Vector3<T>& v, T s)
 {
     return Vector3<T>(v.x * s, v.y * s, v.z * s);
+}
+
+// Whether all three components are finite. The readers of the game's files
+// refuse a point of which any component is not (a number beyond the float
+// range reads as infinity), whichever axes they use.
+template <typename T>
+bool isFinite(const Vector3<T>& v)
+{
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
 
 // Every component's sign flipped (0 becomes -0).

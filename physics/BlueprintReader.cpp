@@ -188,7 +188,7 @@ void BlueprintReader::readPointLists(const std::string& prefix, const std::strin
         std::vector<MathStuff::Vector3<float> > points;
         reader.parse(m_config.get(key), points, false);
         for (const MathStuff::Vector3<float>& p : points) {
-            if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
+            if (!MathStuff::isFinite(p)) {
                 warn(key, "holds a point out of range: the list is left out");
                 points.clear();
                 break;

@@ -46,7 +46,7 @@ MathStuff::Vector3<float> KeyReader::point(const std::string& key) const
 MathStuff::Vector3<float> KeyReader::pointText(const std::string& text, const std::string& key) const
 {
     const MathStuff::Vector3<float> p = MathStuff::PointsString(0.0f, false).stringToPoint(text);
-    if (std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z))
+    if (MathStuff::isFinite(p))
         return p;
     warn(key, "holds a point out of range: 0,0 used");
     return MathStuff::Vector3<float>();

@@ -13,11 +13,6 @@ namespace Physics {
 namespace {
 
 
-bool finitePoint(const MathStuff::Vector3<float>& p)
-{
-    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
-}
-
 // One record of name, position and angle; false when it has not exactly three
 // tokens. Out-of-range numbers take their defaults with a message.
 bool parseRecord(const std::string& chunk, const std::string& where,
@@ -31,7 +26,7 @@ bool parseRecord(const std::string& chunk, const std::string& where,
         return false;
     }
     MathStuff::Vector3<float> position = MathStuff::PointsString(0.0f, false).stringToPoint(tokens[1]);
-    if (!finitePoint(position)) {
+    if (!MathStuff::isFinite(position)) {
         std::cerr << where << ": position of " << tokens[0] << " out of range, 0,0 used\n";
         position = MathStuff::Vector3<float>();
     }

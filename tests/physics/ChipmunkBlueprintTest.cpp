@@ -196,7 +196,7 @@ TEST(ChipmunkBlueprint, RefusesValuesTheEngineWouldAbortOnWithOneLineEach)
     EXPECT_EQ(d.bodies[1].name, "STONE");
     EXPECT_TRUE(std::isinf(d.bodies[2].moment));
     for (const char* key : {"ZERO_MASS", "WORD_MASS", "HUGE_MASS", "FLAT_MOMENT", "NEGMOMENT_MOMENT",
-                            "GOOD_BODY_OFFSET", "wide_LINE_WIDTH", "LINE_wide1", "huge_RADIUS",
+                            "GOOD_BODY_OFFSET", "wide_LINE_WIDTH", "LINE_wide1", "LINE_wide2", "huge_RADIUS",
                             "huge_OFFSET", "slippery_FRICTION", "slippery_ELASTIC", "bouncy_NUM_POLYS",
                             "far_SURFACE", "neg_K_FORCE", "neg_DAMPING"})
         EXPECT_NE(err.find(std::string("bp_refused.cfg: ") + key), std::string::npos) << key;
@@ -212,6 +212,7 @@ TEST(ChipmunkBlueprint, RefusesValuesTheEngineWouldAbortOnWithOneLineEach)
     EXPECT_EQ(d.shapes.size(), 5u);
     EXPECT_EQ(d.shapes[0].lineWidth, 0.0);
     EXPECT_EQ(d.shapes[0].points[0].size(), 0u);
+    EXPECT_EQ(d.shapes[0].points[1].size(), 0u) << "a third number out of range refuses the point too";
     EXPECT_EQ(d.shapes[2].friction, 0.0);
     EXPECT_EQ(d.shapes[2].elasticity, 0.0);
 }
