@@ -711,7 +711,9 @@ inline Result playGame(int kind, unsigned seed, int levels = 0)
         steps.push_back({States::STATE_MENUS, then({wait(4), tap(SPACE)})});
         steps.push_back({States::STATE_STARTING, then({wait(4), tap(SPACE)})});
     } else {
+        // The story page stays until a key pressed on it comes up.
         steps.push_back({States::STATE_MENUS, taps({RETURN})});
+        steps.push_back({States::STATE_STARTING, taps({RETURN})});
     }
     steps.push_back({States::STATE_RUNNING, play});
     steps.push_back({States::STATE_ENDING, quit});
