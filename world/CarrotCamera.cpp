@@ -7,6 +7,7 @@
 #include "input/Screen.h"
 #include "shell/I_Game.h"
 #include "shell/I_World.h"
+#include "world/PlayKeys.h"
 
 namespace KWEP {
 
@@ -20,7 +21,7 @@ struct CarrotCamera::Keys {
 
 namespace {
 
-float floatKey(const char* key) { return Util::strToNum<float>(CFG::get(key), 10, 0.0f); }
+using PlayKeys::floatKey;
 
 Game::WorldItem* findTracked(unsigned long id)
 {

@@ -76,12 +76,8 @@ std::vector<std::string> words(const std::string& text)
     return tokens;
 }
 
-float floatKey(const char* key) { return Util::strToNum<float>(CFG::get(key), 10, 0.0f); }
-
-MathStuff::Vector3<float> pointKey(const char* key)
-{
-    return MathStuff::PointsString(0.0f, false).stringToPoint(Util::trim(CFG::get(key), Util::BLANKS));
-}
+using PlayKeys::floatKey;
+using PlayKeys::pointKey;
 
 void raise(EVT::I_Event& event) { EVT::EventBus::instance()->raiseEvent(&event, false); }
 
