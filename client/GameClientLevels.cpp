@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <iostream>
 
 #include "client/ClientMenus.h"
@@ -68,6 +69,15 @@ void raiseFieldOfView(float fov)
     view.fov = fov;
     EVT::Event_View event(EVT::EVENT_VIEW, EVT::Event_View::PERSPECTIVE, view);
     EVT::EventBus::instance()->raiseEvent(&event, false);
+}
+
+// With FRELMORY_TRACE_START in the environment, a level that has begun is
+// announced on the error stream, as the first frame is: a scripted run waits
+// for it instead of for a fixed time.
+void traceLevelBegun(int level)
+{
+    if (std::getenv("FRELMORY_TRACE_START") != nullptr)
+        std::cerr << "frelmory: level " << level << " begun" << std::endl;
 }
 
 void raiseQueued(EVT::I_Event& event) { EVT::EventBus::instance()->raiseEvent(&event, true); }
@@ -141,6 +151,7 @@ void GameClient::beginLevel(int level)
         getHUD()->setOn(true);
     static const MathStuff::Vector3<float> l_killTextPos = point("KILL_TEXT_POS");
     world->addText(countText(level), l_killTextPos, 1.0f, 0.0f, Physics::ChipmunkItem::XYPart(), 0.0f);
+    traceLevelBegun(level);
 }
 
 namespace {

@@ -36,6 +36,10 @@ const std::chrono::seconds HANG_ALLOWANCE(120);
 const char START_LEVEL_KEYS[] =
     "xdotool search --name '^Frelmory' key --delay 700 Return Return >/dev/null 2>&1";
 const std::chrono::seconds LEVEL_ALLOWANCE(10);
+// A level that begins announces it; it is watched for a few seconds of play
+// after that, where a damaged item would show.
+const char LEVEL_BEGUN[] = "frelmory: level 0 begun";
+const std::chrono::seconds PLAY_ALLOWANCE(3);
 const char OPTIONS_FILE[] = "KWEP_OPTIONS.cfg";
 // The player's saved options, in the form the game writes them, so that a
 // normal end writes back the same bytes.
@@ -195,7 +199,13 @@ GameRun runGame(const fs::path& folder, AfterStart after, const std::vector<std:
         // within frames, and a failing level start ends it soon after.
         if (std::system(after == QUIT ? QUIT_KEYS : START_LEVEL_KEYS) == -1)
             ADD_FAILURE() << "xdotool did not run";
-        ended = waitForEnd(child, status, after == QUIT ? HANG_ALLOWANCE : LEVEL_ALLOWANCE, [] { return false; });
+        if (after == QUIT) {
+            ended = waitForEnd(child, status, HANG_ALLOWANCE, [] { return false; });
+        } else {
+            ended = waitForEnd(child, status, LEVEL_ALLOWANCE, [&] { return mentions(readFile(errors), LEVEL_BEGUN); });
+            if (!ended && mentions(readFile(errors), LEVEL_BEGUN))
+                ended = waitForEnd(child, status, PLAY_ALLOWANCE, [] { return false; });
+        }
     }
     run.started = (!ended || after == QUIT) && framed;
     run.hung = !ended && !run.started;
