@@ -22,7 +22,6 @@ namespace KWEP {
 
 namespace {
 
-const char* const BLANKS = " \t\n\r";
 const char* const TITLE_MUSIC = "TITLE_MUSIC";
 const char* const GAME_MUSIC = "GAME_MUSIC";
 const std::string LOOPS_SUFFIX = ":LOOPS";
@@ -120,7 +119,7 @@ public:
     bool readSources(const CFG::Info& info)
     {
         for (std::string name : split(info.get("SOUND_SOURCES"), ",")) {
-            name = Util::trim(name, BLANKS);
+            name = Util::trim(name, Util::BLANKS);
             const bool loop = name.size() >= LOOPS_SUFFIX.size() &&
                               name.compare(name.size() - LOOPS_SUFFIX.size(), std::string::npos, LOOPS_SUFFIX) == 0;
             if (loop)
@@ -144,10 +143,10 @@ public:
             const std::vector<std::string> parts = split(item, ":");
             if (parts.size() != 2)
                 continue;
-            const std::string name = Util::trim(parts[0], BLANKS);
+            const std::string name = Util::trim(parts[0], Util::BLANKS);
             const bool known = sounds.find(name) != 0;
             const int id = idOf(sounds, name, nextSound);
-            if (!controller->load(id, dir + Util::trim(parts[1], BLANKS)) && !known)
+            if (!controller->load(id, dir + Util::trim(parts[1], Util::BLANKS)) && !known)
                 sounds.remove(name);
         }
     }
@@ -155,7 +154,7 @@ public:
     void readEffects(const CFG::Info& info)
     {
         for (const std::string& piece : split(info.get("GAME_EFFECTS"), "SFX:")) {
-            if (Util::trim(piece, BLANKS).empty())
+            if (Util::trim(piece, Util::BLANKS).empty())
                 continue;
             const std::vector<std::string> fields = split(piece, ",");
             if (fields.size() == 7)
@@ -165,10 +164,10 @@ public:
 
     void addEffect(const std::vector<std::string>& fields)
     {
-        const std::string name = Util::trim(fields[0], BLANKS);
+        const std::string name = Util::trim(fields[0], Util::BLANKS);
         SFX record;
-        record.sound = sounds.find(Util::trim(fields[1], BLANKS));
-        record.source = sources.find(Util::trim(fields[2], BLANKS));
+        record.sound = sounds.find(Util::trim(fields[1], Util::BLANKS));
+        record.source = sources.find(Util::trim(fields[2], Util::BLANKS));
         record.volume = Util::strToNum<unsigned int>(fields[3], 10, UINT32_MAX);
         record.pitch = Util::strToNum<unsigned int>(fields[4], 10, UINT32_MAX);
         record.priority = Util::strToNum<int>(fields[5], 10, INT_MIN);
