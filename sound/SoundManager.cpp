@@ -11,6 +11,7 @@
 #include "shell/I_Config.h"
 #include "shell/I_Game.h"
 #include "shell/NullSoundController.h"
+#include "shell/OptionKey.h"
 
 #include <climits>
 #include <cstdint>
@@ -25,12 +26,6 @@ namespace {
 const char* const TITLE_MUSIC = "TITLE_MUSIC";
 const char* const GAME_MUSIC = "GAME_MUSIC";
 const std::string LOOPS_SUFFIX = ":LOOPS";
-
-// Option keys read.
-const int OPT_MUSIC_ON = 19;
-const int OPT_EFFECTS_ON = 20;
-const int OPT_MUSIC_VOLUME = 21;
-const int OPT_EFFECTS_VOLUME = 22;
 
 Game::I_Config* options()
 {
@@ -215,7 +210,7 @@ SoundManager::SoundManager(Sound::I_SoundController* controller, const std::stri
     if (!loadSounds(configFile))
         return;
     setMusic(TITLE_MUSIC);
-    m_impl->effectsOn = optionBool(OPT_EFFECTS_ON, true);
+    m_impl->effectsOn = optionBool(Game::OPTION_EFFECTS_ON, true);
     const int ids[] = {EVT::EVENT_PLAY,   EVT::EVENT_UPDATE, EVT::EVENT_PAUSE,        EVT::EVENT_RESUME,
                        EVT::EVENT_MENUS, EVT::EVENT_CONFIGCHANGE, EVT::EVENT_SOUND};
     for (int id : ids)
@@ -256,14 +251,15 @@ void SoundManager::setMusic(const std::string& name)
             d.controller->stop(record.source);
         return;
     }
-    d.musicOn = optionBool(OPT_MUSIC_ON, true);
+    d.musicOn = optionBool(Game::OPTION_MUSIC_ON, true);
     if (!d.musicOn)
         d.controller->stop(record.source);
     else
-        d.playRule(record, static_cast<int>(optionUInt(OPT_MUSIC_VOLUME, 80)), static_cast<int>(record.pitch));
+        d.playRule(record, static_cast<int>(optionUInt(Game::OPTION_MUSIC_VOLUME, 80)),
+                   static_cast<int>(record.pitch));
 }
 
-void SoundManager::setEffects() { m_impl->effectsOn = optionBool(OPT_EFFECTS_ON, true); }
+void SoundManager::setEffects() { m_impl->effectsOn = optionBool(Game::OPTION_EFFECTS_ON, true); }
 
 void SoundManager::handleEvent(EVT::I_Event* event)
 {
@@ -305,9 +301,9 @@ void SoundManager::configChange(EVT::I_Event* event)
     const EVT::Event_ConfigChange* change = EVT::eventCast<EVT::Event_ConfigChange>(event);
     if (!change)
         return;
-    if (change->key == OPT_MUSIC_ON || change->key == OPT_MUSIC_VOLUME)
+    if (change->key == Game::OPTION_MUSIC_ON || change->key == Game::OPTION_MUSIC_VOLUME)
         setMusic("");
-    else if (change->key == OPT_EFFECTS_ON || change->key == OPT_EFFECTS_VOLUME)
+    else if (change->key == Game::OPTION_EFFECTS_ON || change->key == Game::OPTION_EFFECTS_VOLUME)
         setEffects();
 }
 
@@ -330,7 +326,7 @@ void SoundManager::soundEvent(EVT::I_Event* event)
     // An unreadable record volume (all bits set) arrives as -1, which plays at 0.
     const int volume = sound->volume != 0 ? sound->volume : static_cast<int>(record.volume);
     const int pitch = sound->pitch != 0 ? sound->pitch : static_cast<int>(record.pitch);
-    m_impl->playRule(record, weighted(volume, optionUInt(OPT_EFFECTS_VOLUME, 100)), pitch);
+    m_impl->playRule(record, weighted(volume, optionUInt(Game::OPTION_EFFECTS_VOLUME, 100)), pitch);
 }
 
 } // namespace KWEP
