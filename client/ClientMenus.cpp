@@ -22,6 +22,7 @@
 #include "shell/I_Game.h"
 #include "shell/I_World.h"
 #include "shell/MoveableItem.h"
+#include "shell/OptionKey.h"
 #include "shell/TextObject.h"
 #include "shell/TextRenderer.h"
 
@@ -31,9 +32,6 @@ namespace {
 
 const int SUBSCRIBED_IDS[] = {EVT::EVENT_MENUPAGE, EVT::EVENT_MENUITEM, EVT::EVENT_MENUCHOICE,
                               EVT::EVENT_RENDER};
-
-// Option key of the menus' field of view, degrees.
-const int KEY_MENU_FOV = 9;
 
 bool isAlive(unsigned long id)
 {
@@ -196,7 +194,7 @@ bool ClientMenus::screenView(float& fov, float& aspect) const
     const Devices::Screen* screen = m_bandRenderer != nullptr ? m_bandRenderer->getScreen() : nullptr;
     Game::I_Game* game = Game::I_Game::instance();
     Game::I_Config* config = game != nullptr ? game->getConfig() : nullptr;
-    const float* menuFov = config != nullptr ? config->getFloatPtr(KEY_MENU_FOV) : nullptr;
+    const float* menuFov = config != nullptr ? config->getFloatPtr(Game::OPTION_MENU_FOV) : nullptr;
     if (screen == nullptr || menuFov == nullptr || screen->getHeight() <= 0)
         return false;
     fov = *menuFov;

@@ -2,6 +2,7 @@
 
 #include "core/CFG.h"
 #include "core/Conversions.h"
+#include "shell/OptionKey.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,9 +31,9 @@ float planeFromConfig(const char* key, float fallback)
 } // namespace
 
 struct Config::Impl {
-    float sensitivity = 0.5f;  // key 27
-    float tilt = 4.0f;         // key 28
-    bool smooth = true;        // key 29
+    float sensitivity = 0.5f;
+    float tilt = 4.0f;
+    bool smooth = true;
     bool helpShown = false;
     bool saveOnExit = false;
     bool keepFile = false;     // the options file did not read: never write it
@@ -42,18 +43,18 @@ struct Config::Impl {
 Config::Config() : m_impl(new Impl)
 {
     const std::string configDir = CFG::get("CONFIG_DIR");
-    *getStringPtr(23) = DEFAULT_OPTIONS_FILE;
-    *getStringPtr(24) = configDir + MENU_PROFILE;
-    *getStringPtr(25) = configDir + GAME_PROFILE;
-    *getFloatPtr(9) = DEFAULT_FOV;
-    *getFloatPtr(10) = DEFAULT_FOV;
-    *getFloatPtr(11) = planeFromConfig("MIN_Z", DEFAULT_NEAR);
-    *getFloatPtr(12) = planeFromConfig("MAX_Z", DEFAULT_FAR);
-    *getULongPtr(4) = Util::strToNum<unsigned long>(CFG::get("MENU_BACKGROUND"), 16,
-                                                    DEFAULT_BACKGROUND);
-    addFloatPtr(KEY_SENSITIVITY, &m_impl->sensitivity);
-    addFloatPtr(KEY_TILT, &m_impl->tilt);
-    addBoolPtr(KEY_SMOOTH, &m_impl->smooth);
+    *getStringPtr(Game::OPTION_OPTIONS_FILE) = DEFAULT_OPTIONS_FILE;
+    *getStringPtr(Game::OPTION_MENU_PROFILE) = configDir + MENU_PROFILE;
+    *getStringPtr(Game::OPTION_GAME_PROFILE) = configDir + GAME_PROFILE;
+    *getFloatPtr(Game::OPTION_MENU_FOV) = DEFAULT_FOV;
+    *getFloatPtr(Game::OPTION_PLAY_FOV) = DEFAULT_FOV;
+    *getFloatPtr(Game::OPTION_NEAR_PLANE) = planeFromConfig("MIN_Z", DEFAULT_NEAR);
+    *getFloatPtr(Game::OPTION_FAR_PLANE) = planeFromConfig("MAX_Z", DEFAULT_FAR);
+    *getULongPtr(Game::OPTION_CLEAR_COLOUR) =
+        Util::strToNum<unsigned long>(CFG::get("MENU_BACKGROUND"), 16, DEFAULT_BACKGROUND);
+    addFloatPtr(Game::OPTION_SENSITIVITY, &m_impl->sensitivity);
+    addFloatPtr(Game::OPTION_TILT, &m_impl->tilt);
+    addBoolPtr(Game::OPTION_SMOOTH, &m_impl->smooth);
 }
 
 Config::~Config()

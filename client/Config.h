@@ -36,28 +36,18 @@ inline constexpr char SMOOTH_OPT[] = "--smooth";
 inline constexpr float MIN_FOV = 1.0f;
 inline constexpr float MAX_FOV = 179.0f;
 
-// The game's option keys: the shell's keys 0 to 26 with some defaults taken
-// from the configuration store, plus
-//
-// key  type   default  meaning
-// 27   float  0.5      sensitivity (stored, saved and shown only)
-// 28   float  4.0      tilt
-// 29   bool   true     smooth
+// The game's option keys: the shell's keys with some defaults taken from the
+// configuration store, plus the sensitivity, the tilt and the line smoothing
+// (see shell/OptionKey.h for all of them).
 //
 // Options arrive in three layers, each over the one before: these defaults,
-// the options file (key 23), the command line. The configuration store must
-// be loaded before construction. The destructor writes the options file back,
-// but only once the owner has allowed it with setSaveOnExit(true), so a run
-// that ends through "--help", a bad command line or a failed start-up leaves
-// the file as it was.
+// the options file (OPTION_OPTIONS_FILE), the command line. The
+// configuration store must be loaded before construction. The destructor
+// writes the options file back, but only once the owner has allowed it with
+// setSaveOnExit(true), so a run that ends through "--help", a bad command
+// line or a failed start-up leaves the file as it was.
 class Config : public Game::I_Config {
 public:
-    enum Key {
-        KEY_SENSITIVITY = 27,
-        KEY_TILT = 28,
-        KEY_SMOOTH = 29
-    };
-
     // Results of a flag handler and of a parse.
     enum Result {
         RESULT_OK = 0,
@@ -90,20 +80,21 @@ public:
     // entries); otherwise they are unchanged.
     int parseGameOpts(int* argc, char** argv);
 
-    // Reads the file named by key 23 and applies its flags, "--help" and
-    // "--optfile" excepted. A bad entry is skipped with one warning naming
-    // the file and the flag; the other entries apply. Words that are no
-    // option are ignored, each with a warning. False, with a warning, when
-    // the file is there but cannot be read (see keepsOptFile); a missing or
-    // empty file is no fault.
+    // Reads the file named by OPTION_OPTIONS_FILE and applies its flags,
+    // "--help" and "--optfile" excepted. A bad entry is skipped with one
+    // warning naming the file and the flag; the other entries apply. Words
+    // that are no option are ignored, each with a warning. False, with a
+    // warning, when the file is there but cannot be read (see keepsOptFile);
+    // a missing or empty file is no fault.
     bool loadOptFile();
 
     // True when the last loadOptFile found a file it could not read; the
     // destructor then leaves that file as it is.
     bool keepsOptFile() const;
 
-    // Replaces the file named by key 23 with the current options, whole or
-    // not at all; a failure prints one warning naming the file.
+    // Replaces the file named by OPTION_OPTIONS_FILE with the current
+    // options, whole or not at all; a failure prints one warning naming the
+    // file.
     bool saveOptFile();
 
     // The help text with the current values; "--help" prints it on the

@@ -5,6 +5,7 @@
 #include "client/OptionText.h"
 #include "core/FileLimit.h"
 #include "core/TextFile.h"
+#include "shell/OptionKey.h"
 
 #include <algorithm>
 #include <iostream>
@@ -72,7 +73,7 @@ std::vector<std::string> Config::applyFileTokens(std::vector<std::string> tokens
 // player saved.
 bool Config::loadOptFile()
 {
-    const std::string fileName = *getStringPtr(23);
+    const std::string fileName = *getStringPtr(Game::OPTION_OPTIONS_FILE);
     keepOptFile(false);
     const Files::FileLimit::Verdict verdict = Files::FileLimit::check(fileName);
     if (verdict == Files::FileLimit::MISSING)
@@ -97,7 +98,7 @@ bool Config::loadOptFile()
 
 bool Config::saveOptFile()
 {
-    const std::string& fileName = *getStringPtr(23);
+    const std::string& fileName = *getStringPtr(Game::OPTION_OPTIONS_FILE);
     if (Files::TextFile::save(fileName, optionsText()))
         return true;
     std::cerr << "Options file " << fileName
@@ -108,19 +109,22 @@ bool Config::saveOptFile()
 std::string Config::optionsText() const
 {
     const std::pair<const char*, std::string> lines[] = {
-        {FULLSCREEN_OPT, OptionText::onOff(*getBoolPtr(7))},
-        {WSIZE_OPT, OptionText::size(*getIntPtr(5), *getIntPtr(6))},
-        {MUSIC_OPT, OptionText::volume(*getBoolPtr(19), *getUIntPtr(21))},
-        {SFXS_OPT, OptionText::volume(*getBoolPtr(20), *getUIntPtr(22))},
-        {MENU_INPUT_OPT, OptionText::fileToken(*getStringPtr(24))},
-        {GAME_INPUT_OPT, OptionText::fileToken(*getStringPtr(25))},
-        {AUTOPAUSE_OPT, std::to_string(*getIntPtr(26))},
-        {SENSITIVITY_OPT, OptionText::number(*getFloatPtr(KEY_SENSITIVITY))},
-        {FOV_OPT, OptionText::number(*getFloatPtr(10))},
-        {REVY_OPT, OptionText::onOff(*getBoolPtr(8))},
-        {FPS_OPT, OptionText::onOff(*getBoolPtr(3))},
-        {TILT_OPT, OptionText::number(*getFloatPtr(KEY_TILT))},
-        {SMOOTH_OPT, OptionText::onOff(*getBoolPtr(KEY_SMOOTH))},
+        {FULLSCREEN_OPT, OptionText::onOff(*getBoolPtr(Game::OPTION_FULLSCREEN))},
+        {WSIZE_OPT,
+         OptionText::size(*getIntPtr(Game::OPTION_WINDOW_WIDTH), *getIntPtr(Game::OPTION_WINDOW_HEIGHT))},
+        {MUSIC_OPT,
+         OptionText::volume(*getBoolPtr(Game::OPTION_MUSIC_ON), *getUIntPtr(Game::OPTION_MUSIC_VOLUME))},
+        {SFXS_OPT,
+         OptionText::volume(*getBoolPtr(Game::OPTION_EFFECTS_ON), *getUIntPtr(Game::OPTION_EFFECTS_VOLUME))},
+        {MENU_INPUT_OPT, OptionText::fileToken(*getStringPtr(Game::OPTION_MENU_PROFILE))},
+        {GAME_INPUT_OPT, OptionText::fileToken(*getStringPtr(Game::OPTION_GAME_PROFILE))},
+        {AUTOPAUSE_OPT, std::to_string(*getIntPtr(Game::OPTION_AUTO_PAUSE))},
+        {SENSITIVITY_OPT, OptionText::number(*getFloatPtr(Game::OPTION_SENSITIVITY))},
+        {FOV_OPT, OptionText::number(*getFloatPtr(Game::OPTION_PLAY_FOV))},
+        {REVY_OPT, OptionText::onOff(*getBoolPtr(Game::OPTION_REVERSE_Y))},
+        {FPS_OPT, OptionText::onOff(*getBoolPtr(Game::OPTION_SHOW_FRAME_RATE))},
+        {TILT_OPT, OptionText::number(*getFloatPtr(Game::OPTION_TILT))},
+        {SMOOTH_OPT, OptionText::onOff(*getBoolPtr(Game::OPTION_SMOOTH))},
     };
     std::string text;
     for (const auto& line : lines)

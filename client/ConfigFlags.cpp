@@ -4,6 +4,7 @@
 #include "client/Config.h"
 
 #include "client/OptionNumber.h"
+#include "shell/OptionKey.h"
 
 #include <limits>
 #include <vector>
@@ -27,11 +28,20 @@ bool nextWord(Config::Parser* parser, std::string& word)
 
 } // namespace
 
-int Config::optFileOptFn(Parser* parser) { return fileValue(parser, 23, OPTFILE_OPT); }
+int Config::optFileOptFn(Parser* parser)
+{
+    return fileValue(parser, Game::OPTION_OPTIONS_FILE, OPTFILE_OPT);
+}
 
-int Config::menuInputOptFn(Parser* parser) { return fileValue(parser, 24, MENU_INPUT_OPT); }
+int Config::menuInputOptFn(Parser* parser)
+{
+    return fileValue(parser, Game::OPTION_MENU_PROFILE, MENU_INPUT_OPT);
+}
 
-int Config::gameInputOptFn(Parser* parser) { return fileValue(parser, 25, GAME_INPUT_OPT); }
+int Config::gameInputOptFn(Parser* parser)
+{
+    return fileValue(parser, Game::OPTION_GAME_PROFILE, GAME_INPUT_OPT);
+}
 
 int Config::autoPauseOptFn(Parser* parser)
 {
@@ -39,18 +49,24 @@ int Config::autoPauseOptFn(Parser* parser)
     int seconds = 0;
     if (!nextWord(parser, word) || !OptionNumber::read(word, seconds))
         return failed(AUTOPAUSE_OPT);
-    *getIntPtr(26) = seconds;
+    *getIntPtr(Game::OPTION_AUTO_PAUSE) = seconds;
     return RESULT_OK;
 }
 
 int Config::sensitivityOptFn(Parser* parser)
 {
-    return floatValue(parser, KEY_SENSITIVITY, ANY_LOW, ANY_HIGH, SENSITIVITY_OPT);
+    return floatValue(parser, Game::OPTION_SENSITIVITY, ANY_LOW, ANY_HIGH, SENSITIVITY_OPT);
 }
 
-int Config::musicOptFn(Parser* parser) { return volumeValue(parser, 19, 21, MUSIC_OPT); }
+int Config::musicOptFn(Parser* parser)
+{
+    return volumeValue(parser, Game::OPTION_MUSIC_ON, Game::OPTION_MUSIC_VOLUME, MUSIC_OPT);
+}
 
-int Config::sfxsOptFn(Parser* parser) { return volumeValue(parser, 20, 22, SFXS_OPT); }
+int Config::sfxsOptFn(Parser* parser)
+{
+    return volumeValue(parser, Game::OPTION_EFFECTS_ON, Game::OPTION_EFFECTS_VOLUME, SFXS_OPT);
+}
 
 // Both sides or neither: a window narrower or lower than one pixel cannot
 // be opened.
@@ -62,20 +78,32 @@ int Config::windowSizeOptFn(Parser* parser)
     if (!parser->getNext(words, 2) || !OptionNumber::read(words[0], width)
         || !OptionNumber::read(words[1], height) || width < 1 || height < 1)
         return failed(WSIZE_OPT);
-    *getIntPtr(5) = width;
-    *getIntPtr(6) = height;
+    *getIntPtr(Game::OPTION_WINDOW_WIDTH) = width;
+    *getIntPtr(Game::OPTION_WINDOW_HEIGHT) = height;
     return RESULT_OK;
 }
 
-int Config::fullscreenOptFn(Parser* parser) { return onOffValue(parser, 7, FULLSCREEN_OPT); }
+int Config::fullscreenOptFn(Parser* parser)
+{
+    return onOffValue(parser, Game::OPTION_FULLSCREEN, FULLSCREEN_OPT);
+}
 
-int Config::fovOptFn(Parser* parser) { return floatValue(parser, 10, MIN_FOV, MAX_FOV, FOV_OPT); }
+int Config::fovOptFn(Parser* parser)
+{
+    return floatValue(parser, Game::OPTION_PLAY_FOV, MIN_FOV, MAX_FOV, FOV_OPT);
+}
 
-int Config::reverseYAxisOptFn(Parser* parser) { return onOffValue(parser, 8, REVY_OPT); }
+int Config::reverseYAxisOptFn(Parser* parser)
+{
+    return onOffValue(parser, Game::OPTION_REVERSE_Y, REVY_OPT);
+}
 
-int Config::vsyncOptFn(Parser* parser) { return onOffValue(parser, 1, VSYNC_OPT); }
+int Config::vsyncOptFn(Parser* parser) { return onOffValue(parser, Game::OPTION_VSYNC, VSYNC_OPT); }
 
-int Config::fpsOptFn(Parser* parser) { return onOffValue(parser, 3, FPS_OPT); }
+int Config::fpsOptFn(Parser* parser)
+{
+    return onOffValue(parser, Game::OPTION_SHOW_FRAME_RATE, FPS_OPT);
+}
 
 // Unknown names add nothing; only a missing value fails.
 int Config::debugOptFn(Parser* parser)
@@ -83,16 +111,19 @@ int Config::debugOptFn(Parser* parser)
     std::string word;
     if (!nextWord(parser, word))
         return failed(DEBUG_OPT);
-    *getIntPtr(0) = getDebugFlags(word);
+    *getIntPtr(Game::OPTION_DEBUG_FLAGS) = getDebugFlags(word);
     return RESULT_OK;
 }
 
 int Config::tiltOptFn(Parser* parser)
 {
-    return floatValue(parser, KEY_TILT, ANY_LOW, ANY_HIGH, TILT_OPT);
+    return floatValue(parser, Game::OPTION_TILT, ANY_LOW, ANY_HIGH, TILT_OPT);
 }
 
-int Config::smoothOptFn(Parser* parser) { return onOffValue(parser, KEY_SMOOTH, SMOOTH_OPT); }
+int Config::smoothOptFn(Parser* parser)
+{
+    return onOffValue(parser, Game::OPTION_SMOOTH, SMOOTH_OPT);
+}
 
 // A missing value keeps the file name (and fails only when there is none);
 // an empty one fails and keeps it too. The name is the whole argument, so a

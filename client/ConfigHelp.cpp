@@ -5,6 +5,7 @@
 #include "client/OptionText.h"
 #include "core/CFG.h"
 #include "core/Conversions.h"
+#include "shell/OptionKey.h"
 
 #include <iostream>
 #include <limits>
@@ -86,27 +87,33 @@ void Config::writeHelp(std::ostream& out) const
     const std::string debugForm = "<NONE | " + getDebugFlags(0xFFFF) + ">";
     const HelpLine lines[] = {
         {HELP_OPT, "", "HELP_FLAGSTR_INFO", ""},
-        {OPTFILE_OPT, FILE_FORM, "OPTFILE_FLAGSTR_INFO", fileShown(*getStringPtr(23))},
-        {MENU_INPUT_OPT, FILE_FORM, "MENU_INPUT_FLAGSTR_INFO", fileShown(*getStringPtr(24))},
-        {GAME_INPUT_OPT, FILE_FORM, "GAME_INPUT_FLAGSTR_INFO", fileShown(*getStringPtr(25))},
-        {AUTOPAUSE_OPT, "<seconds>", "AUTOPAUSE_FLAGSTR_INFO", std::to_string(*getIntPtr(26))},
+        {OPTFILE_OPT, FILE_FORM, "OPTFILE_FLAGSTR_INFO",
+         fileShown(*getStringPtr(Game::OPTION_OPTIONS_FILE))},
+        {MENU_INPUT_OPT, FILE_FORM, "MENU_INPUT_FLAGSTR_INFO",
+         fileShown(*getStringPtr(Game::OPTION_MENU_PROFILE))},
+        {GAME_INPUT_OPT, FILE_FORM, "GAME_INPUT_FLAGSTR_INFO",
+         fileShown(*getStringPtr(Game::OPTION_GAME_PROFILE))},
+        {AUTOPAUSE_OPT, "<seconds>", "AUTOPAUSE_FLAGSTR_INFO",
+         std::to_string(*getIntPtr(Game::OPTION_AUTO_PAUSE))},
         {SENSITIVITY_OPT, "<value>", "SENSITIVITY_FLAGSTR_INFO",
-         OptionText::number(*getFloatPtr(KEY_SENSITIVITY))},
+         OptionText::number(*getFloatPtr(Game::OPTION_SENSITIVITY))},
         {MUSIC_OPT, VOLUME_FORM, "MUSIC_FLAGSTR_INFO",
-         OptionText::volume(*getBoolPtr(19), *getUIntPtr(21))},
+         OptionText::volume(*getBoolPtr(Game::OPTION_MUSIC_ON), *getUIntPtr(Game::OPTION_MUSIC_VOLUME))},
         {SFXS_OPT, VOLUME_FORM, "SFXS_FLAGSTR_INFO",
-         OptionText::volume(*getBoolPtr(20), *getUIntPtr(22))},
+         OptionText::volume(*getBoolPtr(Game::OPTION_EFFECTS_ON), *getUIntPtr(Game::OPTION_EFFECTS_VOLUME))},
         {WSIZE_OPT, "<width> <height>", "WSIZE_FLAGSTR_INFO",
-         OptionText::size(*getIntPtr(5), *getIntPtr(6))},
-        {FULLSCREEN_OPT, ON_OFF_FORM, "FULLSCREEN_FLAGSTR_INFO", OptionText::onOff(*getBoolPtr(7))},
-        {FOV_OPT, ANGLE_FORM, "FOV_FLAGSTR_INFO", OptionText::number(*getFloatPtr(10))},
-        {REVY_OPT, ON_OFF_FORM, "REVY_FLAGSTR_INFO", OptionText::onOff(*getBoolPtr(8))},
-        {VSYNC_OPT, ON_OFF_FORM, "VSYNC_FLAGSTR_INFO", OptionText::onOff(*getBoolPtr(1))},
-        {FPS_OPT, ON_OFF_FORM, "FPS_FLAGSTR_INFO", OptionText::onOff(*getBoolPtr(3))},
-        {DEBUG_OPT, debugForm, "DEBUG_FLAGSTR_INFO", debugShown(getDebugFlags(*getIntPtr(0)))},
-        {TILT_OPT, ANGLE_FORM, "TILT_FLAGSTR_INFO", OptionText::number(*getFloatPtr(KEY_TILT))},
-        {SMOOTH_OPT, ON_OFF_FORM, "SMOOTH_FLAGSTR_INFO",
-         OptionText::onOff(*getBoolPtr(KEY_SMOOTH))},
+         OptionText::size(*getIntPtr(Game::OPTION_WINDOW_WIDTH), *getIntPtr(Game::OPTION_WINDOW_HEIGHT))},
+        {FULLSCREEN_OPT, ON_OFF_FORM, "FULLSCREEN_FLAGSTR_INFO",
+         OptionText::onOff(*getBoolPtr(Game::OPTION_FULLSCREEN))},
+        {FOV_OPT, ANGLE_FORM, "FOV_FLAGSTR_INFO", OptionText::number(*getFloatPtr(Game::OPTION_PLAY_FOV))},
+        {REVY_OPT, ON_OFF_FORM, "REVY_FLAGSTR_INFO", OptionText::onOff(*getBoolPtr(Game::OPTION_REVERSE_Y))},
+        {VSYNC_OPT, ON_OFF_FORM, "VSYNC_FLAGSTR_INFO", OptionText::onOff(*getBoolPtr(Game::OPTION_VSYNC))},
+        {FPS_OPT, ON_OFF_FORM, "FPS_FLAGSTR_INFO",
+         OptionText::onOff(*getBoolPtr(Game::OPTION_SHOW_FRAME_RATE))},
+        {DEBUG_OPT, debugForm, "DEBUG_FLAGSTR_INFO",
+         debugShown(getDebugFlags(*getIntPtr(Game::OPTION_DEBUG_FLAGS)))},
+        {TILT_OPT, ANGLE_FORM, "TILT_FLAGSTR_INFO", OptionText::number(*getFloatPtr(Game::OPTION_TILT))},
+        {SMOOTH_OPT, ON_OFF_FORM, "SMOOTH_FLAGSTR_INFO", OptionText::onOff(*getBoolPtr(Game::OPTION_SMOOTH))},
     };
     const std::size_t width = padding();
     const std::string column = padded(" ", width);

@@ -24,6 +24,7 @@
 #include "shell/CameraItem.h"
 #include "shell/Font.h"
 #include "shell/I_WindowApp.h"
+#include "shell/OptionKey.h"
 #include "shell/TextRenderer.h"
 #include "sound/SoundManager.h"
 #include "world/CarrotCamera.h"
@@ -109,8 +110,8 @@ bool GameClient::initGame(int*, char**)
 // Every file the game cannot start without; the first one missing stops it.
 bool GameClient::checkStartFiles()
 {
-    const std::string* menuProfile = getConfig()->getStringPtr(KEY_MENU_INPUT);
-    const std::string* gameProfile = getConfig()->getStringPtr(KEY_GAME_INPUT);
+    const std::string* menuProfile = getConfig()->getStringPtr(Game::OPTION_MENU_PROFILE);
+    const std::string* gameProfile = getConfig()->getStringPtr(Game::OPTION_GAME_PROFILE);
     const std::string font = CFG::get("MODELS_DIR") + "/Font_" + CFG::get("FONT") + ".dmf";
     const std::pair<std::string, std::string> files[] = {
         {menuProfile ? *menuProfile : std::string(), "the menu input profile"},
@@ -206,8 +207,8 @@ void GameClient::shutdownGame()
 void GameClient::storeWindowSize()
 {
     const Devices::Screen* screen = getScreen();
-    int* width = getConfig() ? getConfig()->getIntPtr(KEY_WIDTH) : nullptr;
-    int* height = getConfig() ? getConfig()->getIntPtr(KEY_HEIGHT) : nullptr;
+    int* width = getConfig() ? getConfig()->getIntPtr(Game::OPTION_WINDOW_WIDTH) : nullptr;
+    int* height = getConfig() ? getConfig()->getIntPtr(Game::OPTION_WINDOW_HEIGHT) : nullptr;
     if (!screen || !width || !height || screen->getWidth() <= 1 || screen->getHeight() <= 1)
         return;
     *width = screen->getWidth();
@@ -254,11 +255,11 @@ void GameClient::handleEvent(EVT::I_Event* event)
     }
     case EVT::EVENT_CONFIGCHANGE: {
         const EVT::Event_ConfigChange* change = EVT::eventCast<EVT::Event_ConfigChange>(event);
-        if (change && change->key == KEY_MENU_INPUT && m_impl->menus)
+        if (change && change->key == Game::OPTION_MENU_PROFILE && m_impl->menus)
             m_impl->menuInputPending = true;
-        else if (change && change->key == KEY_MENU_INPUT)
+        else if (change && change->key == Game::OPTION_MENU_PROFILE)
             createMenuInputControllers();
-        else if (change && change->key == KEY_GAME_INPUT)
+        else if (change && change->key == Game::OPTION_GAME_PROFILE)
             createGameInputControllers();
         return;
     }

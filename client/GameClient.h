@@ -62,9 +62,10 @@ public:
     // Shuts down (a second shutdown does nothing).
     ~GameClient() override;
 
-    // Score (35), option changes (21: keys 24 and 25 rebuild the controllers;
-    // key 24 waits while menus are shown, until they go) and the snowman's
-    // fall (36), of which only the first of a level counts.
+    // Score (35), option changes (21: the menu and game profile keys rebuild
+    // the controllers; the menu profile waits while menus are shown, until
+    // they go) and the snowman's fall (36), of which only the first of a
+    // level counts.
     void handleEvent(EVT::I_Event* event) override;
     bool initGame(int* argc, char** argv) override;
     void shutdownGame() override;

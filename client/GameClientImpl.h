@@ -19,19 +19,6 @@ class InputEventManager;
 class SoundManager;
 class rglScreenAreaRenderer;
 
-// The option keys the game client reads and writes.
-enum ClientOptionKey {
-    KEY_CLEAR_COLOUR = 4,
-    KEY_WIDTH = 5,
-    KEY_HEIGHT = 6,
-    KEY_REVERSE_Y = 8,
-    KEY_MENU_FOV = 9,
-    KEY_PLAY_FOV = 10,
-    KEY_MENU_INPUT = 24,
-    KEY_GAME_INPUT = 25,
-    KEY_SMOOTH = 29
-};
-
 // Sums and products of score values can pass the int range when a key does
 // not read (it then counts as the smallest int): they stop at its ends.
 inline int clampToInt(long long value)

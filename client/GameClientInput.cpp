@@ -13,6 +13,7 @@
 #include "input/rglScreenAreaRenderer.h"
 #include "menu/MenuController.h"
 #include "shell/I_Config.h"
+#include "shell/OptionKey.h"
 
 namespace KWEP {
 
@@ -53,7 +54,8 @@ bool raisesActions(const Input::InputController* controller, bool mouseOn)
 std::string standardProfile(int key)
 {
     return CFG::get("CONFIG_DIR")
-        + (key == KEY_MENU_INPUT ? "Input/KWEP_MENU_INPUT_STANDARD.cfg" : "Input/KWEP_GAME_INPUT_STANDARD.cfg");
+        + (key == Game::OPTION_MENU_PROFILE ? "Input/KWEP_MENU_INPUT_STANDARD.cfg"
+                                            : "Input/KWEP_GAME_INPUT_STANDARD.cfg");
 }
 
 } // namespace
@@ -132,7 +134,7 @@ bool GameClient::createMenuInputControllers()
         return false;
     const Impl& d = *m_impl;
     if (d.menuProfile->getUseKeys() || raisesActions(getMenuInputController(), d.menuProfile->isMouseOn())
-        || !fallBackToStandard(*d.menuProfile, KEY_MENU_INPUT, "menu"))
+        || !fallBackToStandard(*d.menuProfile, Game::OPTION_MENU_PROFILE, "menu"))
         return true;
     return createMenuInputs(true);
 }
@@ -140,7 +142,7 @@ bool GameClient::createMenuInputControllers()
 bool GameClient::createMenuInputs(bool standard)
 {
     Impl& d = *m_impl;
-    if (!loadProfile(d.menuProfile, KEY_MENU_INPUT, standard))
+    if (!loadProfile(d.menuProfile, Game::OPTION_MENU_PROFILE, standard))
         return false;
     bool read = setInputController(MENU_SLOT, d.menuProfile->get("MENU_INPUT_FILE"));
     read = setInputController(TPAGE_SLOT, d.menuProfile->get("TPAGE_INPUT_FILE")) && read;
@@ -166,14 +168,14 @@ bool GameClient::createGameInputControllers()
     for (std::size_t slot = GAME_SLOT; slot < d.controllers.size(); ++slot)
         if (raisesActions(d.controllers[slot], d.gameProfile->isMouseOn()))
             return true;
-    return !fallBackToStandard(*d.gameProfile, KEY_GAME_INPUT, "game") || createGameInputs(true);
+    return !fallBackToStandard(*d.gameProfile, Game::OPTION_GAME_PROFILE, "game") || createGameInputs(true);
 }
 
 bool GameClient::createGameInputs(bool standard)
 {
     Impl& d = *m_impl;
     clearControllers(GAME_SLOT + 1);
-    if (!loadProfile(d.gameProfile, KEY_GAME_INPUT, standard))
+    if (!loadProfile(d.gameProfile, Game::OPTION_GAME_PROFILE, standard))
         return false;
     const bool read = setInputController(GAME_SLOT, d.gameProfile->get("GAME_INPUT_FILE"));
     return addOtherInputs(d.gameProfile->getOtherInputFiles()) && read;

@@ -6,7 +6,6 @@
 #include <iostream>
 
 #include "client/ClientMenus.h"
-#include "client/Config.h"
 #include "client/GameClientImpl.h"
 #include "client/InputEventManager.h"
 #include "core/CFG.h"
@@ -31,6 +30,8 @@
 #include "menu/MenuController.h"
 #include "shell/CameraItem.h"
 #include "shell/Font.h"
+#include "shell/I_Config.h"
+#include "shell/OptionKey.h"
 #include "shell/TextRenderer.h"
 #include "world/CarrotCamera.h"
 #include "world/GameStuff.h"
@@ -116,7 +117,7 @@ void GameClient::beginLevel(int level)
         return;
     deletePage();
     setPlayBackground();
-    raiseFieldOfView(*getConfig()->getFloatPtr(KEY_PLAY_FOV));
+    raiseFieldOfView(*getConfig()->getFloatPtr(Game::OPTION_PLAY_FOV));
     if (getKeyboard())
         getKeyboard()->reset();
     setMouse(true);
@@ -145,7 +146,7 @@ void GameClient::beginLevel(int level)
         bus->addConsumer(id, this);
     // 0 would leave the smoothing as it was: off must be said with 2.
     EVT::Event_Effect smooth(EVT::EVENT_EFFECT);
-    smooth.lineSmooth = *getConfig()->getBoolPtr(KEY_SMOOTH) ? 1 : 2;
+    smooth.lineSmooth = *getConfig()->getBoolPtr(Game::OPTION_SMOOTH) ? 1 : 2;
     EVT::EventBus::instance()->raiseEvent(&smooth, false);
     if (getHUD())
         getHUD()->setOn(true);
@@ -274,7 +275,7 @@ void GameClient::resumeGame()
         world->addCamera(d.mapCamera);
         world->stasis(false);
     }
-    raiseFieldOfView(*getConfig()->getFloatPtr(KEY_PLAY_FOV));
+    raiseFieldOfView(*getConfig()->getFloatPtr(Game::OPTION_PLAY_FOV));
     if (getHUD())
         getHUD()->setOn(true);
     if (getKeyboard())
@@ -304,7 +305,7 @@ void GameClient::endingGame(const std::string& rule)
     dropLevelParts();
     if (getWorld())
         getWorld()->apocalypse();
-    raiseFieldOfView(*getConfig()->getFloatPtr(KEY_MENU_FOV));
+    raiseFieldOfView(*getConfig()->getFloatPtr(Game::OPTION_MENU_FOV));
     switchControllers(false);
     replaceMainCamera();
     delete d.pageText;
@@ -421,7 +422,7 @@ void GameClient::showPage(const std::string& text)
 void GameClient::createMenus(bool paused)
 {
     Impl& d = *m_impl;
-    *getConfig()->getULongPtr(KEY_CLEAR_COLOUR) = colour("MENU_BACKGROUND");
+    *getConfig()->getULongPtr(Game::OPTION_CLEAR_COLOUR) = colour("MENU_BACKGROUND");
     setMouse(false);
     deleteMenus();
     d.menus = new ClientMenus();
@@ -437,7 +438,7 @@ void GameClient::createMenus(bool paused)
     }
     d.menus->create(controller, d.font, getMenuInputController(), getTPageInputController(),
                     CFG::get("MENUS_CONFIG_FILE"), paused);
-    raiseFieldOfView(*getConfig()->getFloatPtr(KEY_MENU_FOV));
+    raiseFieldOfView(*getConfig()->getFloatPtr(Game::OPTION_MENU_FOV));
 }
 
 void GameClient::updateWorld(long ms)
@@ -448,7 +449,7 @@ void GameClient::updateWorld(long ms)
 
 void GameClient::setPlayBackground()
 {
-    *getConfig()->getULongPtr(KEY_CLEAR_COLOUR) = colour("GAME_BACKGROUND");
+    *getConfig()->getULongPtr(Game::OPTION_CLEAR_COLOUR) = colour("GAME_BACKGROUND");
 }
 
 // The pointer as the profile in force wants it: the game profile's in play,
@@ -457,7 +458,8 @@ void GameClient::setMouse(bool gameProfile)
 {
     const InputConfig* profile = gameProfile ? m_impl->gameProfile : m_impl->menuProfile;
     if (getMouse())
-        getMouse()->setParams(profile && profile->isMouseOn(), *getConfig()->getBoolPtr(KEY_REVERSE_Y), 0, 0);
+        getMouse()->setParams(profile && profile->isMouseOn(),
+                              *getConfig()->getBoolPtr(Game::OPTION_REVERSE_Y), 0, 0);
 }
 
 // An empty slot is left alone: its profile names no controller file.

@@ -12,25 +12,11 @@
 #include "shell/I_Config.h"
 #include "shell/I_Game.h"
 #include "shell/I_WindowApp.h"
+#include "shell/OptionKey.h"
 
 namespace Menu {
 
 namespace {
-
-// Option keys of the handlers.
-enum Key {
-    KEY_VSYNC = 1,
-    KEY_FULLSCREEN = 7,
-    KEY_REVERSE_Y = 8,
-    KEY_FOV = 10,
-    KEY_MUSIC = 19,
-    KEY_SFX = 20,
-    KEY_MUSIC_VOLUME = 21,
-    KEY_SFX_VOLUME = 22,
-    KEY_MENU_INPUT = 24,
-    KEY_GAME_INPUT = 25,
-    KEY_AUTO_PAUSE = 26
-};
 
 Game::I_Config* options()
 {
@@ -79,39 +65,39 @@ bool storeLastWord(T* target, const std::string& text)
 
 I_MenuItemChosen::I_MenuItemChosen() = default;
 
-void I_MenuItemChosen::choseSmooth(const std::string&, int index) { setBool(KWEP::Config::KEY_SMOOTH, index); }
-void I_MenuItemChosen::choseFullscreen(const std::string&, int index) { setBool(KEY_FULLSCREEN, index); }
-void I_MenuItemChosen::choseVSync(const std::string&, int index) { setBool(KEY_VSYNC, index); }
-void I_MenuItemChosen::choseEnableSfx(const std::string&, int index) { setBool(KEY_SFX, index); }
-void I_MenuItemChosen::choseEnableMusic(const std::string&, int index) { setBool(KEY_MUSIC, index); }
-void I_MenuItemChosen::choseReverseY(const std::string&, int index) { setBool(KEY_REVERSE_Y, index); }
+void I_MenuItemChosen::choseSmooth(const std::string&, int index) { setBool(Game::OPTION_SMOOTH, index); }
+void I_MenuItemChosen::choseFullscreen(const std::string&, int index) { setBool(Game::OPTION_FULLSCREEN, index); }
+void I_MenuItemChosen::choseVSync(const std::string&, int index) { setBool(Game::OPTION_VSYNC, index); }
+void I_MenuItemChosen::choseEnableSfx(const std::string&, int index) { setBool(Game::OPTION_EFFECTS_ON, index); }
+void I_MenuItemChosen::choseEnableMusic(const std::string&, int index) { setBool(Game::OPTION_MUSIC_ON, index); }
+void I_MenuItemChosen::choseReverseY(const std::string&, int index) { setBool(Game::OPTION_REVERSE_Y, index); }
 void I_MenuItemChosen::choseFieldOfView(const std::string& text, int)
 {
-    setFloat(KEY_FOV, text, KWEP::MIN_FOV, KWEP::MAX_FOV);
+    setFloat(Game::OPTION_PLAY_FOV, text, KWEP::MIN_FOV, KWEP::MAX_FOV);
 }
 
 void I_MenuItemChosen::choseTilt(const std::string& text, int)
 {
-    setFloat(KWEP::Config::KEY_TILT, text, -std::numeric_limits<float>::max(), std::numeric_limits<float>::max());
+    setFloat(Game::OPTION_TILT, text, -std::numeric_limits<float>::max(), std::numeric_limits<float>::max());
 }
-void I_MenuItemChosen::choseMusicVol(const std::string& text, int) { setVolume(KEY_MUSIC_VOLUME, text); }
-void I_MenuItemChosen::choseSfxVol(const std::string& text, int) { setVolume(KEY_SFX_VOLUME, text); }
+void I_MenuItemChosen::choseMusicVol(const std::string& text, int) { setVolume(Game::OPTION_MUSIC_VOLUME, text); }
+void I_MenuItemChosen::choseSfxVol(const std::string& text, int) { setVolume(Game::OPTION_EFFECTS_VOLUME, text); }
 
 void I_MenuItemChosen::choseAutoPause(const std::string& text, int)
 {
     Game::I_Config* config = options();
-    if (config != nullptr && storeLastWord(config->getIntPtr(KEY_AUTO_PAUSE), text))
-        changedConfig(KEY_AUTO_PAUSE);
+    if (config != nullptr && storeLastWord(config->getIntPtr(Game::OPTION_AUTO_PAUSE), text))
+        changedConfig(Game::OPTION_AUTO_PAUSE);
 }
 
 void I_MenuItemChosen::choseMenuInput(const std::string& text, int)
 {
-    setString(KEY_MENU_INPUT, m_menuInput, text);
+    setString(Game::OPTION_MENU_PROFILE, m_menuInput, text);
 }
 
 void I_MenuItemChosen::choseGameInput(const std::string& text, int)
 {
-    setString(KEY_GAME_INPUT, m_gameInput, text);
+    setString(Game::OPTION_GAME_PROFILE, m_gameInput, text);
 }
 
 void I_MenuItemChosen::choseResolution(const std::string&, int index)

@@ -19,24 +19,24 @@ public:
     I_MenuItemChosen();
 
     // On/off options: the first choice (index 0) is off, every later one on.
-    void choseSmooth(const std::string& text, int index);      // key 29
-    void choseFullscreen(const std::string& text, int index);  // key 7
-    void choseVSync(const std::string& text, int index);       // key 1
-    void choseEnableSfx(const std::string& text, int index);   // key 20
-    void choseEnableMusic(const std::string& text, int index); // key 19
-    void choseReverseY(const std::string& text, int index);    // key 8
+    void choseSmooth(const std::string& text, int index);      // OPTION_SMOOTH
+    void choseFullscreen(const std::string& text, int index);  // OPTION_FULLSCREEN
+    void choseVSync(const std::string& text, int index);       // OPTION_VSYNC
+    void choseEnableSfx(const std::string& text, int index);   // OPTION_EFFECTS_ON
+    void choseEnableMusic(const std::string& text, int index); // OPTION_MUSIC_ON
+    void choseReverseY(const std::string& text, int index);    // OPTION_REVERSE_Y
     // The number the text starts with, 0 when it starts with none.
-    void choseFieldOfView(const std::string& text, int index); // key 10, degrees
-    void choseTilt(const std::string& text, int index);        // key 28, degrees
+    void choseFieldOfView(const std::string& text, int index); // OPTION_PLAY_FOV, degrees
+    void choseTilt(const std::string& text, int index);        // OPTION_TILT, degrees
     // The last blank-separated word of the text as a whole number, taken as
     // given; a text whose last word is not one (or that has no word) changes
     // nothing and announces nothing.
-    void choseMusicVol(const std::string& text, int index);    // key 21, per cent
-    void choseSfxVol(const std::string& text, int index);      // key 22, per cent
-    void choseAutoPause(const std::string& text, int index);   // key 26, seconds
+    void choseMusicVol(const std::string& text, int index);    // OPTION_MUSIC_VOLUME, per cent
+    void choseSfxVol(const std::string& text, int index);      // OPTION_EFFECTS_VOLUME, per cent
+    void choseAutoPause(const std::string& text, int index);   // OPTION_AUTO_PAUSE, seconds
     // directory + "/" + prefix + text + suffix.
-    void choseMenuInput(const std::string& text, int index);   // key 24
-    void choseGameInput(const std::string& text, int index);   // key 25
+    void choseMenuInput(const std::string& text, int index);   // OPTION_MENU_PROFILE
+    void choseGameInput(const std::string& text, int index);   // OPTION_GAME_PROFILE
     // Resizes the window to the resolution at the index; an index outside the
     // list does nothing. Raises nothing itself.
     void choseResolution(const std::string& text, int index);

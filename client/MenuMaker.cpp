@@ -5,7 +5,6 @@
 #include "client/I_MenuItemChosen.h"
 #include "client/MenuPos.h"
 #include "core/CFG.h"
-#include "client/Config.h"
 #include "core/Conversions.h"
 #include "core/Event.h"
 #include "core/EventIds.h"
@@ -16,22 +15,11 @@
 #include "shell/I_Config.h"
 #include "input/Screen.h"
 #include "shell/I_Game.h"
+#include "shell/OptionKey.h"
 
 namespace KWEP {
 
 namespace {
-
-// Option keys the menus read or write.
-enum Key {
-    KEY_VSYNC = 1,
-    KEY_FULLSCREEN = 7,
-    KEY_MENU_FOV = 9,
-    KEY_PLAY_FOV = 10,
-    KEY_MUSIC = 19,
-    KEY_SFX = 20,
-    KEY_MUSIC_VOLUME = 21,
-    KEY_SFX_VOLUME = 22
-};
 
 // Row and column counts used when the file gives none, or none above 0.
 const int DEFAULT_TOTAL_ROWS = 9;
@@ -86,7 +74,7 @@ ClientMenus::MenuMaker::MenuMaker(ClientMenus& menus, const std::string& fileNam
 void ClientMenus::MenuMaker::readMenuWide()
 {
     Game::I_Config* config = options();
-    float* menuFov = config != nullptr ? config->getFloatPtr(KEY_MENU_FOV) : nullptr;
+    float* menuFov = config != nullptr ? config->getFloatPtr(Game::OPTION_MENU_FOV) : nullptr;
     if (menuFov != nullptr)
         *menuFov = Util::strToNum<float>(m_info.get("MENU_FOV"), 10, 0.0f);
     Menu::ItemBack::s_backItemText = m_info.get("PAGE_BACK_ITEM");
@@ -153,7 +141,7 @@ void ClientMenus::MenuMaker::makeConfigurePages()
     addItemGotoPage("PAGE_CONFIG_SCREEN_ITEM", PAGE_CONFIG_SCREEN);
     addItemGotoPage("PAGE_CONFIG_SOUND_ITEM", PAGE_CONFIG_SOUND);
     setReceivingPage(PAGE_CONFIG_GAME);
-    addOnOffChoice("PAGE_GAME_SMOOTH_ITEM", "ITEM_CHOICES_SMOOTH", KWEP::Config::KEY_SMOOTH,
+    addOnOffChoice("PAGE_GAME_SMOOTH_ITEM", "ITEM_CHOICES_SMOOTH", Game::OPTION_SMOOTH,
                    &Menu::I_MenuItemChosen::choseSmooth);
 }
 
@@ -171,27 +159,27 @@ void ClientMenus::MenuMaker::makeScreenPages()
     const std::vector<std::string> angles = getChoices("ITEM_CHOICES_FOV");
     newChoicePage(PAGE_SCREEN_FOV, "PAGE_SCREEN_FOV", angles, &Menu::I_MenuItemChosen::choseFieldOfView);
     Game::I_Config* config = options();
-    const float* fov = config != nullptr ? config->getFloatPtr(KEY_PLAY_FOV) : nullptr;
+    const float* fov = config != nullptr ? config->getFloatPtr(Game::OPTION_PLAY_FOV) : nullptr;
     markChosen(m_menus.m_pages[PAGE_SCREEN_FOV], fov != nullptr ? indexOfValue(angles, *fov) : -1);
     setReceivingPage(PAGE_CONFIG_SCREEN);
     addItemGotoPage("PAGE_SCREEN_RES_ITEM", PAGE_SCREEN_RES);
-    addOnOffChoice("PAGE_SCREEN_FULLSCREEN_ITEM", "ITEM_CHOICES_FULLSCREEN", KEY_FULLSCREEN,
+    addOnOffChoice("PAGE_SCREEN_FULLSCREEN_ITEM", "ITEM_CHOICES_FULLSCREEN", Game::OPTION_FULLSCREEN,
                    &Menu::I_MenuItemChosen::choseFullscreen);
     addItemGotoPage("PAGE_SCREEN_FOV_ITEM", PAGE_SCREEN_FOV);
-    addOnOffChoice("PAGE_SCREEN_VSYNC_ITEM", "ITEM_CHOICES_VSYNC", KEY_VSYNC,
+    addOnOffChoice("PAGE_SCREEN_VSYNC_ITEM", "ITEM_CHOICES_VSYNC", Game::OPTION_VSYNC,
                    &Menu::I_MenuItemChosen::choseVSync);
 }
 
 void ClientMenus::MenuMaker::makeSoundPage()
 {
     setReceivingPage(PAGE_CONFIG_SOUND);
-    addOnOffChoice("PAGE_SOUND_ENABLE_SFX_ITEM", "ITEM_CHOICES_ENABLE_SFX", KEY_SFX,
+    addOnOffChoice("PAGE_SOUND_ENABLE_SFX_ITEM", "ITEM_CHOICES_ENABLE_SFX", Game::OPTION_EFFECTS_ON,
                    &Menu::I_MenuItemChosen::choseEnableSfx);
-    addOnOffChoice("PAGE_SOUND_ENABLE_MUSIC_ITEM", "ITEM_CHOICES_ENABLE_MUSIC", KEY_MUSIC,
+    addOnOffChoice("PAGE_SOUND_ENABLE_MUSIC_ITEM", "ITEM_CHOICES_ENABLE_MUSIC", Game::OPTION_MUSIC_ON,
                    &Menu::I_MenuItemChosen::choseEnableMusic);
-    addVolumeChoice("PAGE_SOUND_MUSIC_VOL_ITEM", "ITEM_CHOICES_MUSIC_VOL", KEY_MUSIC_VOLUME,
+    addVolumeChoice("PAGE_SOUND_MUSIC_VOL_ITEM", "ITEM_CHOICES_MUSIC_VOL", Game::OPTION_MUSIC_VOLUME,
                     &Menu::I_MenuItemChosen::choseMusicVol);
-    addVolumeChoice("PAGE_SOUND_SFX_VOL_ITEM", "ITEM_CHOICES_SFX_VOL", KEY_SFX_VOLUME,
+    addVolumeChoice("PAGE_SOUND_SFX_VOL_ITEM", "ITEM_CHOICES_SFX_VOL", Game::OPTION_EFFECTS_VOLUME,
                     &Menu::I_MenuItemChosen::choseSfxVol);
 }
 

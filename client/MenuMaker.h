@@ -21,7 +21,7 @@ public:
 
     MenuMaker(ClientMenus& menus, const std::string& fileName);
 
-    // The menu-wide keys: the menus' field of view (option key 9), the back
+    // The menu-wide keys: the menus' field of view (OPTION_MENU_FOV), the back
     // and scroll labels, the default positions and the layout values.
     void readMenuWide();
     // The whole tree; returns the item the controller starts on.

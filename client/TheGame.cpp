@@ -4,6 +4,7 @@
 
 #include "client/Config.h"
 #include "core/Debug.h"
+#include "shell/OptionKey.h"
 #include "world/World.h"
 
 namespace KWEP {
@@ -31,7 +32,7 @@ TheGame::TheGame(int* argc, char** argv) : m_impl(new Impl)
         }
         return;
     }
-    const int* flags = m_impl->config->getIntPtr(0);
+    const int* flags = m_impl->config->getIntPtr(Game::OPTION_DEBUG_FLAGS);
     if (flags)
         Util::Debug::setFlags(*flags);
     m_impl->ready = true;

@@ -15,6 +15,7 @@
 #include "shell/I_RenderController.h"
 #include "shell/I_SoundController.h"
 #include "shell/I_WindowApp.h"
+#include "shell/OptionKey.h"
 
 namespace KWEP {
 
@@ -86,16 +87,16 @@ void warnIgnored(int argc, char** argv, int leading, const char* program)
 Render::ViewData viewFromOptions(const Game::I_Config& options)
 {
     Render::ViewData view;
-    view.near = *options.getFloatPtr(11);
-    view.far = *options.getFloatPtr(12);
-    view.fov = *options.getFloatPtr(9);
+    view.near = *options.getFloatPtr(Game::OPTION_NEAR_PLANE);
+    view.far = *options.getFloatPtr(Game::OPTION_FAR_PLANE);
+    view.fov = *options.getFloatPtr(Game::OPTION_MENU_FOV);
     view.x = 0;
     view.y = 0;
-    view.w = *options.getIntPtr(5);
-    view.h = *options.getIntPtr(6);
+    view.w = *options.getIntPtr(Game::OPTION_WINDOW_WIDTH);
+    view.h = *options.getIntPtr(Game::OPTION_WINDOW_HEIGHT);
     view.zoomX = 1.0f;
     view.zoomY = 1.0f;
-    view.vsync = *options.getBoolPtr(1) ? 1 : 0;
+    view.vsync = *options.getBoolPtr(Game::OPTION_VSYNC) ? 1 : 0;
     return view;
 }
 
@@ -118,7 +119,8 @@ int clientMain(int argc, char** argv, ClientBackends& backends)
     std::unique_ptr<Sound::I_SoundController> sound(
         new SoundPreloader(backends.makeSoundController(), CFG::get("SOUNDS_CONFIG_FILE")));
     std::unique_ptr<Game::I_WindowApp> window(backends.makeWindowApp(
-        "Frelmory", *options.getIntPtr(5), *options.getIntPtr(6), *options.getBoolPtr(7), &argc, argv));
+        "Frelmory", *options.getIntPtr(Game::OPTION_WINDOW_WIDTH), *options.getIntPtr(Game::OPTION_WINDOW_HEIGHT),
+        *options.getBoolPtr(Game::OPTION_FULLSCREEN), &argc, argv));
     // Without a window there is no GL context for anything to draw with.
     if (!window || !window->isOpen())
         return TheGame::EXIT_FAILED;

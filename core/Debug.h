@@ -4,7 +4,7 @@
 namespace Util {
 
 // The process-wide diagnostic flags: a bit set that the game takes from its
-// option key 0 at start-up. They are stored for any component to read; no
+// debug-flags option at start-up. They are stored for any component to read; no
 // message of the game is selected by them yet.
 class Debug {
 public:

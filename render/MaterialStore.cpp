@@ -14,7 +14,6 @@ const long LINK_BLOCK = 200;
 // A definition line holds at most this many characters; the rest of a longer
 // line is skipped, so it still counts as one line.
 const std::size_t LINE_MAX = 1023;
-const char BLANKS[] = " \t\n\r";
 
 bool readLine(FILE* file, std::string& line)
 {
@@ -34,7 +33,7 @@ bool readLine(FILE* file, std::string& line)
 void splitLine(const std::string& line, std::string& key, std::string& value, std::string& data)
 {
     const std::size_t first = line.find(':');
-    key = Util::trim(line.substr(0, first), BLANKS);
+    key = Util::trim(line.substr(0, first), Util::BLANKS);
     value.clear();
     data.clear();
     if (first == std::string::npos)
@@ -42,7 +41,7 @@ void splitLine(const std::string& line, std::string& key, std::string& value, st
     const std::size_t second = line.find(':', first + 1);
     value = Util::trim(line.substr(first + 1, second == std::string::npos ? std::string::npos
                                                                           : second - first - 1),
-                       BLANKS);
+                       Util::BLANKS);
     if (second != std::string::npos)
         data = line.substr(second + 1);
 }
@@ -52,7 +51,7 @@ std::vector<std::string> shaderFiles(const std::string& data)
     std::vector<std::string> pieces, files;
     Util::splitString(data, ",", pieces, true);
     for (const std::string& piece : pieces) {
-        const std::string file = Util::trim(piece, BLANKS);
+        const std::string file = Util::trim(piece, Util::BLANKS);
         if (!file.empty())
             files.push_back(file);
     }

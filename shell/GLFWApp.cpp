@@ -16,6 +16,7 @@
 #include "shell/GLFWInput.h"
 #include "shell/I_Config.h"
 #include "shell/I_Game.h"
+#include "shell/OptionKey.h"
 #include "shell/X11WindowLoss.h"
 
 #include <GL/glew.h>
@@ -30,10 +31,6 @@
 namespace Game {
 
 namespace {
-
-const int OPTION_VSYNC = 1;
-const int OPTION_SHOW_FRAME_RATE = 3;
-const int OPTION_CLEAR_COLOUR = 4;
 
 // The open window and what its callbacks need; the callbacks are plain
 // functions, so this lives at file scope. Reset when a window opens.

@@ -2,6 +2,7 @@
 
 #include "core/Conversions.h"
 #include "core/Debug.h"
+#include "shell/OptionKey.h"
 
 #include <vector>
 
@@ -29,7 +30,7 @@ const char* const FLAG_JOIN = "+";
 
 } // namespace
 
-// Keys 13 to 18 get no value from any component; they start at zero so that
+// The speed keys get no value from any component; they start at zero so that
 // nothing reads indeterminate speeds.
 I_Config::I_Config()
     : m_status(true),
@@ -58,33 +59,33 @@ I_Config::I_Config()
       m_effectsVolume(100),
       m_autoPause(0)
 {
-    addIntPtr(0, &m_debugFlags);
-    addBoolPtr(1, &m_vsync);
-    addBoolPtr(2, &m_unused);
-    addBoolPtr(3, &m_fps);
-    addULongPtr(4, &m_clearColour);
-    addIntPtr(5, &m_width);
-    addIntPtr(6, &m_height);
-    addBoolPtr(7, &m_fullScreen);
-    addBoolPtr(8, &m_reverseY);
-    addFloatPtr(9, &m_menuFov);
-    addFloatPtr(10, &m_playFov);
-    addFloatPtr(11, &m_nearPlane);
-    addFloatPtr(12, &m_farPlane);
-    addFloatPtr(13, m_directionSpeed);
-    addFloatPtr(14, m_rollSpeed);
-    addFloatPtr(15, m_sideSpeed);
-    addFloatPtr(16, m_upSpeed);
-    addFloatPtr(17, m_yawSpeed);
-    addFloatPtr(18, m_pitchSpeed);
-    addBoolPtr(19, &m_music);
-    addBoolPtr(20, &m_effects);
-    addUIntPtr(21, &m_musicVolume);
-    addUIntPtr(22, &m_effectsVolume);
-    addStringPtr(23, &m_optionsFile);
-    addStringPtr(24, &m_menuInputFile);
-    addStringPtr(25, &m_gameInputFile);
-    addIntPtr(26, &m_autoPause);
+    addIntPtr(OPTION_DEBUG_FLAGS, &m_debugFlags);
+    addBoolPtr(OPTION_VSYNC, &m_vsync);
+    addBoolPtr(OPTION_UNUSED, &m_unused);
+    addBoolPtr(OPTION_SHOW_FRAME_RATE, &m_fps);
+    addULongPtr(OPTION_CLEAR_COLOUR, &m_clearColour);
+    addIntPtr(OPTION_WINDOW_WIDTH, &m_width);
+    addIntPtr(OPTION_WINDOW_HEIGHT, &m_height);
+    addBoolPtr(OPTION_FULLSCREEN, &m_fullScreen);
+    addBoolPtr(OPTION_REVERSE_Y, &m_reverseY);
+    addFloatPtr(OPTION_MENU_FOV, &m_menuFov);
+    addFloatPtr(OPTION_PLAY_FOV, &m_playFov);
+    addFloatPtr(OPTION_NEAR_PLANE, &m_nearPlane);
+    addFloatPtr(OPTION_FAR_PLANE, &m_farPlane);
+    addFloatPtr(OPTION_DIRECTION_SPEED, m_directionSpeed);
+    addFloatPtr(OPTION_ROLL_SPEED, m_rollSpeed);
+    addFloatPtr(OPTION_SIDE_SPEED, m_sideSpeed);
+    addFloatPtr(OPTION_UP_SPEED, m_upSpeed);
+    addFloatPtr(OPTION_YAW_SPEED, m_yawSpeed);
+    addFloatPtr(OPTION_PITCH_SPEED, m_pitchSpeed);
+    addBoolPtr(OPTION_MUSIC_ON, &m_music);
+    addBoolPtr(OPTION_EFFECTS_ON, &m_effects);
+    addUIntPtr(OPTION_MUSIC_VOLUME, &m_musicVolume);
+    addUIntPtr(OPTION_EFFECTS_VOLUME, &m_effectsVolume);
+    addStringPtr(OPTION_OPTIONS_FILE, &m_optionsFile);
+    addStringPtr(OPTION_MENU_PROFILE, &m_menuInputFile);
+    addStringPtr(OPTION_GAME_PROFILE, &m_gameInputFile);
+    addIntPtr(OPTION_AUTO_PAUSE, &m_autoPause);
 }
 
 I_Config::~I_Config() {}

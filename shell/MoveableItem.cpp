@@ -9,6 +9,7 @@
 #include "core/Matrix4x4.h"
 #include "shell/I_Config.h"
 #include "shell/I_Game.h"
+#include "shell/OptionKey.h"
 
 namespace Game {
 
@@ -87,12 +88,12 @@ void MoveableItem::handleEvent(EVT::I_Event* event)
 
 void MoveableItem::setSpeeds()
 {
-    m_directionSpeed = speedOf(13, m_fast + 1);
-    m_sideSpeed = speedOf(15, m_fast);
-    m_upSpeed = speedOf(16, m_fast);
-    m_yawSpeed = speedOf(17, m_fast);
-    m_pitchSpeed = speedOf(18, m_fast);
-    m_rollSpeed = speedOf(14, m_fast);
+    m_directionSpeed = speedOf(OPTION_DIRECTION_SPEED, m_fast + 1);
+    m_sideSpeed = speedOf(OPTION_SIDE_SPEED, m_fast);
+    m_upSpeed = speedOf(OPTION_UP_SPEED, m_fast);
+    m_yawSpeed = speedOf(OPTION_YAW_SPEED, m_fast);
+    m_pitchSpeed = speedOf(OPTION_PITCH_SPEED, m_fast);
+    m_rollSpeed = speedOf(OPTION_ROLL_SPEED, m_fast);
 }
 
 void MoveableItem::moveAlong(const Vec& axis, float amount)

@@ -11,8 +11,9 @@ namespace Game {
 // steady motions along or about its own axes are switched on and off, a fast
 // mode picks the other speed of each option key, and three kinds turn, tilt or
 // step once. On every update event (8) the switched-on motions are integrated
-// over the elapsed milliseconds. Speeds come from option keys 13 to 18, in
-// world units or degrees per millisecond.
+// over the elapsed milliseconds. Speeds come from the speed option keys
+// (OPTION_DIRECTION_SPEED to OPTION_PITCH_SPEED), in world units or degrees
+// per millisecond.
 class MoveableItem : public WorldItem {
 public:
     // Motion bits; each pair moves only while exactly one of its bits is set.

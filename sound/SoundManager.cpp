@@ -11,6 +11,7 @@
 #include "shell/I_Config.h"
 #include "shell/I_Game.h"
 #include "shell/NullSoundController.h"
+#include "shell/OptionKey.h"
 
 #include <climits>
 #include <cstdint>
@@ -22,16 +23,9 @@ namespace KWEP {
 
 namespace {
 
-const char* const BLANKS = " \t\n\r";
 const char* const TITLE_MUSIC = "TITLE_MUSIC";
 const char* const GAME_MUSIC = "GAME_MUSIC";
 const std::string LOOPS_SUFFIX = ":LOOPS";
-
-// Option keys read.
-const int OPT_MUSIC_ON = 19;
-const int OPT_EFFECTS_ON = 20;
-const int OPT_MUSIC_VOLUME = 21;
-const int OPT_EFFECTS_VOLUME = 22;
 
 Game::I_Config* options()
 {
@@ -120,7 +114,7 @@ public:
     bool readSources(const CFG::Info& info)
     {
         for (std::string name : split(info.get("SOUND_SOURCES"), ",")) {
-            name = Util::trim(name, BLANKS);
+            name = Util::trim(name, Util::BLANKS);
             const bool loop = name.size() >= LOOPS_SUFFIX.size() &&
                               name.compare(name.size() - LOOPS_SUFFIX.size(), std::string::npos, LOOPS_SUFFIX) == 0;
             if (loop)
@@ -144,10 +138,10 @@ public:
             const std::vector<std::string> parts = split(item, ":");
             if (parts.size() != 2)
                 continue;
-            const std::string name = Util::trim(parts[0], BLANKS);
+            const std::string name = Util::trim(parts[0], Util::BLANKS);
             const bool known = sounds.find(name) != 0;
             const int id = idOf(sounds, name, nextSound);
-            if (!controller->load(id, dir + Util::trim(parts[1], BLANKS)) && !known)
+            if (!controller->load(id, dir + Util::trim(parts[1], Util::BLANKS)) && !known)
                 sounds.remove(name);
         }
     }
@@ -155,7 +149,7 @@ public:
     void readEffects(const CFG::Info& info)
     {
         for (const std::string& piece : split(info.get("GAME_EFFECTS"), "SFX:")) {
-            if (Util::trim(piece, BLANKS).empty())
+            if (Util::trim(piece, Util::BLANKS).empty())
                 continue;
             const std::vector<std::string> fields = split(piece, ",");
             if (fields.size() == 7)
@@ -165,10 +159,10 @@ public:
 
     void addEffect(const std::vector<std::string>& fields)
     {
-        const std::string name = Util::trim(fields[0], BLANKS);
+        const std::string name = Util::trim(fields[0], Util::BLANKS);
         SFX record;
-        record.sound = sounds.find(Util::trim(fields[1], BLANKS));
-        record.source = sources.find(Util::trim(fields[2], BLANKS));
+        record.sound = sounds.find(Util::trim(fields[1], Util::BLANKS));
+        record.source = sources.find(Util::trim(fields[2], Util::BLANKS));
         record.volume = Util::strToNum<unsigned int>(fields[3], 10, UINT32_MAX);
         record.pitch = Util::strToNum<unsigned int>(fields[4], 10, UINT32_MAX);
         record.priority = Util::strToNum<int>(fields[5], 10, INT_MIN);
@@ -216,7 +210,7 @@ SoundManager::SoundManager(Sound::I_SoundController* controller, const std::stri
     if (!loadSounds(configFile))
         return;
     setMusic(TITLE_MUSIC);
-    m_impl->effectsOn = optionBool(OPT_EFFECTS_ON, true);
+    m_impl->effectsOn = optionBool(Game::OPTION_EFFECTS_ON, true);
     const int ids[] = {EVT::EVENT_PLAY,   EVT::EVENT_UPDATE, EVT::EVENT_PAUSE,        EVT::EVENT_RESUME,
                        EVT::EVENT_MENUS, EVT::EVENT_CONFIGCHANGE, EVT::EVENT_SOUND};
     for (int id : ids)
@@ -257,14 +251,15 @@ void SoundManager::setMusic(const std::string& name)
             d.controller->stop(record.source);
         return;
     }
-    d.musicOn = optionBool(OPT_MUSIC_ON, true);
+    d.musicOn = optionBool(Game::OPTION_MUSIC_ON, true);
     if (!d.musicOn)
         d.controller->stop(record.source);
     else
-        d.playRule(record, static_cast<int>(optionUInt(OPT_MUSIC_VOLUME, 80)), static_cast<int>(record.pitch));
+        d.playRule(record, static_cast<int>(optionUInt(Game::OPTION_MUSIC_VOLUME, 80)),
+                   static_cast<int>(record.pitch));
 }
 
-void SoundManager::setEffects() { m_impl->effectsOn = optionBool(OPT_EFFECTS_ON, true); }
+void SoundManager::setEffects() { m_impl->effectsOn = optionBool(Game::OPTION_EFFECTS_ON, true); }
 
 void SoundManager::handleEvent(EVT::I_Event* event)
 {
@@ -306,9 +301,9 @@ void SoundManager::configChange(EVT::I_Event* event)
     const EVT::Event_ConfigChange* change = EVT::eventCast<EVT::Event_ConfigChange>(event);
     if (!change)
         return;
-    if (change->key == OPT_MUSIC_ON || change->key == OPT_MUSIC_VOLUME)
+    if (change->key == Game::OPTION_MUSIC_ON || change->key == Game::OPTION_MUSIC_VOLUME)
         setMusic("");
-    else if (change->key == OPT_EFFECTS_ON || change->key == OPT_EFFECTS_VOLUME)
+    else if (change->key == Game::OPTION_EFFECTS_ON || change->key == Game::OPTION_EFFECTS_VOLUME)
         setEffects();
 }
 
@@ -331,7 +326,7 @@ void SoundManager::soundEvent(EVT::I_Event* event)
     // An unreadable record volume (all bits set) arrives as -1, which plays at 0.
     const int volume = sound->volume != 0 ? sound->volume : static_cast<int>(record.volume);
     const int pitch = sound->pitch != 0 ? sound->pitch : static_cast<int>(record.pitch);
-    m_impl->playRule(record, weighted(volume, optionUInt(OPT_EFFECTS_VOLUME, 100)), pitch);
+    m_impl->playRule(record, weighted(volume, optionUInt(Game::OPTION_EFFECTS_VOLUME, 100)), pitch);
 }
 
 } // namespace KWEP

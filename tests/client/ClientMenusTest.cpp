@@ -16,6 +16,7 @@
 #include "shell/I_Config.h"
 #include "shell/I_World.h"
 #include "shell/MoveableItem.h"
+#include "shell/OptionKey.h"
 #include "shell/TextObject.h"
 
 namespace {
@@ -156,16 +157,17 @@ TEST_F(ClientMenusTest, VolumeItemsStartOnTheOptionsValue)
     struct Case { int key; unsigned int volume; std::string shown; unsigned int index; };
     // Music choices 0,50,100; effects choices 0,050,100.
     const Case cases[] = {
-        {21, 80, "MUSIC VOLUME 80", 3},  // not listed: appended
-        {21, 50, "MUSIC VOLUME 50", 1},
-        {21, 100, "MUSIC VOLUME 100", 2},
-        {22, 50, "EFFECTS VOLUME 050", 1},
+        {Game::OPTION_MUSIC_VOLUME, 80, "MUSIC VOLUME 80", 3},  // not listed: appended
+        {Game::OPTION_MUSIC_VOLUME, 50, "MUSIC VOLUME 50", 1},
+        {Game::OPTION_MUSIC_VOLUME, 100, "MUSIC VOLUME 100", 2},
+        {Game::OPTION_EFFECTS_VOLUME, 50, "EFFECTS VOLUME 050", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.shown);
         *options().getUIntPtr(c.key) = c.volume;
         build();
-        const Menu::MenuItem* item = menus->getPage(Menus::PAGE_CONFIG_SOUND)->itemList()[c.key == 21 ? 3 : 4];
+        const std::size_t row = c.key == Game::OPTION_MUSIC_VOLUME ? 3 : 4;
+        const Menu::MenuItem* item = menus->getPage(Menus::PAGE_CONFIG_SOUND)->itemList()[row];
         const Menu::ItemCallBackMultiChoice* volume = dynamic_cast<const Menu::ItemCallBackMultiChoice*>(item);
         ASSERT_NE(volume, nullptr);
         EXPECT_EQ(volume->getString(), c.shown);
@@ -176,7 +178,8 @@ TEST_F(ClientMenusTest, VolumeItemsStartOnTheOptionsValue)
 TEST_F(ClientMenusTest, OnOffItemsStartFromTheirOption)
 {
     for (bool on : {false, true}) {
-        for (int key : {1, 7, 19, 20, 29})
+        for (int key : {Game::OPTION_VSYNC, Game::OPTION_FULLSCREEN, Game::OPTION_MUSIC_ON, Game::OPTION_EFFECTS_ON,
+                        Game::OPTION_SMOOTH})
             *options().getBoolPtr(key) = on;
         build();
         const std::string word = on ? "ON" : "OFF";
@@ -191,13 +194,13 @@ TEST_F(ClientMenusTest, OnOffItemsStartFromTheirOption)
 TEST_F(ClientMenusTest, MenusFieldOfViewComesFromTheFile)
 {
     build();
-    EXPECT_FLOAT_EQ(*options().getFloatPtr(9), 45.5f);
+    EXPECT_FLOAT_EQ(*options().getFloatPtr(Game::OPTION_MENU_FOV), 45.5f);
 }
 
 TEST_F(ClientMenusTest, MissingFileGivesAnEmptyTreeAndNoFieldOfView)
 {
     build(false, "menus_no_such_file.cfg");
-    EXPECT_FLOAT_EQ(*options().getFloatPtr(9), 0.0f);
+    EXPECT_FLOAT_EQ(*options().getFloatPtr(Game::OPTION_MENU_FOV), 0.0f);
     EXPECT_EQ(shownTexts(), std::vector<std::string>(5, ""));
     EXPECT_EQ(pageLabels(Menus::PAGE_CONFIG_SOUND), (std::vector<std::string>{"", "", "", " 80", " 100"}));
     // No help file named: the engine's missing-file text.
@@ -312,8 +315,8 @@ TEST_F(ClientMenusTest, ChoosingAFieldOfViewClosesItsPageSafely)
     MenusTest::ConfigRecorder recorder;
     action(EVT::EVENT_MENU_DOWN);   // 45
     action(EVT::EVENT_MENU_SELECT);
-    EXPECT_FLOAT_EQ(*options().getFloatPtr(10), 45.0f);
-    EXPECT_EQ(recorder.keys, std::vector<int>{10});
+    EXPECT_FLOAT_EQ(*options().getFloatPtr(Game::OPTION_PLAY_FOV), 45.0f);
+    EXPECT_EQ(recorder.keys, std::vector<int>{Game::OPTION_PLAY_FOV});
     EXPECT_EQ(menus->getCurrentPage(), Menus::PAGE_CONFIG_SCREEN);
     EXPECT_EQ(shownTexts(), (std::vector<std::string>{"SCREEN", "SIZE", "FULL NO", "VIEW", "VSYNC ON", "BACK"}));
     EXPECT_EQ(controller.getCurItem()->getString(), "VIEW");
@@ -324,8 +327,8 @@ TEST_F(ClientMenusTest, ChoosingAFieldOfViewClosesItsPageSafely)
     EXPECT_EQ(shownTexts(), (std::vector<std::string>{"VIEW", "30", "45 NOW", "60", "BACK"}));
     EXPECT_EQ(controller.getCurItem()->getString(), "45 NOW");
     action(EVT::EVENT_MENU_SELECT);
-    EXPECT_FLOAT_EQ(*options().getFloatPtr(10), 45.0f);
-    EXPECT_EQ(recorder.keys, (std::vector<int>{10, 10}));
+    EXPECT_FLOAT_EQ(*options().getFloatPtr(Game::OPTION_PLAY_FOV), 45.0f);
+    EXPECT_EQ(recorder.keys, (std::vector<int>{Game::OPTION_PLAY_FOV, Game::OPTION_PLAY_FOV}));
 }
 
 TEST_F(ClientMenusTest, OnOffItemWritesItsOptionAndShowsTheNewChoice)
@@ -336,7 +339,7 @@ TEST_F(ClientMenusTest, OnOffItemWritesItsOptionAndShowsTheNewChoice)
     action(EVT::EVENT_MENU_SELECT); // GAME
     ASSERT_EQ(menus->getCurrentPage(), Menus::PAGE_CONFIG_GAME);
     action(EVT::EVENT_MENU_SELECT); // SMOOTH ON -> OFF
-    EXPECT_FALSE(*options().getBoolPtr(29));
+    EXPECT_FALSE(*options().getBoolPtr(Game::OPTION_SMOOTH));
     EXPECT_EQ(menus->getShownList().at(1).text->getText(), "SMOOTH OFF");
 }
 

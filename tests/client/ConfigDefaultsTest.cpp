@@ -15,17 +15,17 @@ TEST_F(ConfigDefaultsTest, TheConfigurationGivesFoldersPlanesAndBackground)
              {"MAX_Z", "5000"},
              {"MENU_BACKGROUND", "0x102030FF"}});
     Config config;
-    EXPECT_EQ(*config.getStringPtr(23), "KWEP_OPTIONS.cfg");
-    EXPECT_EQ(*config.getStringPtr(24), "data/Config/Input/KWEP_MENU_INPUT_STANDARD.cfg");
-    EXPECT_EQ(*config.getStringPtr(25), "data/Config/Input/KWEP_GAME_INPUT_STANDARD.cfg");
-    EXPECT_EQ(*config.getFloatPtr(11), 2.5f);
-    EXPECT_EQ(*config.getFloatPtr(12), 5000.0f);
-    EXPECT_EQ(*config.getULongPtr(4), 0x102030FFul);
-    EXPECT_EQ(*config.getFloatPtr(9), 33.0f);
-    EXPECT_EQ(*config.getFloatPtr(10), 33.0f);
-    EXPECT_EQ(*config.getFloatPtr(Config::KEY_SENSITIVITY), 0.5f);
-    EXPECT_EQ(*config.getFloatPtr(Config::KEY_TILT), 4.0f);
-    EXPECT_TRUE(*config.getBoolPtr(Config::KEY_SMOOTH));
+    EXPECT_EQ(*config.getStringPtr(Game::OPTION_OPTIONS_FILE), "KWEP_OPTIONS.cfg");
+    EXPECT_EQ(*config.getStringPtr(Game::OPTION_MENU_PROFILE), "data/Config/Input/KWEP_MENU_INPUT_STANDARD.cfg");
+    EXPECT_EQ(*config.getStringPtr(Game::OPTION_GAME_PROFILE), "data/Config/Input/KWEP_GAME_INPUT_STANDARD.cfg");
+    EXPECT_EQ(*config.getFloatPtr(Game::OPTION_NEAR_PLANE), 2.5f);
+    EXPECT_EQ(*config.getFloatPtr(Game::OPTION_FAR_PLANE), 5000.0f);
+    EXPECT_EQ(*config.getULongPtr(Game::OPTION_CLEAR_COLOUR), 0x102030FFul);
+    EXPECT_EQ(*config.getFloatPtr(Game::OPTION_MENU_FOV), 33.0f);
+    EXPECT_EQ(*config.getFloatPtr(Game::OPTION_PLAY_FOV), 33.0f);
+    EXPECT_EQ(*config.getFloatPtr(Game::OPTION_SENSITIVITY), 0.5f);
+    EXPECT_EQ(*config.getFloatPtr(Game::OPTION_TILT), 4.0f);
+    EXPECT_TRUE(*config.getBoolPtr(Game::OPTION_SMOOTH));
     EXPECT_TRUE(config.getStatus());
     EXPECT_FALSE(config.getSaveOnExit());
 }
@@ -44,11 +44,11 @@ TEST_F(ConfigDefaultsTest, MissingOrUnusableKeysKeepSoundValues)
         for (const auto& key : row)
             CFG::s_GlobalConfig.add(key.first, key.second);
         Config config;
-        EXPECT_EQ(*config.getStringPtr(24), "Input/KWEP_MENU_INPUT_STANDARD.cfg");
-        EXPECT_EQ(*config.getStringPtr(25), "Input/KWEP_GAME_INPUT_STANDARD.cfg");
-        EXPECT_EQ(*config.getFloatPtr(11), 1.0f);
-        EXPECT_EQ(*config.getFloatPtr(12), 50000.0f);
-        EXPECT_EQ(*config.getULongPtr(4), 0xFFFFFFFFul);
+        EXPECT_EQ(*config.getStringPtr(Game::OPTION_MENU_PROFILE), "Input/KWEP_MENU_INPUT_STANDARD.cfg");
+        EXPECT_EQ(*config.getStringPtr(Game::OPTION_GAME_PROFILE), "Input/KWEP_GAME_INPUT_STANDARD.cfg");
+        EXPECT_EQ(*config.getFloatPtr(Game::OPTION_NEAR_PLANE), 1.0f);
+        EXPECT_EQ(*config.getFloatPtr(Game::OPTION_FAR_PLANE), 50000.0f);
+        EXPECT_EQ(*config.getULongPtr(Game::OPTION_CLEAR_COLOUR), 0xFFFFFFFFul);
     }
 }
 
@@ -56,12 +56,12 @@ TEST_F(ConfigDefaultsTest, TheFileIsWrittenAtDestructionOnlyOnceAllowed)
 {
     {
         Config config;
-        *config.getStringPtr(23) = optionsFile;
+        *config.getStringPtr(Game::OPTION_OPTIONS_FILE) = optionsFile;
     }
     EXPECT_EQ(OptionsTest::readFile(optionsFile), "");
     {
         Config config;
-        *config.getStringPtr(23) = optionsFile;
+        *config.getStringPtr(Game::OPTION_OPTIONS_FILE) = optionsFile;
         config.setSaveOnExit(true);
         EXPECT_TRUE(config.getSaveOnExit());
     }
@@ -74,11 +74,11 @@ TEST_F(ConfigDefaultsTest, TheShippedConfigurationFillsTheOptionsAndTheHelp)
     const std::string root = std::string(FRELMORY_SOURCE_DIR) + "/";
     ASSERT_TRUE(CFG::s_GlobalConfig.addConfig(root + "KWEP.cfg"));
     Config config;
-    EXPECT_GT(Files::TextFile::size(root + *config.getStringPtr(24)), 0);
-    EXPECT_GT(Files::TextFile::size(root + *config.getStringPtr(25)), 0);
-    EXPECT_GT(*config.getFloatPtr(11), 0.0f);
-    EXPECT_GT(*config.getFloatPtr(12), 700.0f * 2);
-    EXPECT_NE(*config.getULongPtr(4), 0xFFFFFFFFul);
+    EXPECT_GT(Files::TextFile::size(root + *config.getStringPtr(Game::OPTION_MENU_PROFILE)), 0);
+    EXPECT_GT(Files::TextFile::size(root + *config.getStringPtr(Game::OPTION_GAME_PROFILE)), 0);
+    EXPECT_GT(*config.getFloatPtr(Game::OPTION_NEAR_PLANE), 0.0f);
+    EXPECT_GT(*config.getFloatPtr(Game::OPTION_FAR_PLANE), 700.0f * 2);
+    EXPECT_NE(*config.getULongPtr(Game::OPTION_CLEAR_COLOUR), 0xFFFFFFFFul);
     EXPECT_EQ(CFG::get("INFO_DEFSTR"), "now: ");
     const char* const explained[] = {
         "HELP", "OPTFILE", "MENU_INPUT", "GAME_INPUT", "AUTOPAUSE", "SENSITIVITY",

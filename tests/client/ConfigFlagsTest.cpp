@@ -20,51 +20,57 @@ const FlagCase FLAG_CASES[] = {
     {{}, Config::RESULT_OK, {}, {}},
     {{"stray", "--unknown", "7"}, Config::RESULT_OK, {}, {"stray", "--unknown", "7"}},
     // on/off family
-    {{"--fullscreen", "on"}, Config::RESULT_OK, {{7, "on"}}, {}},
+    {{"--fullscreen", "on"}, Config::RESULT_OK, {{Game::OPTION_FULLSCREEN, "on"}}, {}},
     {{"--fullscreen", "ON"}, Config::RESULT_INVALID, {}, {}},
     {{"--revY", "on", "--fps", "on", "--smooth", "off"}, Config::RESULT_OK,
-     {{8, "on"}, {3, "on"}, {29, "off"}}, {}},
+     {{Game::OPTION_REVERSE_Y, "on"}, {Game::OPTION_SHOW_FRAME_RATE, "on"}, {Game::OPTION_SMOOTH, "off"}},
+     {}},
     {{"--fps", "--vsync", "on"}, Config::RESULT_INVALID, {}, {}},
-    {{"--fps", "--vsync", "off"}, Config::RESULT_INVALID, {{1, "off"}}, {}},
+    {{"--fps", "--vsync", "off"}, Config::RESULT_INVALID, {{Game::OPTION_VSYNC, "off"}}, {}},
     {{"--vsync"}, Config::RESULT_INVALID, {}, {}},
     // numbers
-    {{"--wsize", "800x600", "480"}, Config::RESULT_OK, {{5, "800"}}, {}},  // 480 already
-    {{"--wsize", "1024", "300"}, Config::RESULT_OK, {{5, "1024"}, {6, "300"}}, {}},
+    // 480 already
+    {{"--wsize", "800x600", "480"}, Config::RESULT_OK, {{Game::OPTION_WINDOW_WIDTH, "800"}}, {}},
+    {{"--wsize", "1024", "300"}, Config::RESULT_OK,
+     {{Game::OPTION_WINDOW_WIDTH, "1024"}, {Game::OPTION_WINDOW_HEIGHT, "300"}}, {}},
     {{"--wsize", "800"}, Config::RESULT_INVALID, {}, {}},
     {{"--wsize", "0", "480"}, Config::RESULT_INVALID, {}, {}},
     {{"--wsize", "800", "-1"}, Config::RESULT_INVALID, {}, {}},
     {{"--wsize", "x800", "600"}, Config::RESULT_INVALID, {}, {}},
-    {{"--auto-pause", "-5"}, Config::RESULT_OK, {{26, "-5"}}, {}},
+    {{"--auto-pause", "-5"}, Config::RESULT_OK, {{Game::OPTION_AUTO_PAUSE, "-5"}}, {}},
     {{"--auto-pause", "99999999999"}, Config::RESULT_INVALID, {}, {}},
     {{"--auto-pause", ""}, Config::RESULT_INVALID, {}, {}},
-    {{"--sensitivity", ".25", "--tilt", "-2.5"}, Config::RESULT_OK, {{27, "0.25"}, {28, "-2.5"}}, {}},
+    {{"--sensitivity", ".25", "--tilt", "-2.5"}, Config::RESULT_OK,
+     {{Game::OPTION_SENSITIVITY, "0.25"}, {Game::OPTION_TILT, "-2.5"}}, {}},
     {{"--tilt", "x"}, Config::RESULT_INVALID, {}, {}},
     {{"--tilt", "nan"}, Config::RESULT_INVALID, {}, {}},
     {{"--sensitivity", "1e99"}, Config::RESULT_INVALID, {}, {}},
-    {{"--fov", "40", "--fov", "50"}, Config::RESULT_OK, {{10, "40"}}, {"--fov", "50"}},
-    {{"--fov", "179"}, Config::RESULT_OK, {{10, "179"}}, {}},
+    {{"--fov", "40", "--fov", "50"}, Config::RESULT_OK, {{Game::OPTION_PLAY_FOV, "40"}}, {"--fov", "50"}},
+    {{"--fov", "179"}, Config::RESULT_OK, {{Game::OPTION_PLAY_FOV, "179"}}, {}},
     {{"--fov", "200"}, Config::RESULT_INVALID, {}, {}},
     {{"--fov", "0"}, Config::RESULT_INVALID, {}, {}},
     {{"--fov", "0.5"}, Config::RESULT_INVALID, {}, {}},
     // volumes
-    {{"--music", "off"}, Config::RESULT_OK, {{19, "off"}}, {}},
-    {{"--music", "120"}, Config::RESULT_OK, {{21, "120"}}, {}},
+    {{"--music", "off"}, Config::RESULT_OK, {{Game::OPTION_MUSIC_ON, "off"}}, {}},
+    {{"--music", "120"}, Config::RESULT_OK, {{Game::OPTION_MUSIC_VOLUME, "120"}}, {}},
     {{"--music", "loud"}, Config::RESULT_INVALID, {}, {}},
     {{"--music", "-5"}, Config::RESULT_INVALID, {}, {}},
     {{"--music"}, Config::RESULT_INVALID, {}, {}},
-    {{"--sfxs", "off", "--music", "7"}, Config::RESULT_OK, {{20, "off"}, {21, "7"}}, {}},
+    {{"--sfxs", "off", "--music", "7"}, Config::RESULT_OK,
+     {{Game::OPTION_EFFECTS_ON, "off"}, {Game::OPTION_MUSIC_VOLUME, "7"}}, {}},
     // diagnostic flags
-    {{"--debug", "ERROR+WARN"}, Config::RESULT_OK, {{0, "12"}}, {}},
-    {{"--debug", "NONE+ERROR"}, Config::RESULT_OK, {{0, "8"}}, {}},
-    {{"--debug", "NONE"}, Config::RESULT_OK, {{0, "0"}}, {}},
-    {{"--debug", "loudly"}, Config::RESULT_OK, {{0, "0"}}, {}},
+    {{"--debug", "ERROR+WARN"}, Config::RESULT_OK, {{Game::OPTION_DEBUG_FLAGS, "12"}}, {}},
+    {{"--debug", "NONE+ERROR"}, Config::RESULT_OK, {{Game::OPTION_DEBUG_FLAGS, "8"}}, {}},
+    {{"--debug", "NONE"}, Config::RESULT_OK, {{Game::OPTION_DEBUG_FLAGS, "0"}}, {}},
+    {{"--debug", "loudly"}, Config::RESULT_OK, {{Game::OPTION_DEBUG_FLAGS, "0"}}, {}},
     {{"--debug"}, Config::RESULT_INVALID, {}, {}},
     // files
     {{"--menu-input"}, Config::RESULT_OK, {}, {}},
     {{"--menu-input", ""}, Config::RESULT_INVALID, {}, {}},
-    {{"--game-input", "my profile.cfg", "rest"}, Config::RESULT_OK, {{25, "my profile.cfg"}}, {"rest"}},
+    {{"--game-input", "my profile.cfg", "rest"}, Config::RESULT_OK,
+     {{Game::OPTION_GAME_PROFILE, "my profile.cfg"}}, {"rest"}},
     // a value is taken by whichever flag comes first in table order
-    {{"--smooth", "maybe", "--tilt", "3"}, Config::RESULT_INVALID, {{28, "3"}}, {}},
+    {{"--smooth", "maybe", "--tilt", "3"}, Config::RESULT_INVALID, {{Game::OPTION_TILT, "3"}}, {}},
     {{"--fov", "--tilt", "9"}, Config::RESULT_INVALID, {}, {}},
 };
 
@@ -102,10 +108,10 @@ TEST_F(ConfigFlagsTest, OnAndOffSwitchTheSoundAndKeepItsVolume)
     ASSERT_EQ(config.parseGameOpts(first.argc(), first.argv()), Config::RESULT_OK);
     Args second{"--music", "off", "--sfxs", "on"};
     ASSERT_EQ(config.parseGameOpts(second.argc(), second.argv()), Config::RESULT_OK);
-    EXPECT_FALSE(*config.getBoolPtr(19));
-    EXPECT_EQ(*config.getUIntPtr(21), 30u);
-    EXPECT_TRUE(*config.getBoolPtr(20));
-    EXPECT_EQ(*config.getUIntPtr(22), 100u);
+    EXPECT_FALSE(*config.getBoolPtr(Game::OPTION_MUSIC_ON));
+    EXPECT_EQ(*config.getUIntPtr(Game::OPTION_MUSIC_VOLUME), 30u);
+    EXPECT_TRUE(*config.getBoolPtr(Game::OPTION_EFFECTS_ON));
+    EXPECT_EQ(*config.getUIntPtr(Game::OPTION_EFFECTS_VOLUME), 100u);
 }
 
 TEST_F(ConfigFlagsTest, HostileLinesNeitherCrashNorReadOutOfBounds)
@@ -140,7 +146,7 @@ TEST_F(ConfigFlagsTest, HelpIsHandledBeforeEveryOtherFlagAndStopsTheParse)
     EXPECT_EQ(result, Config::RESULT_HELP_SHOWN);
     EXPECT_TRUE(config.helpShown());
     EXPECT_TRUE(args.untouched());
-    EXPECT_EQ(*config.getFloatPtr(10), 33.0f);
+    EXPECT_EQ(*config.getFloatPtr(Game::OPTION_PLAY_FOV), 33.0f);
     EXPECT_NE(printed.find("--fov <angle> "), std::string::npos);
     EXPECT_NE(printed.find("33\n"), std::string::npos);
 }
@@ -154,9 +160,9 @@ TEST_F(ConfigInitialiseTest, OptfileThenFileThenLineEachOverTheOneBefore)
     Args args{"frelmory", "--fov", "50", "--optfile", optionsFile, "--optfile", "other", "x"};
     ASSERT_TRUE(config.initialise(args.argc(), args.argv()));
     EXPECT_TRUE(config.getStatus());
-    EXPECT_EQ(*config.getStringPtr(23), optionsFile);
-    EXPECT_EQ(*config.getFloatPtr(10), 50.0f);
-    EXPECT_EQ(*config.getFloatPtr(28), 2.0f);
+    EXPECT_EQ(*config.getStringPtr(Game::OPTION_OPTIONS_FILE), optionsFile);
+    EXPECT_EQ(*config.getFloatPtr(Game::OPTION_PLAY_FOV), 50.0f);
+    EXPECT_EQ(*config.getFloatPtr(Game::OPTION_TILT), 2.0f);
     // a second "--optfile" is no flag of the game table: it stays over
     EXPECT_EQ(args.left(), (std::vector<std::string>{"frelmory", "--optfile", "other", "x"}));
 }
@@ -196,7 +202,7 @@ TEST_F(ConfigInitialiseTest, FailuresLeaveTheLineAndTellHelpFromAnInvalidLine)
         EXPECT_EQ(config.helpShown(), c.help);
         EXPECT_EQ(printed.empty(), !c.help);
         EXPECT_TRUE(args.untouched());
-        EXPECT_TRUE(*config.getBoolPtr(1));
+        EXPECT_TRUE(*config.getBoolPtr(Game::OPTION_VSYNC));
     }
 }
 

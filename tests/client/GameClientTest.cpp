@@ -21,6 +21,7 @@
 #include "core/TextFile.h"
 #include "input/InputController.h"
 #include "shell/I_Config.h"
+#include "shell/OptionKey.h"
 
 namespace {
 
@@ -265,8 +266,8 @@ TEST(GameClientFiles, MinimisedWindowKeepsTheSavedSize)
         client.runGame(&argc, argv, nullptr, &render, nullptr);
         EXPECT_NE(std::string::npos, testing::internal::GetCapturedStderr().find("menu input profile"));
         EXPECT_EQ(1, client.getExitCode());
-        EXPECT_EQ(c.savedWidth, *client.getConfig()->getIntPtr(5));
-        EXPECT_EQ(c.savedHeight, *client.getConfig()->getIntPtr(6));
+        EXPECT_EQ(c.savedWidth, *client.getConfig()->getIntPtr(Game::OPTION_WINDOW_WIDTH));
+        EXPECT_EQ(c.savedHeight, *client.getConfig()->getIntPtr(Game::OPTION_WINDOW_HEIGHT));
         client.setHighScore(0);
     }
 }
@@ -289,8 +290,8 @@ TEST(GameClientInput, ProfileSlots)
         const std::string game = writeTestFile("client_game.cfg", "GAME_INPUT_FILE == " + SHIPPED_SIC +
                                                                       "\nOTHER_INPUT_FILES == " + c.others + "\n");
         RecordingClient client;
-        *client.getConfig()->getStringPtr(24) = menus;
-        *client.getConfig()->getStringPtr(25) = game;
+        *client.getConfig()->getStringPtr(Game::OPTION_MENU_PROFILE) = menus;
+        *client.getConfig()->getStringPtr(Game::OPTION_GAME_PROFILE) = game;
         ASSERT_TRUE(client.createMenuInputControllers());
         ASSERT_TRUE(client.createGameInputControllers());
         EXPECT_EQ(c.slots, slots(client));
@@ -322,7 +323,7 @@ TEST(GameClientInput, ProfilesThatDoNotReadAreReported)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.profile);
         RecordingClient client;
-        *client.getConfig()->getStringPtr(25) = c.profile;
+        *client.getConfig()->getStringPtr(Game::OPTION_GAME_PROFILE) = c.profile;
         testing::internal::CaptureStderr();
         EXPECT_EQ(c.ok, client.createGameInputControllers());
         EXPECT_NE(std::string::npos, testing::internal::GetCapturedStderr().find(c.named));
@@ -339,8 +340,8 @@ TEST(GameClientInput, MenuProfileChosenInTheMenusWaitsForThemToGo)
                                                                         "\nTPAGE_INPUT_FILE == " + SHIPPED_SIC + "\n");
     const std::string noMenu = writeTestFile("client_menus_nomenu.cfg", "TPAGE_INPUT_FILE == " + SHIPPED_SIC + "\n");
     RecordingClient client;
-    std::string& profile = *client.getConfig()->getStringPtr(24);
-    EVT::Event_ConfigChange change(EVT::EVENT_CONFIGCHANGE, 24);
+    std::string& profile = *client.getConfig()->getStringPtr(Game::OPTION_MENU_PROFILE);
+    EVT::Event_ConfigChange change(EVT::EVENT_CONFIGCHANGE, Game::OPTION_MENU_PROFILE);
     profile = full;
     client.handleEvent(&change);
     ASSERT_NE(nullptr, client.getMenuInputController());

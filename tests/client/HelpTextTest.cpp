@@ -51,10 +51,10 @@ TEST_F(HelpTextTest, EveryFlagInOrderWithItsValue)
 {
     setKeys({{"INFO_PADLEN", "0"}});
     Config config;
-    *config.getStringPtr(24) = "";
-    *config.getIntPtr(0) = 0;
-    *config.getBoolPtr(20) = false;
-    *config.getFloatPtr(Config::KEY_SENSITIVITY) = 0.125f;
+    *config.getStringPtr(Game::OPTION_MENU_PROFILE) = "";
+    *config.getIntPtr(Game::OPTION_DEBUG_FLAGS) = 0;
+    *config.getBoolPtr(Game::OPTION_EFFECTS_ON) = false;
+    *config.getFloatPtr(Game::OPTION_SENSITIVITY) = 0.125f;
     const std::string expected = std::string(INTRODUCTION)
         + "   --help  \n"
         + "   --optfile <file> \n    KWEP_OPTIONS.cfg\n"

@@ -11,6 +11,7 @@
 #include "MenusFixture.h"
 #include "client/I_MenuItemChosen.h"
 #include "shell/I_Config.h"
+#include "shell/OptionKey.h"
 
 namespace {
 
@@ -59,31 +60,56 @@ void setKey(Game::I_Config& config, int key, const std::string& value)
 }
 
 const HandlerCase HANDLER_CASES[] = {
-    {"smooth off", &Menu::I_MenuItemChosen::choseSmooth, "SMOOTH OFF", 0, 29, "on", "off", true},
-    {"smooth on", &Menu::I_MenuItemChosen::choseSmooth, "SMOOTH ON", 1, 29, "off", "on", true},
-    {"fullscreen third choice", &Menu::I_MenuItemChosen::choseFullscreen, "FULL X", 2, 7, "off", "on", true},
-    {"fullscreen first", &Menu::I_MenuItemChosen::choseFullscreen, "FULL OFF", 0, 7, "on", "off", true},
-    {"vsync", &Menu::I_MenuItemChosen::choseVSync, "VSYNC OFF", 0, 1, "on", "off", true},
-    {"sfx", &Menu::I_MenuItemChosen::choseEnableSfx, "SFX ON", 1, 20, "off", "on", true},
-    {"music", &Menu::I_MenuItemChosen::choseEnableMusic, "MUSIC OFF", 0, 19, "on", "off", true},
-    {"reverse y", &Menu::I_MenuItemChosen::choseReverseY, "", 1, 8, "off", "on", true},
-    {"fov with a word", &Menu::I_MenuItemChosen::choseFieldOfView, "60 degrees", 3, 10, "33", "60", true},
-    {"fov without number", &Menu::I_MenuItemChosen::choseFieldOfView, "wide", 0, 10, "33", "33", false},
-    {"fov at its top", &Menu::I_MenuItemChosen::choseFieldOfView, "179", 0, 10, "33", "179", true},
-    {"fov above the flag's range", &Menu::I_MenuItemChosen::choseFieldOfView, "180", 0, 10, "33", "33", false},
-    {"fov below the flag's range", &Menu::I_MenuItemChosen::choseFieldOfView, "0.5", 0, 10, "33", "33", false},
-    {"tilt", &Menu::I_MenuItemChosen::choseTilt, "2.5", 0, 28, "4", "2.5", true},
-    {"music volume two-word label", &Menu::I_MenuItemChosen::choseMusicVol, "MUSIC VOLUME 80", 2, 21, "50", "80", true},
-    {"music volume taken as given", &Menu::I_MenuItemChosen::choseMusicVol, "MUSIC 150", 2, 21, "50", "150", true},
-    {"music volume not a number", &Menu::I_MenuItemChosen::choseMusicVol, "MUSIC VOLUME loud", 1, 21, "50", "50", false},
-    {"music volume no word", &Menu::I_MenuItemChosen::choseMusicVol, "   ", 1, 21, "50", "50", false},
-    {"sfx volume", &Menu::I_MenuItemChosen::choseSfxVol, "EFFECTS 30", 1, 22, "100", "30", true},
-    {"sfx volume negative", &Menu::I_MenuItemChosen::choseSfxVol, "EFFECTS -5", 1, 22, "100", "100", false},
-    {"sfx volume empty", &Menu::I_MenuItemChosen::choseSfxVol, "", 0, 22, "100", "100", false},
-    {"auto-pause", &Menu::I_MenuItemChosen::choseAutoPause, "PAUSE AFTER -1", 0, 26, "0", "-1", true},
-    {"auto-pause without number", &Menu::I_MenuItemChosen::choseAutoPause, "NEVER", 0, 26, "7", "7", false},
-    {"menu input without parts", &Menu::I_MenuItemChosen::choseMenuInput, "keys", 0, 24, "x", "/keys", true},
-    {"game input without parts", &Menu::I_MenuItemChosen::choseGameInput, "switch", 0, 25, "x", "/switch", true},
+    {"smooth off", &Menu::I_MenuItemChosen::choseSmooth, "SMOOTH OFF", 0,
+     Game::OPTION_SMOOTH, "on", "off", true},
+    {"smooth on", &Menu::I_MenuItemChosen::choseSmooth, "SMOOTH ON", 1,
+     Game::OPTION_SMOOTH, "off", "on", true},
+    {"fullscreen third choice", &Menu::I_MenuItemChosen::choseFullscreen, "FULL X", 2,
+     Game::OPTION_FULLSCREEN, "off", "on", true},
+    {"fullscreen first", &Menu::I_MenuItemChosen::choseFullscreen, "FULL OFF", 0,
+     Game::OPTION_FULLSCREEN, "on", "off", true},
+    {"vsync", &Menu::I_MenuItemChosen::choseVSync, "VSYNC OFF", 0,
+     Game::OPTION_VSYNC, "on", "off", true},
+    {"sfx", &Menu::I_MenuItemChosen::choseEnableSfx, "SFX ON", 1,
+     Game::OPTION_EFFECTS_ON, "off", "on", true},
+    {"music", &Menu::I_MenuItemChosen::choseEnableMusic, "MUSIC OFF", 0,
+     Game::OPTION_MUSIC_ON, "on", "off", true},
+    {"reverse y", &Menu::I_MenuItemChosen::choseReverseY, "", 1,
+     Game::OPTION_REVERSE_Y, "off", "on", true},
+    {"fov with a word", &Menu::I_MenuItemChosen::choseFieldOfView, "60 degrees", 3,
+     Game::OPTION_PLAY_FOV, "33", "60", true},
+    {"fov without number", &Menu::I_MenuItemChosen::choseFieldOfView, "wide", 0,
+     Game::OPTION_PLAY_FOV, "33", "33", false},
+    {"fov at its top", &Menu::I_MenuItemChosen::choseFieldOfView, "179", 0,
+     Game::OPTION_PLAY_FOV, "33", "179", true},
+    {"fov above the flag's range", &Menu::I_MenuItemChosen::choseFieldOfView, "180", 0,
+     Game::OPTION_PLAY_FOV, "33", "33", false},
+    {"fov below the flag's range", &Menu::I_MenuItemChosen::choseFieldOfView, "0.5", 0,
+     Game::OPTION_PLAY_FOV, "33", "33", false},
+    {"tilt", &Menu::I_MenuItemChosen::choseTilt, "2.5", 0,
+     Game::OPTION_TILT, "4", "2.5", true},
+    {"music volume two-word label", &Menu::I_MenuItemChosen::choseMusicVol, "MUSIC VOLUME 80", 2,
+     Game::OPTION_MUSIC_VOLUME, "50", "80", true},
+    {"music volume taken as given", &Menu::I_MenuItemChosen::choseMusicVol, "MUSIC 150", 2,
+     Game::OPTION_MUSIC_VOLUME, "50", "150", true},
+    {"music volume not a number", &Menu::I_MenuItemChosen::choseMusicVol, "MUSIC VOLUME loud", 1,
+     Game::OPTION_MUSIC_VOLUME, "50", "50", false},
+    {"music volume no word", &Menu::I_MenuItemChosen::choseMusicVol, "   ", 1,
+     Game::OPTION_MUSIC_VOLUME, "50", "50", false},
+    {"sfx volume", &Menu::I_MenuItemChosen::choseSfxVol, "EFFECTS 30", 1,
+     Game::OPTION_EFFECTS_VOLUME, "100", "30", true},
+    {"sfx volume negative", &Menu::I_MenuItemChosen::choseSfxVol, "EFFECTS -5", 1,
+     Game::OPTION_EFFECTS_VOLUME, "100", "100", false},
+    {"sfx volume empty", &Menu::I_MenuItemChosen::choseSfxVol, "", 0,
+     Game::OPTION_EFFECTS_VOLUME, "100", "100", false},
+    {"auto-pause", &Menu::I_MenuItemChosen::choseAutoPause, "PAUSE AFTER -1", 0,
+     Game::OPTION_AUTO_PAUSE, "0", "-1", true},
+    {"auto-pause without number", &Menu::I_MenuItemChosen::choseAutoPause, "NEVER", 0,
+     Game::OPTION_AUTO_PAUSE, "7", "7", false},
+    {"menu input without parts", &Menu::I_MenuItemChosen::choseMenuInput, "keys", 0,
+     Game::OPTION_MENU_PROFILE, "x", "/keys", true},
+    {"game input without parts", &Menu::I_MenuItemChosen::choseGameInput, "switch", 0,
+     Game::OPTION_GAME_PROFILE, "x", "/switch", true},
 };
 
 void PrintTo(const HandlerCase& c, std::ostream* out) { *out << c.name; }
@@ -118,8 +144,8 @@ TEST(MenuHandlerFiles, InputFilesJoinTheStoredParts)
     handlers.setGameInputFileInfo("profiles", "GAME_", ".sic");
     handlers.choseMenuInput("KEYS", 0);
     handlers.choseGameInput("MOUSE", 0);
-    EXPECT_EQ(*game.getConfig()->getStringPtr(24), "data/Config/Input/MENU_KEYS.cfg");
-    EXPECT_EQ(*game.getConfig()->getStringPtr(25), "profiles/GAME_MOUSE.sic");
+    EXPECT_EQ(*game.getConfig()->getStringPtr(Game::OPTION_MENU_PROFILE), "data/Config/Input/MENU_KEYS.cfg");
+    EXPECT_EQ(*game.getConfig()->getStringPtr(Game::OPTION_GAME_PROFILE), "profiles/GAME_MOUSE.sic");
 }
 
 TEST(MenuHandlerFiles, ChangedConfigAnnouncesTheKeyAtOnce)
@@ -127,13 +153,13 @@ TEST(MenuHandlerFiles, ChangedConfigAnnouncesTheKeyAtOnce)
     MenusTest::MenusGame game;
     MenusTest::ConfigRecorder recorder;
     const Menu::I_MenuItemChosen handlers;
-    handlers.changedConfig(5);
-    EXPECT_EQ(recorder.keys, std::vector<int>{5});
+    handlers.changedConfig(Game::OPTION_WINDOW_WIDTH);
+    EXPECT_EQ(recorder.keys, std::vector<int>{Game::OPTION_WINDOW_WIDTH});
 }
 
 TEST(MenuHandlerFiles, KeysTheOptionsLackAreLeftAloneUnannounced)
 {
-    TestSupport::TestGame game; // the shell's keys only: no 28 and 29
+    TestSupport::TestGame game; // the shell's keys only: no tilt, no smoothing
     MenusTest::ConfigRecorder recorder;
     Menu::I_MenuItemChosen handlers;
     handlers.choseSmooth("SMOOTH ON", 1);

@@ -13,7 +13,7 @@ class OptionsFileTest : public OptionsTest::OptionsFixture {
 protected:
     // A config over the test's options file.
     struct FileConfig : Config {
-        explicit FileConfig(const std::string& file) { *getStringPtr(23) = file; }
+        explicit FileConfig(const std::string& file) { *getStringPtr(Game::OPTION_OPTIONS_FILE) = file; }
     };
 };
 
@@ -49,16 +49,16 @@ TEST_F(OptionsFileTest, WhatIsSavedReadsBackTheSame)
                   "--sensitivity", "0.1234567", "--fov", "47.5", "--revY", "on", "--fps", "on",
                   "--tilt", "-12", "--smooth", "off"};
         ASSERT_EQ(config.parseGameOpts(args.argc(), args.argv()), Config::RESULT_OK);
-        *config.getUIntPtr(21) = 55;  // not kept: music is off
+        *config.getUIntPtr(Game::OPTION_MUSIC_VOLUME) = 55;  // not kept: music is off
         saved = OptionsTest::snapshot(config);
         ASSERT_TRUE(config.saveOptFile());
     }
     FileConfig config(optionsFile);
     ASSERT_TRUE(config.loadOptFile());
     auto expected = saved;
-    expected[21] = "80";
+    expected[Game::OPTION_MUSIC_VOLUME] = "80";
     EXPECT_EQ(OptionsTest::snapshot(config), expected);
-    EXPECT_EQ(*config.getFloatPtr(Config::KEY_SENSITIVITY), 0.123457f);
+    EXPECT_EQ(*config.getFloatPtr(Game::OPTION_SENSITIVITY), 0.123457f);
 }
 
 // Only the division into tokens matters: blanks, tabs, line ends of either
@@ -71,13 +71,15 @@ TEST_F(OptionsFileTest, TokensAreReadHoweverTheLinesRun)
         std::map<int, std::string> changed;
     };
     const Case cases[] = {
-        {"--fov 40 --tilt 2 --fps on", {{10, "40"}, {28, "2"}, {3, "on"}}},
-        {"--fov\n40\n\n\t--tilt\t2 \r\n--fps\r\non\r\n", {{10, "40"}, {28, "2"}, {3, "on"}}},
-        {"--vsync off\n--debug ERROR\n", {{1, "off"}, {0, "8"}}},
-        {"--help --fov 40\n", {{10, "40"}}},
-        {"--optfile other.cfg\n--tilt 3\n", {{28, "3"}}},
+        {"--fov 40 --tilt 2 --fps on",
+         {{Game::OPTION_PLAY_FOV, "40"}, {Game::OPTION_TILT, "2"}, {Game::OPTION_SHOW_FRAME_RATE, "on"}}},
+        {"--fov\n40\n\n\t--tilt\t2 \r\n--fps\r\non\r\n",
+         {{Game::OPTION_PLAY_FOV, "40"}, {Game::OPTION_TILT, "2"}, {Game::OPTION_SHOW_FRAME_RATE, "on"}}},
+        {"--vsync off\n--debug ERROR\n", {{Game::OPTION_VSYNC, "off"}, {Game::OPTION_DEBUG_FLAGS, "8"}}},
+        {"--help --fov 40\n", {{Game::OPTION_PLAY_FOV, "40"}}},
+        {"--optfile other.cfg\n--tilt 3\n", {{Game::OPTION_TILT, "3"}}},
         // names written before quoting: a backslash is an ordinary character
-        {"--menu-input a\\b.cfg\n", {{24, "a\\b.cfg"}}},
+        {"--menu-input a\\b.cfg\n", {{Game::OPTION_MENU_PROFILE, "a\\b.cfg"}}},
         {"", {}},
         {"\n\n \t\r\n", {}},
     };
@@ -107,7 +109,8 @@ TEST_F(OptionsFileTest, ABadEntryCostsItselfAloneAndIsReportedOnce)
     EXPECT_TRUE(config.loadOptFile());
     const std::string warning = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(OptionsTest::changes(before, OptionsTest::snapshot(config)),
-              (std::map<int, std::string>{{27, "0.75"}, {28, "2"}, {Config::KEY_SMOOTH, "off"}}));
+              (std::map<int, std::string>{
+                  {Game::OPTION_SENSITIVITY, "0.75"}, {Game::OPTION_TILT, "2"}, {Game::OPTION_SMOOTH, "off"}}));
     EXPECT_FALSE(config.keepsOptFile());
     for (const char* flag : {"--fov", "--fullscreen", "--fps", "--wsize"})
         EXPECT_NE(warning.find(std::string(flag) + " is missing"), std::string::npos) << warning;
@@ -144,7 +147,7 @@ TEST_F(OptionsFileTest, TheLineWinsAndIsSavedAtExit)
         Config config;
         Args args{"frelmory", "--optfile", optionsFile, "--smooth", "off", "--wsize", "320", "200"};
         ASSERT_TRUE(config.initialise(args.argc(), args.argv()));
-        EXPECT_EQ(*config.getFloatPtr(10), 40.0f);
+        EXPECT_EQ(*config.getFloatPtr(Game::OPTION_PLAY_FOV), 40.0f);
         config.setSaveOnExit(true);
     }
     const std::string text = OptionsTest::readFile(optionsFile);

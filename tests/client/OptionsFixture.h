@@ -17,6 +17,7 @@
 #include "client/Config.h"
 #include "client/OptionText.h"
 #include "core/CFG.h"
+#include "shell/OptionKey.h"
 
 namespace OptionsTest {
 
@@ -59,12 +60,12 @@ private:
     int m_count = 0;
 };
 
-// Every option key 0 to 29 as text, by the type it is registered under; keys
-// 13 to 18 by their first element.
+// Every option key up to OPTION_LAST as text, by the type it is registered
+// under; the speed keys by their first element.
 inline std::map<int, std::string> snapshot(const Game::I_Config& config)
 {
     std::map<int, std::string> keys;
-    for (int key = 0; key <= 29; ++key) {
+    for (int key = 0; key <= Game::OPTION_LAST; ++key) {
         if (const bool* b = config.getBoolPtr(key))
             keys[key] = KWEP::OptionText::onOff(*b);
         else if (const int* i = config.getIntPtr(key))

@@ -14,6 +14,7 @@
 #include "input/Screen.h"
 #include "shell/I_Config.h"
 #include "shell/I_Game.h"
+#include "shell/OptionKey.h"
 
 namespace {
 
@@ -76,7 +77,8 @@ void ScriptedWindowApp::startWindowApp()
             continue;
         }
         const Game::I_Game* game = Game::I_Game::instance();
-        const unsigned long* colour = game && game->getConfig() ? game->getConfig()->getULongPtr(4) : nullptr;
+        const unsigned long* colour =
+            game && game->getConfig() ? game->getConfig()->getULongPtr(Game::OPTION_CLEAR_COLOUR) : nullptr;
         glPushMatrix();
         clearWindow(colour ? *colour : 0);
         EVT::Event render(EVT::EVENT_RENDER);

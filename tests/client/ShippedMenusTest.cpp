@@ -27,6 +27,7 @@
 #include "menu/MenuPage.h"
 #include "shell/I_Config.h"
 #include "shell/MoveableItem.h"
+#include "shell/OptionKey.h"
 #include "shell/TextObject.h"
 
 namespace {
@@ -122,7 +123,7 @@ private:
 TEST_P(ShippedMenus, EveryPageBuildsWithItsTextsFromTheFile)
 {
     EXPECT_EQ(fileName, "data/Config/KWEP_MENUS.cfg");
-    EXPECT_GT(*game.getConfig()->getFloatPtr(9), 0.0f);
+    EXPECT_GT(*game.getConfig()->getFloatPtr(Game::OPTION_MENU_FOV), 0.0f);
     for (int slot : PAGES) {
         SCOPED_TRACE(slot);
         ASSERT_NE(menus->getPage(slot), nullptr);
@@ -149,7 +150,7 @@ TEST_P(ShippedMenus, EveryTextUsesOnlyLettersTheFontHas)
 
 TEST_P(ShippedMenus, EveryLetterShownLandsInsideA640By480Window)
 {
-    const float fov = *game.getConfig()->getFloatPtr(9);
+    const float fov = *game.getConfig()->getFloatPtr(Game::OPTION_MENU_FOV);
     const float aspect = 640.0f / 480.0f;
     // The shipped input profiles wrap around; the engine's default does not.
     for (bool wrap : {false, true}) {
@@ -169,7 +170,7 @@ TEST_P(ShippedMenus, EveryLetterShownLandsInsideA640By480Window)
 // body, which this rig does not load as the game does.)
 TEST_P(ShippedMenus, TheCurrentItemLiesInTheBandThePointerClicks)
 {
-    const float fov = *game.getConfig()->getFloatPtr(9);
+    const float fov = *game.getConfig()->getFloatPtr(Game::OPTION_MENU_FOV);
     const float top = 0.48f;
     controller.setWrapAround(true);
     for (int slot : PAGES) {
@@ -221,7 +222,7 @@ bool overlap(const KWEP::MenuBand::Box& a, const KWEP::MenuBand::Box& b);
 // letters and touches no other text.
 TEST_P(ShippedMenus, TheBandMarksTheCurrentLineAndNoOther)
 {
-    const float fov = *game.getConfig()->getFloatPtr(9);
+    const float fov = *game.getConfig()->getFloatPtr(Game::OPTION_MENU_FOV);
     const float aspect = 640.0f / 480.0f;
     BandRecorder band;
     menus->setBandRenderer(&band);
@@ -336,7 +337,7 @@ bool overlap(const KWEP::MenuBand::Box& a, const KWEP::MenuBand::Box& b)
 // profile's areas and, on the text page, the text-page profile's.
 TEST_P(ShippedMenus, NoAreaOfAShippedProfileCoversALetter)
 {
-    const float fov = *game.getConfig()->getFloatPtr(9);
+    const float fov = *game.getConfig()->getFloatPtr(Game::OPTION_MENU_FOV);
     const float aspect = 640.0f / 480.0f;
     controller.setWrapAround(true);
     const char* const profiles[] = {"KWEP_MENU_INPUT_STANDARD.cfg", "KWEP_MENU_INPUT_ONESWITCH.cfg",

@@ -28,6 +28,7 @@
 #include "render/rglController.h"
 #include "shell/I_Config.h"
 #include "shell/I_Game.h"
+#include "shell/OptionKey.h"
 #include "sound/salController.h"
 #include "world/World.h"
 
@@ -148,13 +149,13 @@ public:
 
     // The window point over a point of the plane of play: the play camera
     // stands CAMERA_XYZ from the hand and looks along -z with the play field
-    // of view (option key 10) across the window's height.
+    // of view (OPTION_PLAY_FOV) across the window's height.
     std::pair<float, float> pixelOf(const Vec& point) const
     {
         Vec hand;
         placeOf("PLAYER", hand);
         const Vec camera = MathStuff::PointsString(0.0f, false).stringToPoint(CFG::get("CAMERA_XYZ"));
-        const float* fov = Game::I_Game::instance()->getConfig()->getFloatPtr(10);
+        const float* fov = Game::I_Game::instance()->getConfig()->getFloatPtr(Game::OPTION_PLAY_FOV);
         const float halfHeight = camera.z * std::tan((fov ? *fov : 33.0f) * static_cast<float>(M_PI) / 360.0f);
         const float unitsPerPixel = 2.0f * halfHeight / static_cast<float>(m_height);
         return {m_width / 2.0f + (point.x - hand.x - camera.x) / unitsPerPixel,

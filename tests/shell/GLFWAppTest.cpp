@@ -13,6 +13,7 @@
 #include "FakeRenderController.h"
 #include "TestGame.h"
 #include "shell/I_Config.h"
+#include "shell/OptionKey.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -217,7 +218,7 @@ TEST(GLFWApp, FocusChangesAreRaisedBeforeTheUpdateAndSilenceTheMouse) {
 
 TEST(GLFWApp, EachFrameClearsToTheColourOption) {
     TestSupport::TestGame game;
-    *game.getConfig()->getULongPtr(4) = 0x336699FFUL;
+    *game.getConfig()->getULongPtr(Game::OPTION_CLEAR_COLOUR) = 0x336699FFUL;
     Game::GLFWApp app(TITLE, 64, 48, false, nullptr, nullptr);
     ASSERT_TRUE(app.isOpen());
     app.initWindowApp(nullptr, nullptr);

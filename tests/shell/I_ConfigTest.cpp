@@ -1,5 +1,7 @@
 #include "shell/I_Config.h"
 
+#include "shell/OptionKey.h"
+
 #include <gtest/gtest.h>
 
 #include <new>
@@ -21,35 +23,46 @@ TEST(I_Config, RegistersEveryKeyWithItsTypeAndDefault)
     TestConfig config;
     EXPECT_TRUE(config.getStatus());
 
-    const struct { int key; int value; } ints[] = {{0, 14}, {5, 640}, {6, 480}, {26, 0}};
+    const struct { int key; int value; } ints[] = {{Game::OPTION_DEBUG_FLAGS, 14},
+                                                   {Game::OPTION_WINDOW_WIDTH, 640},
+                                                   {Game::OPTION_WINDOW_HEIGHT, 480},
+                                                   {Game::OPTION_AUTO_PAUSE, 0}};
     for (const auto& c : ints) {
         ASSERT_NE(config.getIntPtr(c.key), nullptr) << c.key;
         EXPECT_EQ(*config.getIntPtr(c.key), c.value) << c.key;
     }
     const struct { int key; bool value; } bools[] = {
-        {1, true}, {2, false}, {3, false}, {7, false}, {8, false}, {19, true}, {20, true}};
+        {Game::OPTION_VSYNC, true},
+        {Game::OPTION_UNUSED, false},
+        {Game::OPTION_SHOW_FRAME_RATE, false},
+        {Game::OPTION_FULLSCREEN, false},
+        {Game::OPTION_REVERSE_Y, false},
+        {Game::OPTION_MUSIC_ON, true},
+        {Game::OPTION_EFFECTS_ON, true}};
     for (const auto& c : bools) {
         ASSERT_NE(config.getBoolPtr(c.key), nullptr) << c.key;
         EXPECT_EQ(*config.getBoolPtr(c.key), c.value) << c.key;
     }
-    const struct { int key; float value; } floats[] = {
-        {9, 33.0f}, {10, 33.0f}, {11, 1.0f}, {12, 50000.0f}};
+    const struct { int key; float value; } floats[] = {{Game::OPTION_MENU_FOV, 33.0f},
+                                                       {Game::OPTION_PLAY_FOV, 33.0f},
+                                                       {Game::OPTION_NEAR_PLANE, 1.0f},
+                                                       {Game::OPTION_FAR_PLANE, 50000.0f}};
     for (const auto& c : floats) {
         ASSERT_NE(config.getFloatPtr(c.key), nullptr) << c.key;
         EXPECT_EQ(*config.getFloatPtr(c.key), c.value) << c.key;
     }
-    ASSERT_NE(config.getULongPtr(4), nullptr);
-    EXPECT_EQ(*config.getULongPtr(4), 0ul);
-    ASSERT_NE(config.getUIntPtr(21), nullptr);
-    EXPECT_EQ(*config.getUIntPtr(21), 80u);
-    ASSERT_NE(config.getUIntPtr(22), nullptr);
-    EXPECT_EQ(*config.getUIntPtr(22), 100u);
-    for (int key = 23; key <= 25; ++key) {
+    ASSERT_NE(config.getULongPtr(Game::OPTION_CLEAR_COLOUR), nullptr);
+    EXPECT_EQ(*config.getULongPtr(Game::OPTION_CLEAR_COLOUR), 0ul);
+    ASSERT_NE(config.getUIntPtr(Game::OPTION_MUSIC_VOLUME), nullptr);
+    EXPECT_EQ(*config.getUIntPtr(Game::OPTION_MUSIC_VOLUME), 80u);
+    ASSERT_NE(config.getUIntPtr(Game::OPTION_EFFECTS_VOLUME), nullptr);
+    EXPECT_EQ(*config.getUIntPtr(Game::OPTION_EFFECTS_VOLUME), 100u);
+    for (int key : {Game::OPTION_OPTIONS_FILE, Game::OPTION_MENU_PROFILE, Game::OPTION_GAME_PROFILE}) {
         ASSERT_NE(config.getStringPtr(key), nullptr) << key;
         EXPECT_EQ(*config.getStringPtr(key), "") << key;
     }
-    EXPECT_EQ(config.getBoolPtr(4), nullptr);
-    EXPECT_EQ(config.getIntPtr(27), nullptr);
+    EXPECT_EQ(config.getBoolPtr(Game::OPTION_CLEAR_COLOUR), nullptr);
+    EXPECT_EQ(config.getIntPtr(Game::OPTION_SENSITIVITY), nullptr);
 
     EXPECT_FALSE(config.initialise(nullptr, nullptr));
     EXPECT_FALSE(config.getStatus());
@@ -62,10 +75,11 @@ TEST(I_Config, SpeedTablesStartAtZero)
     for (unsigned char& byte : storage)
         byte = 0x7f;
     TestConfig* config = new (storage) TestConfig;
-    EXPECT_EQ(config->getFloatPtr(13)[0], 0.0f);
-    EXPECT_EQ(config->getFloatPtr(13)[1], 0.0f);
-    EXPECT_EQ(config->getFloatPtr(13)[2], 0.0f);
-    for (int key = 14; key <= 18; ++key) {
+    EXPECT_EQ(config->getFloatPtr(Game::OPTION_DIRECTION_SPEED)[0], 0.0f);
+    EXPECT_EQ(config->getFloatPtr(Game::OPTION_DIRECTION_SPEED)[1], 0.0f);
+    EXPECT_EQ(config->getFloatPtr(Game::OPTION_DIRECTION_SPEED)[2], 0.0f);
+    for (int key : {Game::OPTION_ROLL_SPEED, Game::OPTION_SIDE_SPEED, Game::OPTION_UP_SPEED, Game::OPTION_YAW_SPEED,
+                    Game::OPTION_PITCH_SPEED}) {
         ASSERT_NE(config->getFloatPtr(key), nullptr) << key;
         EXPECT_EQ(config->getFloatPtr(key)[0], 0.0f) << key;
         EXPECT_EQ(config->getFloatPtr(key)[1], 0.0f) << key;
@@ -76,13 +90,13 @@ TEST(I_Config, SpeedTablesStartAtZero)
 TEST(I_Config, WritesThroughKeyPointersAreSeenByLaterReads)
 {
     TestConfig config;
-    *config.getFloatPtr(10) = 45.5f;
-    *config.getStringPtr(24) = "menu.cfg";
-    config.getFloatPtr(17)[1] = 0.25f;
-    EXPECT_EQ(*config.getFloatPtr(10), 45.5f);
-    EXPECT_EQ(*config.getStringPtr(24), "menu.cfg");
-    EXPECT_EQ(config.getFloatPtr(17)[1], 0.25f);
-    EXPECT_EQ(config.getFloatPtr(18)[0], 0.0f);
+    *config.getFloatPtr(Game::OPTION_PLAY_FOV) = 45.5f;
+    *config.getStringPtr(Game::OPTION_MENU_PROFILE) = "menu.cfg";
+    config.getFloatPtr(Game::OPTION_YAW_SPEED)[1] = 0.25f;
+    EXPECT_EQ(*config.getFloatPtr(Game::OPTION_PLAY_FOV), 45.5f);
+    EXPECT_EQ(*config.getStringPtr(Game::OPTION_MENU_PROFILE), "menu.cfg");
+    EXPECT_EQ(config.getFloatPtr(Game::OPTION_YAW_SPEED)[1], 0.25f);
+    EXPECT_EQ(config.getFloatPtr(Game::OPTION_PITCH_SPEED)[0], 0.0f);
 }
 
 TEST(I_Config, DebugFlagsFromText)

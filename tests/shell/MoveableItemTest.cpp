@@ -9,6 +9,7 @@
 #include "shell/CameraItem.h"
 #include "shell/I_Config.h"
 #include "shell/MoveableItem.h"
+#include "shell/OptionKey.h"
 
 namespace {
 
@@ -34,10 +35,11 @@ protected:
     MoveableItemTest()
     {
         Game::I_Config* config = game.getConfig();
-        float* direction = config->getFloatPtr(13);
+        float* direction = config->getFloatPtr(Game::OPTION_DIRECTION_SPEED);
         direction[1] = 1.0f;
         direction[2] = 10.0f;
-        const int keys[] = {14, 15, 16, 17, 18}; // roll, side, up, yaw, pitch
+        const int keys[] = {Game::OPTION_ROLL_SPEED, Game::OPTION_SIDE_SPEED, Game::OPTION_UP_SPEED,
+                            Game::OPTION_YAW_SPEED, Game::OPTION_PITCH_SPEED};
         for (int key : keys) {
             config->getFloatPtr(key)[0] = 4.5f;
             config->getFloatPtr(key)[1] = 9.0f;

@@ -12,6 +12,7 @@
 #include "shell/Font.h"
 #include "shell/I_Config.h"
 #include "shell/MoveableItem.h"
+#include "shell/OptionKey.h"
 #include "shell/TextObject.h"
 #include "shell/TextRenderer.h"
 
@@ -100,7 +101,7 @@ TEST_F(Text3DTest, TextLaysLettersOutAlongXAndLinesDownY)
 
 TEST_F(Text3DTest, SpinTurnsLettersAtTheYawSpeedAndStopFacesThemForward)
 {
-    game.getConfig()->getFloatPtr(17)[0] = 9.0f;
+    game.getConfig()->getFloatPtr(Game::OPTION_YAW_SPEED)[0] = 9.0f;
     Text3D::Font font("Test");
     Text3D::TextObject text(&font, "AB", nullptr, Vec(7, 10, 0), nullptr);
     text.spin(true);

@@ -11,12 +11,14 @@
 #include "core/EventWithString.h"
 #include "core/Event_ConfigChange.h"
 #include "core/Event_Sound.h"
+#include "shell/OptionKey.h"
 #include "sound/SoundManager.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -54,7 +56,8 @@ public:
     //   sound NAME [VOLUME]   a sound event with the play flag (volume 0 unless given)
     //   stopsound NAME        a sound event without it
     //   event ID              a plain event
-    //   opt KEY VALUE         sets the option and announces it; set KEY VALUE only sets it
+    //   opt NAME VALUE        sets the option and announces it; set NAME VALUE only sets it
+    //                         (names: music, effects, music-volume, effects-volume)
     //   busy N / idle N       the channel's isPlaying answer
     //   clear                 forgets the calls so far
     //   raw ID                an event of another class with that id
@@ -79,10 +82,23 @@ private:
 
     static void raise(EVT::I_Event& event) { EVT::EventBus::instance()->raiseEvent(&event, false); }
 
+    // The option key a script names; -1 for a name it does not know.
+    static int optionKey(const std::string& name)
+    {
+        static const std::map<std::string, int> l_keys = {
+            {"music", Game::OPTION_MUSIC_ON},
+            {"effects", Game::OPTION_EFFECTS_ON},
+            {"music-volume", Game::OPTION_MUSIC_VOLUME},
+            {"effects-volume", Game::OPTION_EFFECTS_VOLUME},
+        };
+        const auto found = l_keys.find(name);
+        return found != l_keys.end() ? found->second : -1;
+    }
+
     void setOption(int key, const std::string& value)
     {
         Game::I_Config* config = m_game.getConfig();
-        if (key == 19 || key == 20)
+        if (key == Game::OPTION_MUSIC_ON || key == Game::OPTION_EFFECTS_ON)
             *config->getBoolPtr(key) = value == "on";
         else
             *config->getUIntPtr(key) = static_cast<unsigned int>(std::stoul(value));
@@ -104,8 +120,12 @@ private:
             EVT::Event event(id);
             raise(event);
         } else if (word == "opt" || word == "set") {
-            int key = 0;
-            in >> key >> value;
+            in >> name >> value;
+            const int key = optionKey(name);
+            if (key < 0) {
+                ADD_FAILURE() << "no option named " << name;
+                return;
+            }
             setOption(key, value);
             EVT::Event_ConfigChange event(EVT::EVENT_CONFIGCHANGE, key);
             if (word == "opt")
@@ -163,16 +183,17 @@ const ScriptCase SCRIPT_CASES[] = {
      "clear\nbusy 3\nsound SOFT\nsound KEEP", {"setVolume 3 30", "play 3 5 70 100", "play 3 5 70 100"}},
     {"the event's volume wins over the record's", "clear\nsound LOW 50", {"play 2 3 50 100"}},
     {"the effects volume scales effects and leaves music alone",
-     "clear\nopt 22 50\nsound LOW\nsound LOW 50\nevent 1", {"play 2 3 45 100", "play 2 3 25 100", "play 1 2 80 100"}},
+     "clear\nopt effects-volume 50\nsound LOW\nsound LOW 50\nevent 1",
+     {"play 2 3 45 100", "play 2 3 25 100", "play 1 2 80 100"}},
     {"music off stops it; on again restarts it at the music volume",
-     "clear\nopt 19 off\nset 21 40\nopt 19 on", {"stop 1", "play 1 1 40 100"}},
+     "clear\nopt music off\nset music-volume 40\nopt music on", {"stop 1", "play 1 1 40 100"}},
     {"pause stops every effect and starts the title music; resume the game music",
      "clear\nevent 3\nevent 4", join(STOP_ALL, {"play 1 1 80 100", "play 1 2 80 100"})},
     {"back to the menus while the title music is current changes nothing", "clear\nevent 2", {}},
     {"back to the menus from play stops everything and starts the title music",
      "clear\nevent 1\nevent 2", join(join({"play 1 2 80 100"}, STOP_ALL), {"play 1 1 80 100"})},
     {"with effects off sound events do nothing and the music follows the game",
-     "clear\nopt 20 off\nsound LOW\nstopsound ALL\nevent 1", {"play 1 2 80 100"}},
+     "clear\nopt effects off\nsound LOW\nstopsound ALL\nevent 1", {"play 1 2 80 100"}},
     {"a stop of ALL stops every record", "clear\nstopsound ALL", STOP_ALL},
     {"names without a record do nothing", "clear\nsound NOPE\nstopsound NOPE", {}},
     {"events of another class under the sound and option ids are ignored", "clear\nraw 34\nraw 21", {}},

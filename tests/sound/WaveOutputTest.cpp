@@ -7,6 +7,7 @@
 #include "core/EventBus.h"
 #include "core/EventIds.h"
 #include "core/Event_Sound.h"
+#include "shell/OptionKey.h"
 #include "sound/SoundManager.h"
 #include "sound/WAVWriter.h"
 #include "sound/salController.h"
@@ -163,7 +164,7 @@ TEST(WaveOutput, TheMixIsSilentBeforeGrabAndNotAfter)
     ASSERT_EQ(::chdir(FRELMORY_SOURCE_DIR), 0);
 
     TestSupport::TestGame game;
-    *game.getConfig()->getBoolPtr(19) = false; // no music: only the effect is heard
+    *game.getConfig()->getBoolPtr(Game::OPTION_MUSIC_ON) = false; // no music: only the effect is heard
     // The device starts writing when the manager opens it; loading the sounds
     // may take longer than 300 ms under the sanitizers, so the time of the
     // effect is measured, not assumed.
