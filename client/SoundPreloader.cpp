@@ -3,6 +3,7 @@
 #include "core/CFG.h"
 #include "core/Conversions.h"
 #include "core/Info.h"
+#include "sound/MODFile.h"
 
 #include <iostream>
 
@@ -10,14 +11,16 @@ namespace KWEP {
 
 namespace {
 
-// A module renders in a child process, and a fork is only safe while no other
-// thread of ours is busy: modules, and what follows them, load on the game
-// thread.
+// A module may render in a child process, and a fork is only safe while no
+// other thread of ours is busy: such a module, and what follows it, load on
+// the game thread. A MOD whose pitch cannot run away renders in this process
+// and loads early like any other sound.
 bool rendersApart(const std::string& file)
 {
     const std::string::size_type dot = file.rfind('.');
     const std::string ext = dot == std::string::npos ? std::string() : file.substr(dot + 1);
-    return ext == "mod" || ext == "xm" || ext == "it" || ext == "s3m";
+    const bool module = ext == "mod" || ext == "xm" || ext == "it" || ext == "s3m";
+    return module && !Media::MODFile::rendersHere(file);
 }
 
 } // namespace

@@ -13,8 +13,9 @@ namespace KWEP {
 // Decodes every sound of the sound configuration on a thread of its own while
 // the window and its GL context open, then stands in for the controller it
 // wraps. The thread opens the controller and loads the files in the order
-// the configuration lists them, stopping at the first module (it may render
-// in a child process, which is left to the game thread). A file that fails is
+// the configuration lists them, stopping at the first module that may render
+// in a child process (left to the game thread); a MOD that renders in this
+// process loads on the thread like the rest. A file that fails is
 // left out with its message naming it, as a load from the game thread would
 // be, and the rest go on. Every call joins the
 // thread first, so the wrapped controller is only ever used by one thread at

@@ -6,16 +6,25 @@
 
 namespace Files {
 
+namespace {
+
+FileLimit::Verdict verdictOf(const struct stat& info)
+{
+    if (!S_ISREG(info.st_mode))
+        return FileLimit::NOT_REGULAR;
+    if (static_cast<std::uint64_t>(info.st_size) > FileLimit::MAX_BYTES)
+        return FileLimit::TOO_LARGE;
+    return FileLimit::FITS;
+}
+
+} // namespace
+
 FileLimit::Verdict FileLimit::check(const std::string& path)
 {
     struct stat info;
     if (path.empty() || ::stat(path.c_str(), &info) != 0)
         return MISSING;
-    if (!S_ISREG(info.st_mode))
-        return NOT_REGULAR;
-    if (static_cast<std::uint64_t>(info.st_size) > MAX_BYTES)
-        return TOO_LARGE;
-    return FITS;
+    return verdictOf(info);
 }
 
 std::string FileLimit::reason(const std::string& path, Verdict verdict)
@@ -37,6 +46,20 @@ bool FileLimit::admit(const std::string& path)
     if (verdict == NOT_REGULAR || verdict == TOO_LARGE)
         std::cerr << reason(path, verdict) << std::endl;
     return verdict == FITS;
+}
+
+bool FileLimit::admitOpen(int fd, const std::string& path, std::uint64_t& bytes)
+{
+    struct stat info;
+    if (::fstat(fd, &info) != 0)
+        return false;
+    const Verdict verdict = verdictOf(info);
+    if (verdict != FITS) {
+        std::cerr << reason(path, verdict) << std::endl;
+        return false;
+    }
+    bytes = static_cast<std::uint64_t>(info.st_size);
+    return true;
 }
 
 } // namespace Files

@@ -6,7 +6,7 @@
 
 namespace Files {
 
-// The gate every data file passes before it is opened. Only a regular file
+// The gate every data file passes before it is read. Only a regular file
 // no larger than MAX_BYTES is read: a device that never ends (/dev/zero), a
 // named pipe that blocks the open, a folder or a file of hundreds of
 // megabytes would otherwise hang the start or exhaust memory.
@@ -32,6 +32,12 @@ public:
     // error stream naming the file and why it is not read, except for a
     // missing file, which its reader reports in its own words.
     static bool admit(const std::string& path);
+
+    // The same gate for a file its reader has opened without blocking (so a
+    // named pipe cannot hold the open), with the same message; bytes is the
+    // file's size when it fits. Asking the open file spares a second look-up
+    // of the path and cannot be fooled by a file swapped in between.
+    static bool admitOpen(int fd, const std::string& path, std::uint64_t& bytes);
 
     // The message admit prints for the verdict; "" for FITS and MISSING.
     static std::string reason(const std::string& path, Verdict verdict);

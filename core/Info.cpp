@@ -143,6 +143,7 @@ private:
         std::string unclosedBlock;
         bool endMarker = false;
         bool quoteRunsOut = false;
+        bool lastLineOpen = false;
     };
     void reportDamage(const std::string& fileName, std::string_view text) const;
 
@@ -176,12 +177,14 @@ bool Info::Impl::addConfig(const std::string& fileName)
 bool Info::Impl::readFile(const std::string& fileName, bool& parsed)
 {
     std::string text;
-    if (!Files::TextFile::load(fileName, text, "\n"))
+    bool lastLineOpen = false;
+    if (!Files::TextFile::load(fileName, text, "\n", lastLineOpen))
         return false;
     Lines lines;
     splitLines(text, lines);
     Lines::size_type position = 0;
     m_report = ParseReport();
+    m_report.lastLineOpen = lastLineOpen;
     parsed = populateMap(entries, position, lines, FILE_END_MARKER);
     m_report.quoteRunsOut = !parsed;
     reportDamage(fileName, text);
@@ -207,8 +210,8 @@ void Info::Impl::reportDamage(const std::string& fileName, std::string_view text
         std::cerr << name << ": the block " << m_report.unclosedBlock
                   << " is not closed before the end of the file" << std::endl;
     // What follows the end marker is never read, so it cannot be cut short.
-    if (!m_report.endMarker && !m_report.quoteRunsOut)
-        Files::TextFile::reportCutShort(fileName, "Configuration file");
+    if (!m_report.endMarker && !m_report.quoteRunsOut && m_report.lastLineOpen)
+        Files::TextFile::warnCutShort(fileName, "Configuration file");
 }
 
 bool Info::Impl::add(const std::string& key, const std::string& value)

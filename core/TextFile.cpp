@@ -2,7 +2,10 @@
 
 #include "core/FileLimit.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 
@@ -14,8 +17,6 @@ namespace Files {
 
 namespace {
 
-// Room reserved for one line; most lines of our files are shorter.
-const std::size_t LINE_RESERVE = 300;
 // mkstemp replaces these six characters at the end of the temporary name.
 const char* const TEMP_SUFFIX = ".XXXXXX";
 const mode_t NEW_FILE_MODE = 0666;
@@ -61,38 +62,105 @@ bool replaceFile(const std::string& fileName, const std::string& bytes)
     return true;
 }
 
+// Reads up to size bytes of the open file into bytes; a file that shrank
+// since its size was taken gives what it still holds. False when a read fails.
+bool readOpen(int fd, std::uint64_t size, std::string& bytes)
+{
+    // The text may end in one line end more than the file: room for it now
+    // spares a copy later.
+    bytes.reserve(static_cast<std::size_t>(size) + 1);
+    bytes.resize(static_cast<std::size_t>(size));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::read(fd, &bytes[done], bytes.size() - done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) break;
+        done += static_cast<std::size_t>(got);
+    }
+    bytes.resize(done);
+    return true;
+}
+
+// The whole file through one descriptor, opened without blocking so that a
+// named pipe cannot hold the open; the FileLimit gate judges what was opened.
+// False, with the gate's message where it has one, for a missing, unreadable,
+// refused or empty file.
+bool readWhole(const std::string& fileName, std::string& bytes)
+{
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        // Something that exists but cannot be opened still gets the gate's
+        // word on it when it is no regular file or too large.
+        if (errno != ENOENT && errno != ENOTDIR) FileLimit::admit(fileName);
+        return false;
+    }
+    std::uint64_t size = 0;
+    const bool loaded = FileLimit::admitOpen(fd, fileName, size) && size > 0 && readOpen(fd, size, bytes);
+    ::close(fd);
+    return loaded && !bytes.empty();
+}
+
+// How far the text must start behind the bytes so that writing it never
+// overtakes the bytes still to be read: a line end longer than the newline it
+// replaces adds its extra length per line.
+std::size_t leadFor(const std::string& bytes, std::size_t endSize)
+{
+    if (endSize <= 1) return 0;
+    return (endSize - 1) * static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+}
+
+// Turns the file's bytes into its text in their own storage: a non-empty line
+// followed by lineEnd, an empty one by "\n". A carriage return before a
+// newline belongs to the line end; the last line may lack a newline. No
+// second copy of a large file is touched.
+void joinLines(std::string& bytes, const char* lineEnd)
+{
+    const std::size_t endSize = std::strlen(lineEnd);
+    const std::size_t size = bytes.size();
+    const std::size_t lead = leadFor(bytes, endSize);
+    bytes.resize(lead + size + endSize);
+    char* const data = &bytes[0];
+    if (lead > 0) std::memmove(data + lead, data, size);
+    std::size_t read = lead;
+    std::size_t written = 0;
+    while (read < lead + size) {
+        const void* newline = std::memchr(data + read, '\n', lead + size - read);
+        const std::size_t end = newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - data) : lead + size;
+        std::size_t lineSize = end - read;
+        if (newline && lineSize > 0 && data[end - 1] == '\r') --lineSize;
+        if (lineSize == 0) {
+            data[written++] = '\n';
+        } else {
+            if (written != read) std::memmove(data + written, data + read, lineSize);
+            std::memcpy(data + written + lineSize, lineEnd, endSize);
+            written += lineSize + endSize;
+        }
+        read = end + 1;
+    }
+    bytes.resize(written);
+}
+
 } // namespace
 
 bool TextFile::load(const std::string& fileName, std::string& out, const char* lineEnd)
 {
-    if (!FileLimit::admit(fileName)) return false;
-    const std::streamoff fileSize = size(fileName);
-    if (fileSize <= 0) return false;
+    bool lastLineOpen = false;
+    return load(fileName, out, lineEnd, lastLineOpen);
+}
 
-    std::ifstream in(fileName);
-    if (!in) return false;
-
-    std::string text;
-    text.reserve(static_cast<std::size_t>(fileSize));
-    std::string line;
-    line.reserve(LINE_RESERVE);
-    while (std::getline(in, line)) {
-        // The line ended at a newline unless the end of the file stopped it;
-        // a carriage return before that newline is part of the line end.
-        if (!in.eof() && !line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) {
-            text += '\n';
-        } else {
-            text += line;
-            text += lineEnd;
-        }
-    }
-    if (in.bad()) return false;
+bool TextFile::load(const std::string& fileName, std::string& out, const char* lineEnd, bool& lastLineOpen)
+{
+    lastLineOpen = false;
+    std::string bytes;
+    if (!readWhole(fileName, bytes)) return false;
+    lastLineOpen = bytes.back() != '\n';
+    joinLines(bytes, lineEnd);
     // A fresh copy of a large file costs a page fault per page touched.
     if (out.empty())
-        out.swap(text);
+        out.swap(bytes);
     else
-        out += text;
+        out += bytes;
     return true;
 }
 
@@ -122,9 +190,14 @@ bool TextFile::reportCutShort(const std::string& fileName, const std::string& wh
     char last = '\n';
     if (!in.get(last) || last == '\n')
         return false;
+    warnCutShort(fileName, what);
+    return true;
+}
+
+void TextFile::warnCutShort(const std::string& fileName, const std::string& what)
+{
     std::cerr << what << " \"" << fileName << "\": the last line has no line end; the file may be cut short"
               << std::endl;
-    return true;
 }
 
 bool TextFile::writeAll(int fd, const void* bytes, std::size_t size)

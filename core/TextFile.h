@@ -21,6 +21,11 @@ public:
     // FileLimit gate turns it away (with a message naming it).
     static bool load(const std::string& fileName, std::string& out, const char* lineEnd);
 
+    // The same, and lastLineOpen tells whether the file's last byte is
+    // something other than a line end (see reportCutShort), from the same
+    // read; false when the load fails.
+    static bool load(const std::string& fileName, std::string& out, const char* lineEnd, bool& lastLineOpen);
+
     // Replaces the file with the lines, each followed by a newline, whole or
     // not at all: the text goes to a new file in the same folder, which is
     // synced to disk and then renamed over the old one, so a crash or a kill
@@ -42,6 +47,10 @@ public:
     // download almost always stops inside a line. False for a whole, missing
     // or empty file.
     static bool reportCutShort(const std::string& fileName, const std::string& what);
+
+    // The message reportCutShort gives, for a reader that already knows the
+    // last line is open.
+    static void warnCutShort(const std::string& fileName, const std::string& what);
 
     // Writes every byte to the open descriptor, going on after short writes
     // and interruptions. False when a write fails.

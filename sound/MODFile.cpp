@@ -27,16 +27,17 @@ const long CHUNK_SAMPLES = 16384;
 const long APART_CHUNK_SAMPLES = 4096;
 
 // DUMB keeps process-wide state: register its file input once, and its clean-up
-// for the end of the process.
+// for the end of the process. The first module may be opened on a thread other
+// than the game's, so the start is made once under the guard of a local static.
 void startDumb()
 {
-    static bool l_started = false;
-    if (l_started)
-        return;
-    l_started = true;
-    dumb_register_stdfiles();
-    std::atexit(dumb_exit);
-    dumb_it_max_to_mix = 256;
+    static const bool l_started = [] {
+        dumb_register_stdfiles();
+        std::atexit(dumb_exit);
+        dumb_it_max_to_mix = 256;
+        return true;
+    }();
+    (void)l_started;
 }
 
 // The first of the four loaders that takes the file; mod tells whether it
@@ -235,6 +236,20 @@ bool MODFile::load()
     if (!rendered)
         std::vector<unsigned char>().swap(d.pcm);
     return rendered;
+}
+
+bool MODFile::rendersHere(const std::string& path)
+{
+    // The scan reads only the header and patterns, and turns most files away
+    // before DUMB loads anything; load() renders here on the same two answers.
+    if (Files::FileLimit::check(path) != Files::FileLimit::FITS || !pitchStaysInRange(path))
+        return false;
+    startDumb();
+    bool mod = false;
+    DUH* duh = loadAnyModule(path.c_str(), mod);
+    if (duh)
+        unload_duh(duh);
+    return mod;
 }
 
 const std::vector<unsigned char>& MODFile::getData() const { return m_impl->pcm; }

@@ -37,6 +37,13 @@ public:
     // says why.
     bool load();
 
+    // True when load() would render the file here, in this process: a MOD
+    // that only the MOD loader takes and whose pitch stays in range. Such a
+    // load starts no process, so it may run on a thread while others are
+    // busy. Nothing is rendered and nothing is said; false for a file that
+    // is missing or that the FileLimit gate turns away.
+    static bool rendersHere(const std::string& path);
+
     const std::vector<unsigned char>& getData() const;
     // Bits per sample, 16 by default; only 8 and 16 are taken.
     int getDepth() const;

@@ -68,6 +68,23 @@ TEST_F(SoundPreloaderTest, LoadsAheadAndTranslatesTheCallersNumbers)
               m_recorder->calls("play"));
 }
 
+// A MOD that renders in this process loads early like any other sound; a
+// module that may render in a child process stops the thread, and it and
+// what follows load on the game thread.
+TEST_F(SoundPreloaderTest, LoadsAModThatRendersHereEarlyAndLeavesOneThatMayNot)
+{
+    const std::string dir = std::string(FRELMORY_SOURCE_DIR) + "/";
+    std::ofstream(m_config) << "SOUND_DIR == " << dir << "\n"
+                            << "SOUND_FILES == A:data/Sounds/game.mod, B:tests/corpus/mod/runaway_slide.mod, "
+                               "C:data/Sounds/grab.wav\n";
+    std::unique_ptr<KWEP::SoundPreloader> sounds(make());
+    ASSERT_TRUE(sounds->init());
+    EXPECT_EQ((std::vector<std::string>{"init", "load 1 " + dir + "data/Sounds/game.mod"}), m_recorder->log);
+    EXPECT_TRUE(sounds->load(1, dir + "data/Sounds/game.mod"));
+    EXPECT_TRUE(sounds->load(2, dir + "tests/corpus/mod/runaway_slide.mod"));
+    EXPECT_EQ("load 2 " + dir + "tests/corpus/mod/runaway_slide.mod", m_recorder->log.back());
+}
+
 TEST_F(SoundPreloaderTest, GoesOnPastAFailureAsTheCallerDoes)
 {
     std::unique_ptr<KWEP::SoundPreloader> sounds(make("snd/a.wav"));

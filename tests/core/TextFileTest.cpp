@@ -50,6 +50,9 @@ TEST_F(TextFileTest, LoadJoinsLinesWithTheLineEndAndEmptyLinesWithNewline)
         {"A\r\n\r\nB", " ", "A \nB "},
         {"x\ry\n", "|", "x\ry|"},                // a lone CR inside a line stays
         {"\n", "|", "\n"},
+        {"A\n\nB", "<>", "A<>\nB<>"},          // a line end longer than the newline
+        {"x\r\ny\n\n", "--", "x--y--\n"},
+        {"A\r\nB\n\n", "", "AB\n"},            // or none at all
     };
     for (const Case& c : cases) {
         write(c.bytes);

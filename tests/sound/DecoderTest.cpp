@@ -24,6 +24,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace {
 
 const std::string SOUNDS = std::string(FRELMORY_SOURCE_DIR) + "/data/Sounds/";
@@ -481,6 +483,21 @@ TEST(ModuleScan, TrustsOnlyAReadableModOfAKnownSignature)
     TempFile text("notes.mod", "This is a text file, not a module.\n");
     for (const char* path : {unknownFile.path(), eightFile.path(), text.path(), "no-such.mod"})
         EXPECT_FALSE(Media::pitchStaysInRange(path)) << path;
+}
+
+// The early sound loading asks this before it renders a module on its own
+// thread: only a file that load() renders without a process of its own is
+// named, and a pipe is turned away without blocking.
+TEST(MODFile, RendersHereOnlyATrustedMod)
+{
+    const std::string pipe = TestSupport::tempPath("pipe.mod");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_TRUE(Media::MODFile::rendersHere(SOUNDS + "game.mod"));
+    const std::string runaway = std::string(FRELMORY_SOURCE_DIR) + "/tests/corpus/mod/runaway_slide.mod";
+    TempFile text("notes.mod", "This is a text file, not a module.\n");
+    for (const std::string& path : {runaway, std::string(text.path()), pipe, TestSupport::tempPath("no-such.mod")})
+        EXPECT_FALSE(Media::MODFile::rendersHere(path)) << path;
+    std::remove(pipe.c_str());
 }
 
 TEST(MODFile, RefusesTextCutAndMissingFiles)
