@@ -182,6 +182,8 @@ private:
         const bool done = finished();
         if (state == KWEP::ClientFSM::STATE_MENUS)
             pressNext(window, done ? std::vector<unsigned char>{DOWN, DOWN, RETURN} : std::vector<unsigned char>{RETURN});
+        else if (state == KWEP::ClientFSM::STATE_STARTING)
+            pressNext(window, {RETURN}); // the story page leaves on a key pressed on it
         else if (state == KWEP::ClientFSM::STATE_PAUSED)
             pressNext(window, {DOWN, DOWN, RETURN});
     }

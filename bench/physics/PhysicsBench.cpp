@@ -33,7 +33,8 @@ const char* const BLUEPRINTS[][2] = {
     {"GROUND", "data/Config/Items/GROUND.cfg"}, {"HAND", "data/Config/Items/HAND.cfg"},
     {"CARROT", "data/Config/Items/CARROT.cfg"}, {"SNOWMAN", "data/Config/Items/SNOWMAN.cfg"},
     {"ROCK", "data/Config/Items/ROCK.cfg"},     {"BANG", "data/Config/Items/BANG.cfg"},
-    {"BALL", "data/Config/Items/BALL.cfg"},     {"LETTER", "data/Config/Items/LETTER.cfg"}};
+    {"BALL", "data/Config/Items/BALL.cfg"},     {"LETTER", "data/Config/Items/LETTER.cfg"},
+    {"SWING", "data/Config/Items/SWING.cfg"}};
 
 // The game's collision rules: carrot-ground, carrot-snowman (base, upper
 // parts), snowman-ground, rock-ground.
