@@ -68,6 +68,31 @@ Result finish(const Running& running)
 
 double percent(int part, int whole) { return whole ? 100.0 * part / whole : 0.0; }
 
+// How far each player's games got: the share of games that cleared just so
+// many levels, which shows where a game gets too hard for an input.
+void printLevelsCleared(const std::vector<std::vector<Result> >& results, int only)
+{
+    int most = 1;
+    for (const std::vector<Result>& games : results)
+        for (const Result& r : games)
+            most = std::max(most, r.cleared);
+    std::printf("\n%-17s", "levels cleared");
+    for (int level = 0; level <= most; ++level)
+        std::printf(" %5d", level);
+    std::printf("\n");
+    for (int kind = 0; kind < PlayThrough::Sim::KIND_COUNT; ++kind) {
+        if (only >= 0 && kind != only)
+            continue;
+        std::vector<int> count(most + 1, 0);
+        for (const Result& r : results[kind])
+            ++count[std::max(0, r.cleared)];
+        std::printf("%-17s", PlayThrough::Sim::kindName(kind));
+        for (int level = 0; level <= most; ++level)
+            std::printf(" %4.0f%%", percent(count[level], static_cast<int>(results[kind].size())));
+        std::printf("\n");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -113,5 +138,6 @@ int main(int argc, char** argv)
         std::printf("%-17s %6d %7.0f%% %10.0f%% %12d %12.0f%% %10d\n", PlayThrough::Sim::kindName(kind), n,
                     percent(level0, n), percent(won, n), median, percent(beat, won), unfinished);
     }
+    printLevelsCleared(results, only);
     return 0;
 }
