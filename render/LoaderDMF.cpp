@@ -55,6 +55,7 @@ std::vector<float> activeCoordinates(const dmf::dmf_material_t& material,
                                      const dmf::dmf_polygon_t& triangle)
 {
     std::vector<float> collected;
+    collected.reserve(6 * dmf::DMF_MAX_LAYERS);
     for (unsigned layer = 0; layer < material.layerCount && layer < dmf::DMF_MAX_LAYERS; ++layer) {
         const float* pairs = triangle.coordinates[layer];
         for (int i = 0; i < 6 && pairs && material.layers[layer].kind != dmf::DMF_LAYER_EMPTY; ++i)
@@ -66,9 +67,11 @@ std::vector<float> activeCoordinates(const dmf::dmf_material_t& material,
 Model* makeModel(const dmf::dmf_t& map, const dmf::dmf_object_t& object)
 {
     std::vector<MathStuff::Vector3<float> > points;
+    points.reserve(object.vertexCount);
     for (unsigned i = 0; i < object.vertexCount; ++i)
         points.emplace_back(object.vertices[i].x, object.vertices[i].y, object.vertices[i].z);
     Model* model = new Model(object.name ? object.name : "", points);
+    model->reserveFaces(object.polygonCount);
     for (unsigned p = 0; p < object.polygonCount; ++p) {
         const dmf::dmf_polygon_t& triangle = object.polygons[p];
         if (triangle.vertexCount != 3)

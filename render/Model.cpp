@@ -1,6 +1,7 @@
 #include "render/Model.h"
 
 #include <cstring>
+#include <utility>
 
 #include "render/Material.h"
 
@@ -23,6 +24,27 @@ Model::Face_s::Face_s(const Face_s& other)
     : Face_s(other.pointIndices[0], other.pointIndices[1], other.pointIndices[2], other.material,
              other.coordinates, other.coordinateCount())
 {
+}
+
+Model::Face_s::Face_s(Face_s&& other) noexcept
+    : pointIndices{other.pointIndices[0], other.pointIndices[1], other.pointIndices[2]}, material(other.material),
+      coordinates(other.coordinates)
+{
+    other.coordinates = nullptr;
+    other.material = nullptr;
+}
+
+Model::Face_s& Model::Face_s::operator=(Face_s&& other) noexcept
+{
+    if (this != &other) {
+        std::memcpy(pointIndices, other.pointIndices, sizeof(pointIndices));
+        material = other.material;
+        delete[] coordinates;
+        coordinates = other.coordinates;
+        other.coordinates = nullptr;
+        other.material = nullptr;
+    }
+    return *this;
 }
 
 Model::Face_s& Model::Face_s::operator=(const Face_s& other)
@@ -56,5 +78,9 @@ const std::vector<MathStuff::Vector3<float> >& Model::getPoints() const { return
 const std::vector<Model::Face_s>& Model::getFaces() const { return m_faces; }
 
 void Model::addFace(const Face_s& face) { m_faces.push_back(face); }
+
+void Model::addFace(Face_s&& face) { m_faces.push_back(std::move(face)); }
+
+void Model::reserveFaces(std::size_t count) { m_faces.reserve(count); }
 
 } // namespace Model

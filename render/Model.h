@@ -1,6 +1,7 @@
 #ifndef MODEL_MODEL_H
 #define MODEL_MODEL_H
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,11 @@ public:
         // missing ones (count floats given, or none) are 0.
         Face_s(int a, int b, int c, Material* material, const float* coordinates, int count);
         Face_s(const Face_s& other);
+        // Takes the other's coordinates, leaving it none: a growing face list
+        // moves its faces instead of copying each one's coordinates.
+        Face_s(Face_s&& other) noexcept;
         Face_s& operator=(const Face_s& other);
+        Face_s& operator=(Face_s&& other) noexcept;
         ~Face_s();
 
         // 6T, the number of floats the coordinates hold.
@@ -43,6 +48,9 @@ public:
     virtual const std::vector<Face_s>& getFaces() const;
 
     void addFace(const Face_s& face);
+    void addFace(Face_s&& face);
+    // Room for that many faces, for a loader that knows how many come.
+    void reserveFaces(std::size_t count);
 
 private:
     std::string m_name;
