@@ -305,7 +305,7 @@ int GameClient::readHighScore(const std::string& fileName)
 {
     CFG::Info file(fileName, CFG::getDefaultOverrides());
     // A damaged value counts as none, so the player gets the start value back.
-    const std::string text = Util::trim(file.get(HIGH_SCORE_KEY), " \t\r\n");
+    const std::string text = Util::trim(file.get(HIGH_SCORE_KEY), Util::BLANKS);
     const std::string::size_type digits = text.compare(0, 1, "-") == 0 ? 1 : 0;
     if (text.size() <= digits || text.find_first_not_of("0123456789", digits) != std::string::npos)
         return DEFAULT_HIGH_SCORE;

@@ -168,7 +168,7 @@ std::string playerSources()
     std::vector<std::string> files;
     for (const std::string& record : records) {
         std::vector<std::string> words;
-        Util::tokenizeStr(record, words, " \t\r\n");
+        Util::tokenizeStr(record, words, Util::BLANKS);
         if (words.size() != 3 || words[1] != "PLAYER")
             continue;
         ++entries;

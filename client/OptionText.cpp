@@ -5,6 +5,8 @@
 #include <locale>
 #include <sstream>
 
+#include "core/Conversions.h"
+
 namespace KWEP {
 
 namespace OptionText {
@@ -36,7 +38,7 @@ std::string size(int width, int height)
 namespace {
 
 const std::size_t SHOWN_CHARACTERS = 60;
-const char* const SEPARATORS = " \t\n\r";
+const char* const SEPARATORS = Util::BLANKS;
 const char QUOTE = '"';
 const char ESCAPE = '\\';
 
