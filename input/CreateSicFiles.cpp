@@ -414,9 +414,11 @@ namespace KWEP
             ser(c, "KWEP_GAME_STANDARD.sic");
         }
         {
-            // Head tracker: dwelling grabs; moving into a bottom corner lets go, into
-            // the bottom middle pauses. The areas keep to the bottom fifth, below the
-            // ground of the play view, so reaching for a carrot there does neither.
+            // Head tracker: dwelling grabs, locked, so the carrot does not swing under
+            // a pointer that cannot hold still and drops where it is let go. Moving
+            // into a bottom corner lets go, into the bottom middle pauses. The areas
+            // keep to the bottom fifth, below the ground of the play view, so reaching
+            // for a carrot there does neither.
             Input::InputController c(id, renderer);
             const unsigned long anywhere = addGameAnywhere(c);
             const unsigned long left = addNamedArea(c, "BTMLEFTAREA", 0, 80, 33, 20, 0,
@@ -426,7 +428,7 @@ namespace KWEP
             // Made last, it covers the inner parts of both corners.
             const unsigned long pause = addNamedArea(c, "PAUSEAREA", 25, 80, 50, 20, 0,
                                                      GAME_CORNER_HIGHLIGHT, ICON_RECTANGLE);
-            addPress(c, anywhere, dwell(250, 250), ACTION_GRAB, "FREE");
+            addPress(c, anywhere, dwell(250, 250), ACTION_GRAB, "LOCKED");
             addSwitch(c, anywhere, enterLeave())->setReleaseActionId(release);
             addPress(c, anywhere, escape(), ACTION_PAUSE);
             addSwitch(c, anywhere, mouse(Devices::Mouse::MB_LEFT))->setReleaseActionId(release);

@@ -272,7 +272,7 @@ namespace
          {GAME_ANYWHERE, "BTMLEFTAREA 0,80,33,20 0/3f3f3f7f flags 1 icon 0",
           "BTMRIGHTAREA 67,80,33,20 0/3f3f3f7f flags 1 icon 0",
           "PAUSEAREA 25,80,50,20 0/3f3f3f7f flags 1 icon 0"},
-         {"ANYWHERE DWELL 250/250/0/0 press 37 FREE", "ANYWHERE ENTERLEAVE 0/0/0/0 release 38",
+         {"ANYWHERE DWELL 250/250/0/0 press 37 LOCKED", "ANYWHERE ENTERLEAVE 0/0/0/0 release 38",
           "ANYWHERE ESC 0/0/0/0 press 3", "ANYWHERE LMB 0/0/0/0 release 38",
           "ANYWHERE RMB 0/0/0/0 release 38", "BTMLEFTAREA ENTERLEAVE 0/0/0/0 press 38",
           "BTMRIGHTAREA ENTERLEAVE 0/0/0/0 press 38", "PAUSEAREA ENTERLEAVE 0/0/0/0 press 3"}},
