@@ -145,8 +145,10 @@ public:
     bool smashed = false;
 
     bool finished() const { return grownMs[1].size() >= static_cast<size_t>(TIMED_FRAMES); }
-    // The peak resident size when the menus first show, and the heap in use
-    // (the game's own allocations) at the last timed frame, in MB.
+    // The peak resident size when the menus first show, and the malloc heap
+    // in use at the last timed frame, in MB. The heap is the whole process's:
+    // Mesa's llvmpipe keeps each frame's binned commands and draw state there,
+    // and OpenAL Soft its voices and its copies of the samples, beside ours.
     double startMb = 0.0;
     double busiestMb = 0.0;
     double heapMb = 0.0;
