@@ -147,8 +147,12 @@ void rglPolyModel::fillArray(const Points& vertices)
 
 void rglPolyModel::display(const MathStuff::Orientation<float>* orientation)
 {
-    if (orientation)
-        display(std::vector<MathStuff::Orientation<float> >(1, *orientation));
+    if (!orientation)
+        return;
+    // Kept from draw to draw, so drawing allocates nothing.
+    static std::vector<MathStuff::Orientation<float> > l_one(1);
+    l_one.front() = *orientation;
+    display(l_one);
 }
 
 void rglPolyModel::display(const std::vector<MathStuff::Orientation<float> >& orientations)
