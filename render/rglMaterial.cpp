@@ -141,6 +141,14 @@ bool rglMaterial::hasTextures() const
     return false;
 }
 
+const unsigned char* rglMaterial::plainColour() const
+{
+    for (const glLayer& layer : m_layers)
+        if (layer.kind != GL_TEXTURE_ENV_COLOR)
+            return nullptr;
+    return m_layers.empty() ? nullptr : m_layers.back().colour;
+}
+
 const Model::Material* rglMaterial::getSource() const
 {
     return m_source;

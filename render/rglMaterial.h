@@ -58,6 +58,10 @@ public:
     // Whether a layer has its texture: only then does the material's use
     // touch the client arrays (the coordinate array of its unit).
     bool hasTextures() const;
+    // For a material of colour layers alone: the R, G, B, A bytes its use
+    // sets (the last layer's), so they may go with the vertices instead.
+    // Null for one with other layers or none.
+    const unsigned char* plainColour() const;
 
     const Model::Material* getSource() const;
     std::vector<glLayer>& getLayers();

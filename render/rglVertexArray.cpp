@@ -45,6 +45,8 @@ GLenum glType(Render::I_VertexArray::DataType type)
         return GL_BYTE;
     case Render::I_VertexArray::SHORT:
         return GL_SHORT;
+    case Render::I_VertexArray::UNSIGNED_BYTE:
+        return GL_UNSIGNED_BYTE;
     }
     fatalExit("a vertex attribute of an unknown data type");
 }

@@ -119,13 +119,50 @@ namespace
         EXPECT_EQ(first.materialName, "group A");
         EXPECT_EQ(first.faceCount, 2);
         EXPECT_EQ(drawable.getPart(1).faceCount, 1);
-        ASSERT_NE(first.vertexArray, nullptr);
-        float corners[6 * 3] = {};
-        first.vertexArray->beginUsing();
-        first.vertexArray->getVertices(corners, 6, 0);
-        first.vertexArray->endUsing();
-        const std::vector<float> expected = {0, 0, 0, 1, 0, 0, 0, 1, 0, 2, 2, 2, 3, 3, 3, 0, 0, 0};
-        EXPECT_EQ(std::vector<float>(corners, corners + 18), expected);
+        // Both materials are plain colour: the parts share one array, each
+        // corner its position and its part's colour.
+        EXPECT_EQ(first.vertexArray, nullptr);
+        const Render::I_VertexArray* combined = drawable.getCombinedArray();
+        ASSERT_NE(combined, nullptr);
+        ASSERT_EQ(combined->getBufferSize(), 9 * 16);
+        struct Corner
+        {
+            float xyz[3];
+            unsigned char rgba[4];
+        };
+        Corner corners[9] = {};
+        combined->beginUsing();
+        combined->getData(corners, sizeof corners, 0);
+        combined->endUsing();
+        const float expected[9][3] = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {2, 2, 2}, {3, 3, 3},
+                                      {0, 0, 0}, {0, 1, 0}, {1, 0, 0}, {0, 0, 0}};
+        for (int i = 0; i < 9; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(std::vector<float>(corners[i].xyz, corners[i].xyz + 3),
+                      std::vector<float>(expected[i], expected[i] + 3));
+            const std::vector<unsigned char> rgba(corners[i].rgba, corners[i].rgba + 4);
+            const unsigned char red = i < 6 ? 255 : 0;
+            EXPECT_EQ(rgba, (std::vector<unsigned char>{red, static_cast<unsigned char>(255 - red), 0, 255}));
+        }
+    }
+
+    TEST_F(GLModelTest, APlainColourModelDrawsEachPartInItsColour)
+    {
+        Model::Model* model = square("two colours");
+        model->addFace(Face(0, 1, 2, colour("lower red", 0xFF0000FFu), nullptr, 0));
+        model->addFace(Face(0, 2, 3, colour("upper green", 0xFF00FF00u), nullptr, 0));
+        RGL::rglModel drawable(model);
+        ASSERT_NE(drawable.getCombinedArray(), nullptr);
+        pixelView();
+        glColor3ub(0, 0, 255);
+        const MathStuff::Orientation<float> place = at(10, 10, 60);
+        drawable.display(&place);
+        EXPECT_EQ(GLWindow::pixel(55, 15), (Rgba{255, 0, 0, 255})); // below the diagonal
+        EXPECT_EQ(GLWindow::pixel(15, 55), (Rgba{0, 255, 0, 255}));
+        EXPECT_FALSE(glIsEnabled(GL_COLOR_ARRAY));
+        GLint buffer = -1;
+        glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &buffer);
+        EXPECT_EQ(buffer, 0);
     }
 
     TEST_F(GLModelTest, ArraysHoldPositionsThenTwoFloatsPerTextureLayer)
