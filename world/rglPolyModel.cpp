@@ -18,7 +18,9 @@ namespace KWEP {
 
 namespace {
 
-const int VERTEX_BYTES = 3 * sizeof(float);
+// Per vertex: the position (three floats), then its part's colour (four bytes).
+const int POSITION_BYTES = 3 * sizeof(float);
+const int VERTEX_BYTES = POSITION_BYTES + 4;
 
 const rglPolyModel::Points* outlineOf(const Physics::PolyModel::Part& part)
 {
@@ -137,10 +139,17 @@ void rglPolyModel::fillArray(const Points& vertices)
     if (!m_array)
         return;
     m_array->defineVertexInfo(3, Render::I_VertexArray::FLOAT);
+    m_array->defineColorInfo(4, Render::I_VertexArray::UNSIGNED_BYTE);
     m_array->beginUsing();
     for (int i = 0; i < count; ++i) {
         const float xyz[3] = {vertices[i].x, vertices[i].y, vertices[i].z};
         m_array->putVertices(xyz, 1, i * VERTEX_BYTES);
+    }
+    for (const Part* part : m_parts) {
+        const Physics::PolyModel::Colour& c = part->colour;
+        const unsigned char rgba[4] = {c.red, c.green, c.blue, c.alpha};
+        for (int i = part->first; i < part->first + part->count; ++i)
+            m_array->putData(rgba, 4, i * VERTEX_BYTES + POSITION_BYTES);
     }
     m_array->endUsing();
 }
@@ -181,7 +190,6 @@ void rglPolyModel::drawPart(const Part& part, const MathStuff::Orientation<float
     placed.getTransformation(transform);
     glPushMatrix();
     glMultMatrixf(transform.m);
-    glColor4ub(part.colour.red, part.colour.green, part.colour.blue, part.colour.alpha);
     if (part.width != lastWidth) {
         EVT::Event_Effect effect(EVT::EVENT_EFFECT, 0, 0, 0, 0, 0, 0, 0.0f, 0.0f, 0.0f, 0, 0.0f, part.width);
         EVT::EventBus::instance()->raiseEvent(&effect, false);

@@ -12,8 +12,9 @@ namespace Render { class I_VertexArray; }
 namespace KWEP {
 
 // The OpenGL form of a line model: every part's outline, circle or filled
-// shape is turned once into vertices in one vertex array (three floats each),
-// then drawn each frame with its own transform, colour, primitive and width.
+// shape is turned once into vertices in one vertex array (three floats each,
+// then the part's colour in four bytes), then drawn each frame with its own
+// transform, primitive and width.
 class rglPolyModel : public Physics::DisplayablePolyModel {
 public:
     typedef std::vector<MathStuff::Vector3<float> > Points;
