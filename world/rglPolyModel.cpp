@@ -31,6 +31,25 @@ const rglPolyModel::Points* outlineOf(const Physics::PolyModel::Part& part)
     return nullptr;
 }
 
+// Whether next is a filled part that carries on where run (a filled part
+// whose vertices end at end) stops, at the same offset.
+bool fillsOn(const rglPolyModel::Part& run, const rglPolyModel::Part& next, int end)
+{
+    return run.primitive == GL_TRIANGLES && next.primitive == GL_TRIANGLES && next.first == end &&
+           next.offset.x == run.offset.x && next.offset.y == run.offset.y && next.offset.z == run.offset.z;
+}
+
+bool sameVector(const MathStuff::Vector3<float>& a, const MathStuff::Vector3<float>& b)
+{
+    return a.x == b.x && a.y == b.y && a.z == b.z;
+}
+
+bool samePlace(const MathStuff::Orientation<float>& a, const MathStuff::Orientation<float>& b)
+{
+    return sameVector(a.position, b.position) && sameVector(a.direction, b.direction) &&
+           sameVector(a.up, b.up) && sameVector(a.scale, b.scale);
+}
+
 Render::I_RenderController* renderController()
 {
     Game::I_Game* game = Game::I_Game::instance();
@@ -173,12 +192,25 @@ void rglPolyModel::display(const std::vector<MathStuff::Orientation<float> >& or
     const bool perPart = static_cast<int>(orientations.size()) == m_modelPartCount;
     float lastWidth = 0.0f;
     m_array->beginUsing();
-    for (const Part* part : m_parts)
-        drawPart(*part, orientations[perPart ? part->modelPart : 0], lastWidth);
+    for (std::size_t i = 0; i < m_parts.size();) {
+        const Part& part = *m_parts[i];
+        const MathStuff::Orientation<float>& orientation = orientations[perPart ? part.modelPart : 0];
+        // Filled parts that follow one another in the array at the same
+        // placement go in one draw: their colours are in the array.
+        int count = part.count;
+        for (++i; i < m_parts.size(); ++i) {
+            const Part& next = *m_parts[i];
+            if (!fillsOn(part, next, part.first + count) ||
+                !samePlace(orientation, orientations[perPart ? next.modelPart : 0]))
+                break;
+            count += next.count;
+        }
+        drawPart(part, orientation, count, lastWidth);
+    }
     m_array->endUsing();
 }
 
-void rglPolyModel::drawPart(const Part& part, const MathStuff::Orientation<float>& orientation,
+void rglPolyModel::drawPart(const Part& part, const MathStuff::Orientation<float>& orientation, int count,
                             float& lastWidth) const
 {
     // The offset is scaled with the item but lies along world axes.
@@ -195,7 +227,7 @@ void rglPolyModel::drawPart(const Part& part, const MathStuff::Orientation<float
         EVT::EventBus::instance()->raiseEvent(&effect, false);
         lastWidth = part.width;
     }
-    glDrawArrays(part.primitive, part.first, part.count);
+    glDrawArrays(part.primitive, part.first, count);
     glPopMatrix();
 }
 

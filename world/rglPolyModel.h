@@ -38,7 +38,8 @@ public:
 
     void display(const MathStuff::Orientation<float>* orientation) override;
     // With one orientation per model part, part k is drawn at orientation k;
-    // otherwise every part at the first.
+    // otherwise every part at the first. Filled parts one after another at
+    // the same placement are drawn with one call.
     void display(const std::vector<MathStuff::Orientation<float> >& orientations) override;
 
     // The parts that produced vertices, in model order.
@@ -59,7 +60,9 @@ protected:
 private:
     void addPart(const Physics::PolyModel::Part& part, int index, Points& vertices);
     void fillArray(const Points& vertices);
-    void drawPart(const Part& part, const MathStuff::Orientation<float>& orientation, float& lastWidth) const;
+    // Draws count vertices from the part's first on, placed as the part.
+    void drawPart(const Part& part, const MathStuff::Orientation<float>& orientation, int count,
+                  float& lastWidth) const;
 
     std::vector<Part*> m_parts;
     Render::I_VertexArray* m_array;

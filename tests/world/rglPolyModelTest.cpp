@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ExpectVector.h"
@@ -212,6 +213,36 @@ TEST_F(rglPolyModelTest, DrawsEachPartWithItsColoursAndPrimitiveInsideOnePush)
     EXPECT_EQ(RecordingGL::depth(), 0);
     const auto* array = dynamic_cast<const TestSupport::FakeVertexArray*>(shown.getVertexArray());
     EXPECT_EQ(array->uses, 2) << "one use to fill, one to draw";
+}
+
+TEST_F(rglPolyModelTest, FilledPartsInARowAtOnePlaceShareOneDraw)
+{
+    const Points triangle{Vec(0, 0, 0), Vec(0, 1, 0), Vec(1, 0, 0)};
+    PolyModel::Part* moved = polygon("moved", triangle, 0.0f);
+    moved->offset = Vec(1, 0, 0);
+    KWEP::rglPolyModel shown(model({polygon("a", triangle, 0.0f, PolyModel::Colour{9, 9, 9, 9}),
+                                    polygon("b", CLOCKWISE_SQUARE, 0.0f), polygon("line", CLOCKWISE_SQUARE, 1.0f),
+                                    polygon("c", triangle, 0.0f), moved}));
+    struct Case {
+        std::vector<Orientation> at;
+        std::vector<std::pair<int, int> > draws; // first vertex, count
+    };
+    const std::vector<Case> cases{
+        // a and b at one place: one draw; the line, c, and the moved part apart.
+        {{at(0, 0, 0)}, {{0, 9}, {9, 4}, {13, 3}, {16, 3}}},
+        // b at a place of its own.
+        {{at(0, 0, 0), at(1, 0, 0), at(1, 0, 0), at(1, 0, 0), at(1, 0, 0)},
+         {{0, 3}, {3, 6}, {9, 4}, {13, 3}, {16, 3}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.at.size());
+        RecordingGL::reset();
+        shown.display(c.at);
+        std::vector<std::pair<int, int> > drawn;
+        for (const RecordingGL::Draw& draw : RecordingGL::draws())
+            drawn.emplace_back(draw.first, draw.count);
+        EXPECT_EQ(drawn, c.draws);
+    }
 }
 
 TEST_F(rglPolyModelTest, OffsetIsScaledButNotTurned)
