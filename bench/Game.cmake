@@ -4,7 +4,7 @@ if(TARGET client)
   find_package(PkgConfig REQUIRED)
   pkg_check_modules(BENCH_GLFW3 REQUIRED IMPORTED_TARGET glfw3)
   frelmory_add_bench(NAME game_bench
-    SOURCES game/GameBench.cpp ${PROJECT_SOURCE_DIR}/tests/client/ScriptedWindowApp.cpp
+    SOURCES game/GameBench.cpp game/GlCallCount.cpp ${PROJECT_SOURCE_DIR}/tests/client/ScriptedWindowApp.cpp
     LIBS client PkgConfig::BENCH_GLFW3)
   if(TARGET game_bench)
     target_include_directories(game_bench PRIVATE ${PROJECT_SOURCE_DIR}/tests/client)

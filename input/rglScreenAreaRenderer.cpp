@@ -8,6 +8,9 @@
 
 #include <GL/gl.h>
 
+#include <cstddef>
+#include <vector>
+
 namespace KWEP
 {
     rglScreenAreaRenderer::rglScreenAreaRenderer(const Devices::Screen* screen) : m_screen(screen)
@@ -52,10 +55,13 @@ namespace KWEP
         glColor4ub(static_cast<GLubyte>((colour >> 24) & 255), static_cast<GLubyte>((colour >> 16) & 255),
                    static_cast<GLubyte>((colour >> 8) & 255), static_cast<GLubyte>(colour & 255));
 
-        glEnableClientState(GL_VERTEX_ARRAY);
-        glVertexPointer(2, GL_FLOAT, 0, shape.vertices().data());
-        glDrawArrays(shape.primitive() == ScreenAreaShape::LINE_LOOP ? GL_LINE_LOOP : GL_TRIANGLES, 0,
-                     shape.vertexCount());
-        glDisableClientState(GL_VERTEX_ARRAY);
+        // The vertices go with the calls, not as a client array: Mesa's no-op
+        // driver, which the frame benchmark runs on, reads and writes past the
+        // end of client array memory and so corrupts the heap.
+        const std::vector<float>& xy = shape.vertices();
+        glBegin(shape.primitive() == ScreenAreaShape::LINE_LOOP ? GL_LINE_LOOP : GL_TRIANGLES);
+        for (std::size_t i = 0; i + 1 < xy.size(); i += 2)
+            glVertex2f(xy[i], xy[i + 1]);
+        glEnd();
     }
 }

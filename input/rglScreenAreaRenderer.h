@@ -5,7 +5,7 @@
 
 namespace KWEP
 {
-    // Draws the on-screen areas with OpenGL 1.1 client vertex arrays: switches the
+    // Draws the on-screen areas with OpenGL 1.1 immediate mode: switches the
     // render back end to its orthographic pixel projection, blends additively and
     // draws each area as a translucent shape picked by its icon id.
     class rglScreenAreaRenderer : public Input::I_ScreenAreaRenderer

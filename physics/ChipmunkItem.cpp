@@ -92,6 +92,7 @@ void ChipmunkItem::removeBody(const std::string& name)
 void ChipmunkItem::getPositions(std::vector<MathStuff::Orientation<float> >& positions) const
 {
     positions.clear();
+    positions.reserve(m_impl->bodies.size());
     for (cpBody* b : m_impl->bodies) {
         const cpVect p = cpBodyGetPosition(b);
         const cpVect r = cpBodyGetRotation(b);

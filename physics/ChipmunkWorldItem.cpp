@@ -27,9 +27,10 @@ void ChipmunkWorldItem::render()
     Model::I_DisplayableModel* model = getModel();
     if (!model)
         return;
-    std::vector<MathStuff::Orientation<float> > parts;
-    getPositions(parts);
-    model->display(parts);
+    // Kept from draw to draw, so drawing allocates nothing once it has grown.
+    static std::vector<MathStuff::Orientation<float> > l_parts;
+    getPositions(l_parts);
+    model->display(l_parts);
 }
 
 void ChipmunkWorldItem::setModel(DisplayablePolyModel* model, const PartPairs& pairs)
@@ -75,7 +76,10 @@ void ChipmunkWorldItem::generateIndexes(bool)
 
 void ChipmunkWorldItem::getPositions(std::vector<MathStuff::Orientation<float> >& out)
 {
-    std::vector<MathStuff::Orientation<float> > bodies;
+    // Kept from call to call, so each frame's drawing allocates nothing.
+    static std::vector<MathStuff::Orientation<float> > l_bodies;
+    std::vector<MathStuff::Orientation<float> >& bodies = l_bodies;
+    bodies.clear();
     if (m_item)
         m_item->getPositions(bodies);
     if (!bodies.empty())

@@ -3,6 +3,7 @@
 # maker. GL headers stay inside these .cpp files; GLFW is used for the swap interval alone.
 set(RENDER_GL_SOURCES
   rglErrors.cpp
+  rglDrawState.cpp
   rglVertexArray.cpp
   rglVertexBufferObject.cpp
   rglRenderBuffer.cpp

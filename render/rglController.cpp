@@ -12,6 +12,7 @@
 #include "core/Event_View.h"
 #include "core/Event_Viewport.h"
 #include "render/RenderQueue.h"
+#include "render/rglDrawState.h"
 #include "render/rglMaterialLoader.h"
 #include "render/rglErrors.h"
 #include "render/rglRenderBuffer.h"
@@ -326,6 +327,11 @@ void rglController::showScreen(unsigned char* rgba, int x, int y, int w, int h)
     glPopAttrib();
     const WordRows rows(GL_UNPACK_ALIGNMENT);
     glDrawPixels(w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+}
+
+void rglController::keepDrawState(bool on)
+{
+    rglDrawState::keep(on);
 }
 
 Render::I_VertexArray* rglController::createVertexArray(int bytes, bool writeOnly)

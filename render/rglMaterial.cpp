@@ -1,6 +1,7 @@
 #include "render/rglMaterial.h"
 
 #include "render/Material.h"
+#include "render/rglDrawState.h"
 #include "render/rglShader.h"
 #include "render/rglShaderProgram.h"
 #include "render/rglTexture.h"
@@ -56,6 +57,8 @@ rglMaterial::rglMaterial(const Model::Material* source) : m_source(source), m_pr
 
 rglMaterial::~rglMaterial()
 {
+    if (rglDrawState::heldMaterial() == this)
+        rglDrawState::settle();
     delete m_program;
 }
 
@@ -83,6 +86,14 @@ void rglMaterial::builtLayers()
 
 bool rglMaterial::beginUsing(float (**texCoords)[3][2]) const
 {
+    rglDrawState::setMaterialInUse(true);
+    const rglMaterial* held = rglDrawState::heldMaterial();
+    if (held == this && texCoords == nullptr) {
+        rglDrawState::holdMaterial(nullptr);
+        return true;
+    }
+    if (held != nullptr)
+        rglDrawState::settleMaterial();
     if (m_program != nullptr)
         m_program->beginUsing();
     for (std::size_t i = 0; i < m_layers.size(); ++i) {
@@ -103,6 +114,16 @@ bool rglMaterial::beginUsing(float (**texCoords)[3][2]) const
 
 bool rglMaterial::endUsing() const
 {
+    rglDrawState::setMaterialInUse(false);
+    if (rglDrawState::keeping())
+        rglDrawState::holdMaterial(this);
+    else
+        release();
+    return true;
+}
+
+void rglMaterial::release() const
+{
     for (std::size_t i = 0; i < m_layers.size(); ++i)
         if (m_layers[i].kind == GL_TEXTURE_ENV && m_layers[i].texture != nullptr)
             m_layers[i].texture->endUsing(static_cast<int>(i));
@@ -110,7 +131,22 @@ bool rglMaterial::endUsing() const
         m_program->endUsing();
     glActiveTexture(GL_TEXTURE0);
     glClientActiveTexture(GL_TEXTURE0);
-    return true;
+}
+
+bool rglMaterial::hasTextures() const
+{
+    for (const glLayer& layer : m_layers)
+        if (layer.kind == GL_TEXTURE_ENV && layer.texture != nullptr)
+            return true;
+    return false;
+}
+
+const unsigned char* rglMaterial::plainColour() const
+{
+    for (const glLayer& layer : m_layers)
+        if (layer.kind != GL_TEXTURE_ENV_COLOR)
+            return nullptr;
+    return m_layers.empty() ? nullptr : m_layers.back().colour;
 }
 
 const Model::Material* rglMaterial::getSource() const

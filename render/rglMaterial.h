@@ -47,9 +47,21 @@ public:
     void builtLayers();
     // Sets the material's state; texCoords, when given, holds per texture layer
     // a coordinate array for a client coordinate array on its unit. After
-    // endUsing unit 0 is active and client-active again.
+    // endUsing unit 0 is active and client-active again. While the draw state
+    // is kept (rglDrawState) endUsing leaves the state set and holds it, and a
+    // beginUsing of the held material without coordinates sets nothing.
     bool beginUsing(float (**texCoords)[3][2]) const;
     bool endUsing() const;
+    // Unsets the material's state: the end of a use, done at once or when the
+    // draw state lets a held material go.
+    void release() const;
+    // Whether a layer has its texture: only then does the material's use
+    // touch the client arrays (the coordinate array of its unit).
+    bool hasTextures() const;
+    // For a material of colour layers alone: the R, G, B, A bytes its use
+    // sets (the last layer's), so they may go with the vertices instead.
+    // Null for one with other layers or none.
+    const unsigned char* plainColour() const;
 
     const Model::Material* getSource() const;
     std::vector<glLayer>& getLayers();

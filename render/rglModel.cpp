@@ -57,13 +57,13 @@ Render::I_RenderController* renderController()
     return game != nullptr ? game->getRenderController() : nullptr;
 }
 
-void fillArray(Render::I_VertexArray& array, const Model::Model& model, const FaceGroup& faces,
-               int textureLayers)
+// Puts the faces' corners from the byte offset on: per corner its position,
+// then two floats per texture layer, then the colour when one is given.
+int putFaces(Render::I_VertexArray& array, const Model::Model& model, const FaceGroup& faces,
+             int textureLayers, const unsigned char* colour, int offset)
 {
     const std::vector<MathStuff::Vector3<float> >& points = model.getPoints();
     const MathStuff::Vector3<float> none;
-    int offset = 0;
-    array.beginUsing();
     for (const Model::Model::Face_s* face : faces) {
         for (int j = 0; j < 3; ++j) {
             const int index = face->pointIndices[j];
@@ -76,10 +76,71 @@ void fillArray(Render::I_VertexArray& array, const Model::Model& model, const Fa
                 array.putData(face->coordinates + 6 * t + 2 * j, 8, offset);
                 offset += 8;
             }
+            if (colour != nullptr) {
+                array.putData(colour, 4, offset);
+                offset += 4;
+            }
         }
     }
-    array.endUsing();
+    return offset;
 }
+
+// Whether every part's material is made of colour layers alone, so that the
+// colour each sets can go with the vertices.
+bool allPlainColour(const std::vector<rglModel::Part*>& parts)
+{
+    for (const rglModel::Part* part : parts)
+        if (part->material == nullptr || part->material->plainColour() == nullptr)
+            return false;
+    return true;
+}
+
+void makeArrays(const std::vector<rglModel::Part*>& parts, const Model::Model& model,
+                const std::vector<FaceGroup>& groups)
+{
+    Render::I_RenderController* controller = renderController();
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        rglModel::Part* part = parts[i];
+        const int textureLayers = groups[i].front()->material->getNumTexLayers();
+        part->vertexArray =
+            controller->createVertexArray(part->faceCount * (36 + 24 * textureLayers), true);
+        if (part->vertexArray == nullptr)
+            continue;
+        part->vertexArray->defineVertexInfo(3, Render::I_VertexArray::FLOAT);
+        if (textureLayers > 0) {
+            part->vertexArray->defineTextureInfo(2 * textureLayers, Render::I_VertexArray::FLOAT);
+            rglVertexArray* own = dynamic_cast<rglVertexArray*>(part->vertexArray);
+            if (own != nullptr && part->material != nullptr)
+                own->setTextureUnits(part->material->getTextureUnits());
+        }
+        part->vertexArray->beginUsing();
+        putFaces(*part->vertexArray, model, groups[i], textureLayers, nullptr, 0);
+        part->vertexArray->endUsing();
+    }
+}
+
+// One array of every part's faces with their colours; null when none could
+// be made.
+Render::I_VertexArray* makeCombined(const std::vector<rglModel::Part*>& parts, const Model::Model& model,
+                                    const std::vector<FaceGroup>& groups, int& vertices)
+{
+    int faces = 0;
+    for (const rglModel::Part* part : parts)
+        faces += part->faceCount;
+    Render::I_VertexArray* array = renderController()->createVertexArray(faces * 3 * 16, true);
+    if (array == nullptr)
+        return nullptr;
+    array->defineVertexInfo(3, Render::I_VertexArray::FLOAT);
+    array->defineColorInfo(4, Render::I_VertexArray::UNSIGNED_BYTE);
+    array->beginUsing();
+    int offset = 0;
+    for (std::size_t i = 0; i < groups.size(); ++i)
+        offset = putFaces(*array, model, groups[i], 0, parts[i]->material->plainColour(), offset);
+    array->endUsing();
+    vertices = faces * 3;
+    return array;
+}
+
 
 } // namespace
 
@@ -99,34 +160,26 @@ rglModel::rglModel(Model::Model* model) : Model::I_DisplayableModel(model)
 
 rglModel::~rglModel()
 {
+    delete m_combined;
     for (auto part = m_parts.rbegin(); part != m_parts.rend(); ++part)
         delete *part;
 }
 
 void rglModel::buildParts(const Model::Model& model)
 {
-    Render::I_RenderController* controller = renderController();
-    for (const FaceGroup& faces : groupFaces(model)) {
+    const std::vector<FaceGroup> groups = groupFaces(model);
+    for (const FaceGroup& faces : groups) {
         const Model::Material& source = *faces.front()->material;
-        const int textureLayers = source.getNumTexLayers();
         Part* part = new Part;
         m_parts.push_back(part);
         part->materialName = source.getName();
         part->material = useMaterial(source);
         part->faceCount = static_cast<int>(faces.size());
-        part->vertexArray =
-            controller->createVertexArray(part->faceCount * (36 + 24 * textureLayers), true);
-        if (part->vertexArray == nullptr)
-            continue;
-        part->vertexArray->defineVertexInfo(3, Render::I_VertexArray::FLOAT);
-        if (textureLayers > 0) {
-            part->vertexArray->defineTextureInfo(2 * textureLayers, Render::I_VertexArray::FLOAT);
-            rglVertexArray* own = dynamic_cast<rglVertexArray*>(part->vertexArray);
-            if (own != nullptr && part->material != nullptr)
-                own->setTextureUnits(part->material->getTextureUnits());
-        }
-        fillArray(*part->vertexArray, model, faces, textureLayers);
     }
+    if (m_parts.size() > 1 && allPlainColour(m_parts))
+        m_combined = makeCombined(m_parts, model, groups, m_combinedVertices);
+    else
+        makeArrays(m_parts, model, groups);
 }
 
 void rglModel::display(const MathStuff::Orientation<float>* orientation)
@@ -137,6 +190,11 @@ void rglModel::display(const MathStuff::Orientation<float>* orientation)
     orientation->getTransformation(placement);
     glPushMatrix();
     glMultMatrixf(placement.m);
+    if (m_combined != nullptr) {
+        m_combined->beginUsing();
+        glDrawArrays(GL_TRIANGLES, 0, m_combinedVertices);
+        m_combined->endUsing();
+    }
     for (const Part* part : m_parts) {
         if (part->vertexArray == nullptr)
             continue;
@@ -165,6 +223,11 @@ int rglModel::getPartCount() const
 const rglModel::Part& rglModel::getPart(int index) const
 {
     return *m_parts.at(index);
+}
+
+const Render::I_VertexArray* rglModel::getCombinedArray() const
+{
+    return m_combined;
 }
 
 } // namespace RGL

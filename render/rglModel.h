@@ -16,9 +16,13 @@ class rglMaterial;
 // A drawable triangle model: one part per material, each with its triangles
 // in one vertex array (position, then u and v per texture layer), drawn with
 // one call inside its GL material. Parts follow the first appearance of their
-// material in the faces; faces without a material are left out. Needs the GL
-// context and the game root's render controller when it is made; without
-// them it has no parts and draws nothing.
+// material in the faces; faces without a material are left out. A model of two
+// or more parts whose materials are all plain colour (the font's letters)
+// keeps every part in one combined array instead, part after part, each
+// corner with its position and its material's colour (four bytes), and draws
+// it with one call and no material; its parts then have no array of their
+// own. Needs the GL context and the game root's render controller when it is
+// made; without them it has no parts and draws nothing.
 class rglModel : public Model::I_DisplayableModel {
 public:
     struct Part {
@@ -44,11 +48,15 @@ public:
 
     int getPartCount() const;
     const Part& getPart(int index) const;
+    // The array of all parts of plain colour, or null.
+    const Render::I_VertexArray* getCombinedArray() const;
 
 private:
     void buildParts(const Model::Model& model);
 
     std::vector<Part*> m_parts; // owned
+    Render::I_VertexArray* m_combined = nullptr; // owned
+    int m_combinedVertices = 0;
 };
 
 } // namespace RGL

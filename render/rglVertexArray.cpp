@@ -1,5 +1,6 @@
 #include "render/rglVertexArray.h"
 
+#include "render/rglDrawState.h"
 #include "render/rglErrors.h"
 
 #include <GL/glew.h>
@@ -44,6 +45,8 @@ GLenum glType(Render::I_VertexArray::DataType type)
         return GL_BYTE;
     case Render::I_VertexArray::SHORT:
         return GL_SHORT;
+    case Render::I_VertexArray::UNSIGNED_BYTE:
+        return GL_UNSIGNED_BYTE;
     }
     fatalExit("a vertex attribute of an unknown data type");
 }
@@ -67,8 +70,14 @@ struct rglVertexArray::Impl {
     // bound buffer object (no block).
     const void* pointer(int index, int extraBytes) const;
     void bind(GLuint buffer) const;
-    void enableTexture() const;
+    // Points GL at the defined attributes; with enable, also switches their
+    // client arrays on.
+    void setArrays(bool enable) const;
+    void setTexture(bool enable) const;
     void disableTexture() const;
+    // Same attributes at the same places, the same stride and texture units
+    // (coordinates without units never match).
+    bool sameLayout(const Impl& other) const;
 };
 
 void rglVertexArray::Impl::define(int index, int count, Render::I_VertexArray::DataType type)
@@ -96,18 +105,39 @@ void rglVertexArray::Impl::bind(GLuint buffer) const
         glBindBuffer(target, buffer);
 }
 
-void rglVertexArray::Impl::enableTexture() const
+void rglVertexArray::Impl::setArrays(bool enable) const
+{
+    for (int i = 0; i < ATTRIBUTES; ++i) {
+        const AttributeInfo& info = attributes[i];
+        if (info.count == 0)
+            continue;
+        if (i == TEXTURE) {
+            setTexture(enable);
+            continue;
+        }
+        if (enable)
+            glEnableClientState(s_clientStates[i]);
+        if (i == COLOUR)
+            glColorPointer(info.count, info.type, stride, pointer(i, 0));
+        else
+            glVertexPointer(info.count, info.type, stride, pointer(i, 0));
+    }
+}
+
+void rglVertexArray::Impl::setTexture(bool enable) const
 {
     const AttributeInfo& info = attributes[TEXTURE];
     if (textureUnits.empty() || glClientActiveTexture == nullptr) {
-        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+        if (enable)
+            glEnableClientState(GL_TEXTURE_COORD_ARRAY);
         glTexCoordPointer(info.count, info.type, stride, pointer(TEXTURE, 0));
         return;
     }
     const int pairBytes = 2 * typeSize(info.type);
     for (std::size_t t = 0; t < textureUnits.size(); ++t) {
         glClientActiveTexture(textureUnits[t]);
-        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+        if (enable)
+            glEnableClientState(GL_TEXTURE_COORD_ARRAY);
         glTexCoordPointer(2, info.type, stride, pointer(TEXTURE, static_cast<int>(t) * pairBytes));
     }
     glClientActiveTexture(GL_TEXTURE0);
@@ -126,6 +156,21 @@ void rglVertexArray::Impl::disableTexture() const
     glClientActiveTexture(GL_TEXTURE0);
 }
 
+bool rglVertexArray::Impl::sameLayout(const Impl& other) const
+{
+    // Coordinates without units went to whichever unit was client-active.
+    if (stride != other.stride || textureUnits != other.textureUnits ||
+        (attributes[TEXTURE].count != 0 && textureUnits.empty()))
+        return false;
+    for (int i = 0; i < ATTRIBUTES; ++i) {
+        const AttributeInfo& a = attributes[i];
+        const AttributeInfo& b = other.attributes[i];
+        if (a.count != b.count || (a.count != 0 && (a.type != b.type || a.offset != b.offset)))
+            return false;
+    }
+    return true;
+}
+
 rglVertexArray::rglVertexArray(int bytes) : rglVertexArray(bytes, GL_ARRAY_BUFFER, true)
 {
 }
@@ -138,7 +183,13 @@ rglVertexArray::rglVertexArray(int bytes, unsigned target, bool clientBlock) : m
         m_impl->block.reset(new unsigned char[bytes]());
 }
 
-rglVertexArray::~rglVertexArray() = default;
+rglVertexArray::~rglVertexArray()
+{
+    if (rglDrawState::heldArray() != this)
+        return;
+    rglDrawState::holdArray(nullptr);
+    release();
+}
 
 int rglVertexArray::getBufferSize() const
 {
@@ -189,21 +240,18 @@ void rglVertexArray::beginUsing() const
     if (m_impl->inUse)
         fatalExit("a vertex array was taken into use twice");
     m_impl->inUse = true;
+    if (!rglDrawState::materialInUse())
+        rglDrawState::settleMaterial();
+    const rglVertexArray* held = rglDrawState::heldArray();
+    rglDrawState::holdArray(nullptr);
+    if (held == this)
+        return;
+    // The client arrays of the same layout are on already.
+    const bool enable = held == nullptr || !held->m_impl->sameLayout(*m_impl);
+    if (held != nullptr && enable)
+        held->release();
     m_impl->bind(m_impl->name);
-    for (int i = 0; i < ATTRIBUTES; ++i) {
-        const AttributeInfo& info = m_impl->attributes[i];
-        if (info.count == 0)
-            continue;
-        if (i == TEXTURE) {
-            m_impl->enableTexture();
-            continue;
-        }
-        glEnableClientState(s_clientStates[i]);
-        if (i == COLOUR)
-            glColorPointer(info.count, info.type, m_impl->stride, m_impl->pointer(i, 0));
-        else
-            glVertexPointer(info.count, info.type, m_impl->stride, m_impl->pointer(i, 0));
-    }
+    m_impl->setArrays(enable);
     drainErrors();
 }
 
@@ -212,6 +260,14 @@ void rglVertexArray::endUsing() const
     if (!m_impl->inUse)
         fatalExit("a vertex array was released without being in use");
     m_impl->inUse = false;
+    if (rglDrawState::keeping())
+        rglDrawState::holdArray(this);
+    else
+        release();
+}
+
+void rglVertexArray::release() const
+{
     for (int i = 0; i < ATTRIBUTES; ++i) {
         if (m_impl->attributes[i].count == 0)
             continue;

@@ -33,9 +33,13 @@ public:
     void putData(const void* in, int bytes, int byteOffset) override;
     // Binds the block and enables the defined attributes' client arrays; a
     // second beginUsing before endUsing, or endUsing without beginUsing, ends
-    // the process (exit code 1).
+    // the process (exit code 1). While the draw state is kept (rglDrawState)
+    // endUsing leaves the arrays on and holds them for the next use.
     void beginUsing() const override;
     void endUsing() const override;
+    // Switches the client arrays off and unbinds the block: the end of a use,
+    // done at once or when the draw state lets a held array go.
+    void release() const;
 
     // Splits the texture attribute into coordinate pairs, pair t going to the
     // client texture unit units[t] (GL_TEXTURE0 + n). Without units the whole

@@ -9,8 +9,8 @@ namespace Render {
 // attributes' sizes, each attribute starting after those defined before it.
 class I_VertexArray {
 public:
-    // Component type of an attribute.
-    enum DataType { FLOAT = 1, BYTE = 2, SHORT = 3 };
+    // Component type of an attribute; colours of unsigned bytes run from 0 to 1.
+    enum DataType { FLOAT = 1, BYTE = 2, SHORT = 3, UNSIGNED_BYTE = 4 };
 
     virtual ~I_VertexArray() {}
 

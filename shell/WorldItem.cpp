@@ -62,7 +62,10 @@ void WorldItem::render()
         m_model->display(&getOrientation());
         return;
     }
-    std::vector<MathStuff::Orientation<float> > bodies;
+    // Kept from draw to draw, so drawing allocates nothing once it has grown.
+    static std::vector<MathStuff::Orientation<float> > l_bodies;
+    std::vector<MathStuff::Orientation<float> >& bodies = l_bodies;
+    bodies.clear();
     m_mover->getPositions(bodies);
     if (bodies.empty())
         return;

@@ -34,11 +34,12 @@ void ShrinkingItem::render()
     Model::I_DisplayableModel* model = getModel();
     if (!model)
         return;
-    std::vector<MathStuff::Orientation<float> > parts;
-    getPositions(parts);
-    for (MathStuff::Orientation<float>& part : parts)
+    // Kept from draw to draw, so drawing allocates nothing once it has grown.
+    static std::vector<MathStuff::Orientation<float> > l_parts;
+    getPositions(l_parts);
+    for (MathStuff::Orientation<float>& part : l_parts)
         part.scale = MathStuff::Vector3<float>(m_scale, m_scale, m_scale);
-    model->display(parts);
+    model->display(l_parts);
 }
 
 } // namespace KWEP

@@ -597,7 +597,15 @@ void World::renderMap(const Game::I_CameraItem& camera, int width, int height)
 
 void World::renderItems()
 {
+    // The items draw nothing but their models, so a run of models alike keeps
+    // its GL state.
+    Game::I_Game* game = Game::I_Game::instance();
+    Render::I_RenderController* controller = game ? game->getRenderController() : nullptr;
+    if (controller)
+        controller->keepDrawState(true);
     walkItems([](Game::WorldItem* item) { item->render(); });
+    if (controller)
+        controller->keepDrawState(false);
 }
 
 } // namespace KWEP

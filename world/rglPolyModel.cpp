@@ -18,7 +18,9 @@ namespace KWEP {
 
 namespace {
 
-const int VERTEX_BYTES = 3 * sizeof(float);
+// Per vertex: the position (three floats), then its part's colour (four bytes).
+const int POSITION_BYTES = 3 * sizeof(float);
+const int VERTEX_BYTES = POSITION_BYTES + 4;
 
 const rglPolyModel::Points* outlineOf(const Physics::PolyModel::Part& part)
 {
@@ -27,6 +29,25 @@ const rglPolyModel::Points* outlineOf(const Physics::PolyModel::Part& part)
     if (part.kind == Physics::PolyModel::KIND_POLYLINE)
         return &static_cast<const Physics::PolyModel::PolylinePart&>(part).points;
     return nullptr;
+}
+
+// Whether next is a filled part that carries on where run (a filled part
+// whose vertices end at end) stops, at the same offset.
+bool fillsOn(const rglPolyModel::Part& run, const rglPolyModel::Part& next, int end)
+{
+    return run.primitive == GL_TRIANGLES && next.primitive == GL_TRIANGLES && next.first == end &&
+           next.offset.x == run.offset.x && next.offset.y == run.offset.y && next.offset.z == run.offset.z;
+}
+
+bool sameVector(const MathStuff::Vector3<float>& a, const MathStuff::Vector3<float>& b)
+{
+    return a.x == b.x && a.y == b.y && a.z == b.z;
+}
+
+bool samePlace(const MathStuff::Orientation<float>& a, const MathStuff::Orientation<float>& b)
+{
+    return sameVector(a.position, b.position) && sameVector(a.direction, b.direction) &&
+           sameVector(a.up, b.up) && sameVector(a.scale, b.scale);
 }
 
 Render::I_RenderController* renderController()
@@ -137,18 +158,29 @@ void rglPolyModel::fillArray(const Points& vertices)
     if (!m_array)
         return;
     m_array->defineVertexInfo(3, Render::I_VertexArray::FLOAT);
+    m_array->defineColorInfo(4, Render::I_VertexArray::UNSIGNED_BYTE);
     m_array->beginUsing();
     for (int i = 0; i < count; ++i) {
         const float xyz[3] = {vertices[i].x, vertices[i].y, vertices[i].z};
         m_array->putVertices(xyz, 1, i * VERTEX_BYTES);
+    }
+    for (const Part* part : m_parts) {
+        const Physics::PolyModel::Colour& c = part->colour;
+        const unsigned char rgba[4] = {c.red, c.green, c.blue, c.alpha};
+        for (int i = part->first; i < part->first + part->count; ++i)
+            m_array->putData(rgba, 4, i * VERTEX_BYTES + POSITION_BYTES);
     }
     m_array->endUsing();
 }
 
 void rglPolyModel::display(const MathStuff::Orientation<float>* orientation)
 {
-    if (orientation)
-        display(std::vector<MathStuff::Orientation<float> >(1, *orientation));
+    if (!orientation)
+        return;
+    // Kept from draw to draw, so drawing allocates nothing.
+    static std::vector<MathStuff::Orientation<float> > l_one(1);
+    l_one.front() = *orientation;
+    display(l_one);
 }
 
 void rglPolyModel::display(const std::vector<MathStuff::Orientation<float> >& orientations)
@@ -160,12 +192,25 @@ void rglPolyModel::display(const std::vector<MathStuff::Orientation<float> >& or
     const bool perPart = static_cast<int>(orientations.size()) == m_modelPartCount;
     float lastWidth = 0.0f;
     m_array->beginUsing();
-    for (const Part* part : m_parts)
-        drawPart(*part, orientations[perPart ? part->modelPart : 0], lastWidth);
+    for (std::size_t i = 0; i < m_parts.size();) {
+        const Part& part = *m_parts[i];
+        const MathStuff::Orientation<float>& orientation = orientations[perPart ? part.modelPart : 0];
+        // Filled parts that follow one another in the array at the same
+        // placement go in one draw: their colours are in the array.
+        int count = part.count;
+        for (++i; i < m_parts.size(); ++i) {
+            const Part& next = *m_parts[i];
+            if (!fillsOn(part, next, part.first + count) ||
+                !samePlace(orientation, orientations[perPart ? next.modelPart : 0]))
+                break;
+            count += next.count;
+        }
+        drawPart(part, orientation, count, lastWidth);
+    }
     m_array->endUsing();
 }
 
-void rglPolyModel::drawPart(const Part& part, const MathStuff::Orientation<float>& orientation,
+void rglPolyModel::drawPart(const Part& part, const MathStuff::Orientation<float>& orientation, int count,
                             float& lastWidth) const
 {
     // The offset is scaled with the item but lies along world axes.
@@ -177,13 +222,12 @@ void rglPolyModel::drawPart(const Part& part, const MathStuff::Orientation<float
     placed.getTransformation(transform);
     glPushMatrix();
     glMultMatrixf(transform.m);
-    glColor4ub(part.colour.red, part.colour.green, part.colour.blue, part.colour.alpha);
     if (part.width != lastWidth) {
         EVT::Event_Effect effect(EVT::EVENT_EFFECT, 0, 0, 0, 0, 0, 0, 0.0f, 0.0f, 0.0f, 0, 0.0f, part.width);
         EVT::EventBus::instance()->raiseEvent(&effect, false);
         lastWidth = part.width;
     }
-    glDrawArrays(part.primitive, part.first, part.count);
+    glDrawArrays(part.primitive, part.first, count);
     glPopMatrix();
 }
 

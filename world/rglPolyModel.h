@@ -12,8 +12,9 @@ namespace Render { class I_VertexArray; }
 namespace KWEP {
 
 // The OpenGL form of a line model: every part's outline, circle or filled
-// shape is turned once into vertices in one vertex array (three floats each),
-// then drawn each frame with its own transform, colour, primitive and width.
+// shape is turned once into vertices in one vertex array (three floats each,
+// then the part's colour in four bytes), then drawn each frame with its own
+// transform, primitive and width.
 class rglPolyModel : public Physics::DisplayablePolyModel {
 public:
     typedef std::vector<MathStuff::Vector3<float> > Points;
@@ -37,7 +38,8 @@ public:
 
     void display(const MathStuff::Orientation<float>* orientation) override;
     // With one orientation per model part, part k is drawn at orientation k;
-    // otherwise every part at the first.
+    // otherwise every part at the first. Filled parts one after another at
+    // the same placement are drawn with one call.
     void display(const std::vector<MathStuff::Orientation<float> >& orientations) override;
 
     // The parts that produced vertices, in model order.
@@ -58,7 +60,9 @@ protected:
 private:
     void addPart(const Physics::PolyModel::Part& part, int index, Points& vertices);
     void fillArray(const Points& vertices);
-    void drawPart(const Part& part, const MathStuff::Orientation<float>& orientation, float& lastWidth) const;
+    // Draws count vertices from the part's first on, placed as the part.
+    void drawPart(const Part& part, const MathStuff::Orientation<float>& orientation, int count,
+                  float& lastWidth) const;
 
     std::vector<Part*> m_parts;
     Render::I_VertexArray* m_array;

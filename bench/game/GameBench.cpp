@@ -10,7 +10,9 @@
 // window started at the end of the run on the same display. Both figures include
 // what the GL driver does and holds in the game's thread; scripts/bench runs
 // the program a second time on Mesa's no-op driver, which leaves out the
-// driver's drawing, for our own frame cost.
+// driver's drawing, for our own frame cost. There the GL calls of each timed
+// frame are counted too: the draws and the state changes, each held to what
+// the scene needs.
 
 #include <malloc.h>
 #include <time.h>
@@ -25,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "GlCallCount.h"
 #include "ScriptedWindowApp.h"
 #include "client/ClientBackends.h"
 #include "client/ClientFSM.h"
@@ -51,6 +54,15 @@ const int PLAY_FRAMES = 60;
 const int TIMED_FRAMES = 60;
 const double FRAME_BUDGET_MS = 1000.0 / 60.0;
 const double OWN_FRAME_LIMIT_MS = 0.1;
+// The GL calls the busiest frame needs. In sight are some 35 letters and 60
+// parts of line models, which in a row at one placement draw together (about
+// 30 draws); the play view and the map view each draw all of them (65 draws
+// each), and the clear and the on-screen areas add a few.
+const double DRAW_CALL_LIMIT = 140.0;
+// Each draw needs its placement (push, multiply, pop), and each model its
+// vertex array (a bind, then where its positions and colours are): five calls
+// a draw, the views and line widths included.
+const double STATE_CALL_LIMIT = 5.0 * DRAW_CALL_LIMIT;
 
 const unsigned char DOWN = Devices::Keyboard::KEY_DOWN;
 const unsigned char RETURN = Devices::Keyboard::KEY_RETURN;
@@ -114,8 +126,13 @@ public:
     {
         const double now = threadMs();
         std::vector<double>* timed = timing();
+        const Bench::GlCallCount::Counts calls = Bench::GlCallCount::sinceStart();
         if (m_timing && m_lastMs >= 0.0 && timed) {
             timed->push_back(now - m_lastMs);
+            if (timed == &frameMs) {
+                drawCalls.push_back(calls.draws - m_lastCalls.draws);
+                stateCalls.push_back(calls.state - m_lastCalls.state);
+            }
             // The memory row is the game's at its busiest, before the growth stages.
             if (timed == &frameMs && frameMs.size() == static_cast<size_t>(TIMED_FRAMES))
                 busiestMb = peakResidentMb();
@@ -136,12 +153,16 @@ public:
             play();
         else
             press(window, state);
+        m_lastCalls = Bench::GlCallCount::sinceStart();
         m_lastMs = threadMs();
     }
 
     // The frames timed after the smash, then after 4 and 16 smashes in all.
     std::vector<double> frameMs;
     std::vector<double> grownMs[2];
+    // The GL draws and state calls of each frame after the smash.
+    std::vector<double> drawCalls;
+    std::vector<double> stateCalls;
     bool smashed = false;
 
     bool finished() const { return grownMs[1].size() >= static_cast<size_t>(TIMED_FRAMES); }
@@ -200,6 +221,7 @@ private:
     bool m_timing = false;
     int m_smashes = 0;
     double m_lastMs = -1.0;
+    Bench::GlCallCount::Counts m_lastCalls;
     unsigned long m_state = 0;
     int m_frames = 0;
 };
@@ -283,11 +305,15 @@ void runGame(benchmark::State& state)
         state.counters["bare_MB"] = bareWindowPeakMb();
         state.counters["MB_at_menus"] = player.startMb;
         state.counters["heap_MB"] = player.heapMb;
+        state.counters["n_draws"] = median(player.drawCalls);
+        state.counters["n_state"] = median(player.stateCalls);
         std::fprintf(stderr, "game: %zu frames after the smash, median %.3f ms, mean %.3f ms, worst %.3f ms; "
                      "peak resident %.1f MB (%.1f MB when the menus showed, %.1f MB after 16 smashes), "
-                     "heap in use %.1f MB; a bare window's peak %.1f MB\n",
+                     "heap in use %.1f MB; a bare window's peak %.1f MB; GL calls per frame: "
+                     "%.0f draws, %.0f state changes\n",
                      frames.size(), frames[frames.size() / 2], total / frames.size(), frames.back(),
-                     player.busiestMb, player.startMb, peakResidentMb(), player.heapMb, state.counters["bare_MB"].value);
+                     player.busiestMb, player.startMb, peakResidentMb(), player.heapMb, state.counters["bare_MB"].value,
+                     state.counters["n_draws"].value, state.counters["n_state"].value);
     }
 }
 
@@ -303,6 +329,8 @@ int main(int argc, char** argv)
         Bench::addLimit("frame-own", "game", "ms", OWN_FRAME_LIMIT_MS, 1.0);
         Bench::addCounterPair("frame-own-4x", "game", "ms_4x", "ms", 5.0);
         Bench::addCounterPair("frame-own-16x", "game", "ms_16x", "ms", 20.0);
+        Bench::addLimit("draw-calls", "game", "n_draws", DRAW_CALL_LIMIT, 1.0);
+        Bench::addLimit("gl-state", "game", "n_state", STATE_CALL_LIMIT, 1.0);
     } else {
         Bench::addLimit("frame", "game", "ms", FRAME_BUDGET_MS, 0.06);
         Bench::addCounterPair("frame-4x", "game", "ms_4x", "ms", 5.0);

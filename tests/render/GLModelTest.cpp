@@ -20,6 +20,7 @@
 #include "render/rglModelMaker.h"
 #include "render/rglVertexArray.h"
 #include "shell/Font.h"
+#include "shell/I_VertexArray.h"
 
 #include <algorithm>
 #include <memory>
@@ -118,13 +119,50 @@ namespace
         EXPECT_EQ(first.materialName, "group A");
         EXPECT_EQ(first.faceCount, 2);
         EXPECT_EQ(drawable.getPart(1).faceCount, 1);
-        ASSERT_NE(first.vertexArray, nullptr);
-        float corners[6 * 3] = {};
-        first.vertexArray->beginUsing();
-        first.vertexArray->getVertices(corners, 6, 0);
-        first.vertexArray->endUsing();
-        const std::vector<float> expected = {0, 0, 0, 1, 0, 0, 0, 1, 0, 2, 2, 2, 3, 3, 3, 0, 0, 0};
-        EXPECT_EQ(std::vector<float>(corners, corners + 18), expected);
+        // Both materials are plain colour: the parts share one array, each
+        // corner its position and its part's colour.
+        EXPECT_EQ(first.vertexArray, nullptr);
+        const Render::I_VertexArray* combined = drawable.getCombinedArray();
+        ASSERT_NE(combined, nullptr);
+        ASSERT_EQ(combined->getBufferSize(), 9 * 16);
+        struct Corner
+        {
+            float xyz[3];
+            unsigned char rgba[4];
+        };
+        Corner corners[9] = {};
+        combined->beginUsing();
+        combined->getData(corners, sizeof corners, 0);
+        combined->endUsing();
+        const float expected[9][3] = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {2, 2, 2}, {3, 3, 3},
+                                      {0, 0, 0}, {0, 1, 0}, {1, 0, 0}, {0, 0, 0}};
+        for (int i = 0; i < 9; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(std::vector<float>(corners[i].xyz, corners[i].xyz + 3),
+                      std::vector<float>(expected[i], expected[i] + 3));
+            const std::vector<unsigned char> rgba(corners[i].rgba, corners[i].rgba + 4);
+            const unsigned char red = i < 6 ? 255 : 0;
+            EXPECT_EQ(rgba, (std::vector<unsigned char>{red, static_cast<unsigned char>(255 - red), 0, 255}));
+        }
+    }
+
+    TEST_F(GLModelTest, APlainColourModelDrawsEachPartInItsColour)
+    {
+        Model::Model* model = square("two colours");
+        model->addFace(Face(0, 1, 2, colour("lower red", 0xFF0000FFu), nullptr, 0));
+        model->addFace(Face(0, 2, 3, colour("upper green", 0xFF00FF00u), nullptr, 0));
+        RGL::rglModel drawable(model);
+        ASSERT_NE(drawable.getCombinedArray(), nullptr);
+        pixelView();
+        glColor3ub(0, 0, 255);
+        const MathStuff::Orientation<float> place = at(10, 10, 60);
+        drawable.display(&place);
+        EXPECT_EQ(GLWindow::pixel(55, 15), (Rgba{255, 0, 0, 255})); // below the diagonal
+        EXPECT_EQ(GLWindow::pixel(15, 55), (Rgba{0, 255, 0, 255}));
+        EXPECT_FALSE(glIsEnabled(GL_COLOR_ARRAY));
+        GLint buffer = -1;
+        glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &buffer);
+        EXPECT_EQ(buffer, 0);
     }
 
     TEST_F(GLModelTest, ArraysHoldPositionsThenTwoFloatsPerTextureLayer)
@@ -231,6 +269,68 @@ namespace
         EXPECT_EQ(unit, GL_TEXTURE0);
         glGetIntegerv(GL_CLIENT_ACTIVE_TEXTURE, &unit);
         EXPECT_EQ(unit, GL_TEXTURE0);
+    }
+
+    // A walk's worth of draws with the draw state kept: the same material twice
+    // (its own arrays of one layout), a colour material, another material on
+    // the same texture, then a bare array as the line models draw it. Each
+    // must look as drawn alone, and GL must be plain once the keeping stops.
+    TEST_F(GLModelTest, KeptDrawStateDrawsEachAsAloneAndEndsPlain)
+    {
+        ASSERT_TRUE(RenderTest::writeImage("data/Textures/red.tga", 1, 1, 24, {255, 0, 0}));
+        const Layer texture = layer(Model::Material::TEXTURE, "data/Textures/red.tga");
+        Model::Material* red = material("kept red", {texture});
+        Model::Material* again = material("kept red again", {texture});
+        const std::vector<float> coords(6, 0.5f);
+        std::vector<std::unique_ptr<RGL::rglModel> > models;
+        for (Model::Material* m : {red, red, colour("kept blue", 0xFFFF0000u), again, red}) {
+            Model::Model* model = square("kept " + std::to_string(models.size()));
+            addSquareFaces(*model, m, coords);
+            models.emplace_back(new RGL::rglModel(model));
+        }
+        std::unique_ptr<Render::I_VertexArray> bare(controller.createVertexArray(6 * 12, true));
+        ASSERT_NE(bare, nullptr);
+        bare->defineVertexInfo(3, Render::I_VertexArray::FLOAT);
+
+        pixelView();
+        controller.keepDrawState(true);
+        for (std::size_t i = 0; i < 4; ++i) {
+            const MathStuff::Orientation<float> place = at(10.0f + 30.0f * i, 10, 20);
+            models[i]->display(&place);
+        }
+        bare->beginUsing();
+        const float corners[6][3] = {{10, 50, -5}, {30, 50, -5}, {30, 70, -5},
+                                     {10, 50, -5}, {30, 70, -5}, {10, 70, -5}};
+        bare->putVertices(&corners[0][0], 6, 0);
+        glColor3ub(0, 255, 0);
+        glDrawArrays(GL_TRIANGLES, 0, 6);
+        bare->endUsing();
+        const MathStuff::Orientation<float> last = at(40, 50, 20);
+        models[4]->display(&last);
+        controller.keepDrawState(false);
+
+        const Rgba redPixel{255, 0, 0, 255};
+        for (int x : {20, 50, 110})
+            EXPECT_EQ(GLWindow::pixel(x, 20), redPixel) << "at " << x;
+        EXPECT_EQ(GLWindow::pixel(80, 20), (Rgba{0, 0, 255, 255}));
+        EXPECT_EQ(GLWindow::pixel(20, 60), (Rgba{0, 255, 0, 255})); // not textured by the held red
+        EXPECT_EQ(GLWindow::pixel(50, 60), redPixel);
+        GLint value = -1;
+        glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &value);
+        EXPECT_EQ(value, 0);
+        glGetIntegerv(GL_ACTIVE_TEXTURE, &value);
+        EXPECT_EQ(value, GL_TEXTURE0);
+        glGetIntegerv(GL_CLIENT_ACTIVE_TEXTURE, &value);
+        EXPECT_EQ(value, GL_TEXTURE0);
+        EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY));
+        for (GLenum unit : {GL_TEXTURE0, GL_TEXTURE1}) {
+            glActiveTexture(unit);
+            glClientActiveTexture(unit);
+            EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+            EXPECT_FALSE(glIsEnabled(GL_TEXTURE_COORD_ARRAY));
+        }
+        glActiveTexture(GL_TEXTURE0);
+        glClientActiveTexture(GL_TEXTURE0);
     }
 
     TEST_F(GLModelTest, WithoutARenderControllerAModelHasNoParts)

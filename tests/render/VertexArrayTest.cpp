@@ -186,7 +186,7 @@ namespace
     TEST_F(VertexArrayTest, MisuseEndsTheProcessWithOneLine)
     {
         RGL::rglVertexArray array(36);
-        EXPECT_EXIT(array.defineVertexInfo(3, static_cast<Array::DataType>(4)),
+        EXPECT_EXIT(array.defineVertexInfo(3, static_cast<Array::DataType>(99)),
                     ::testing::ExitedWithCode(1), "Render error: .*unknown data type");
         EXPECT_EXIT(array.endUsing(), ::testing::ExitedWithCode(1),
                     "Render error: .*released without being in use");

@@ -5,8 +5,10 @@
 
 #include <GL/gl.h>
 
+#include <array>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ExpectVector.h"
@@ -94,19 +96,28 @@ protected:
         RecordingGL::reset();
     }
 
-    // Every vertex the model wrote into its array.
+    // Every vertex the model wrote into its array: a position, then a colour.
+    static const int STRIDE = 16;
     static Points written(const KWEP::rglPolyModel& shown)
     {
         const auto* array = dynamic_cast<const TestSupport::FakeVertexArray*>(shown.getVertexArray());
         Points out;
         if (!array)
             return out;
-        for (int offset = 0; offset + 12 <= array->getBufferSize(); offset += 12) {
+        for (int offset = 0; offset + STRIDE <= array->getBufferSize(); offset += STRIDE) {
             float xyz[3] = {0, 0, 0};
             array->getVertices(xyz, 1, offset);
             out.push_back(Vec(xyz[0], xyz[1], xyz[2]));
         }
         return out;
+    }
+
+    // The colour written with vertex i.
+    static std::array<unsigned char, 4> colourOf(const KWEP::rglPolyModel& shown, int i)
+    {
+        std::array<unsigned char, 4> rgba{{0, 0, 0, 0}};
+        shown.getVertexArray()->getData(rgba.data(), 4, i * STRIDE + 12);
+        return rgba;
     }
 
     static Orientation at(float x, float y, float z)
@@ -152,9 +163,11 @@ TEST_F(rglPolyModelTest, EachKindAndWidthGetsItsPrimitiveAndVertices)
 
     const auto* array = dynamic_cast<const TestSupport::FakeVertexArray*>(shown.getVertexArray());
     ASSERT_NE(array, nullptr);
-    EXPECT_EQ(array->getBufferSize(), 23 * 12);
+    EXPECT_EQ(array->getBufferSize(), 23 * STRIDE);
     EXPECT_EQ(array->vertexInfo.count, 3);
     EXPECT_EQ(array->vertexInfo.type, Render::I_VertexArray::FLOAT);
+    EXPECT_EQ(array->colorInfo.count, 4);
+    EXPECT_EQ(array->colorInfo.type, Render::I_VertexArray::UNSIGNED_BYTE);
     const Points v = written(shown);
     ASSERT_EQ(v.size(), 23u);
     for (int i = 0; i < 4; ++i)
@@ -172,7 +185,7 @@ TEST_F(rglPolyModelTest, EachKindAndWidthGetsItsPrimitiveAndVertices)
         expectVec(v[corner], v[corner].x, v[corner].y, 0);
 }
 
-TEST_F(rglPolyModelTest, DrawsEachPartWithItsColourAndPrimitiveInsideOnePush)
+TEST_F(rglPolyModelTest, DrawsEachPartWithItsColoursAndPrimitiveInsideOnePush)
 {
     KWEP::rglPolyModel shown(model({polygon("outline", CLOCKWISE_SQUARE, 2.0f, PolyModel::Colour{0x80, 0, 0xFF, 9}),
                                     polygon("filled", CLOCKWISE_SQUARE, 0.0f)}));
@@ -183,10 +196,14 @@ TEST_F(rglPolyModelTest, DrawsEachPartWithItsColourAndPrimitiveInsideOnePush)
     EXPECT_EQ(draws[0].mode, static_cast<unsigned int>(GL_LINE_LOOP));
     EXPECT_EQ(draws[0].first, 0);
     EXPECT_EQ(draws[0].count, 4);
-    EXPECT_EQ(draws[0].colour, (std::array<unsigned char, 4>{{0x80, 0, 0xFF, 9}}));
     EXPECT_EQ(draws[1].mode, static_cast<unsigned int>(GL_TRIANGLES));
     EXPECT_EQ(draws[1].first, 4);
     EXPECT_EQ(draws[1].count, 6);
+    // Each part's colour goes with its vertices.
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(colourOf(shown, i), (i < 4 ? std::array<unsigned char, 4>{{0x80, 0, 0xFF, 9}}
+                                              : std::array<unsigned char, 4>{{1, 2, 3, 4}}))
+            << "vertex " << i;
     for (const RecordingGL::Draw& draw : draws) {
         EXPECT_EQ(draw.depth, 1);
         EXPECT_EQ(draw.matrix[12], 5.0f);
@@ -196,6 +213,36 @@ TEST_F(rglPolyModelTest, DrawsEachPartWithItsColourAndPrimitiveInsideOnePush)
     EXPECT_EQ(RecordingGL::depth(), 0);
     const auto* array = dynamic_cast<const TestSupport::FakeVertexArray*>(shown.getVertexArray());
     EXPECT_EQ(array->uses, 2) << "one use to fill, one to draw";
+}
+
+TEST_F(rglPolyModelTest, FilledPartsInARowAtOnePlaceShareOneDraw)
+{
+    const Points triangle{Vec(0, 0, 0), Vec(0, 1, 0), Vec(1, 0, 0)};
+    PolyModel::Part* moved = polygon("moved", triangle, 0.0f);
+    moved->offset = Vec(1, 0, 0);
+    KWEP::rglPolyModel shown(model({polygon("a", triangle, 0.0f, PolyModel::Colour{9, 9, 9, 9}),
+                                    polygon("b", CLOCKWISE_SQUARE, 0.0f), polygon("line", CLOCKWISE_SQUARE, 1.0f),
+                                    polygon("c", triangle, 0.0f), moved}));
+    struct Case {
+        std::vector<Orientation> at;
+        std::vector<std::pair<int, int> > draws; // first vertex, count
+    };
+    const std::vector<Case> cases{
+        // a and b at one place: one draw; the line, c, and the moved part apart.
+        {{at(0, 0, 0)}, {{0, 9}, {9, 4}, {13, 3}, {16, 3}}},
+        // b at a place of its own.
+        {{at(0, 0, 0), at(1, 0, 0), at(1, 0, 0), at(1, 0, 0), at(1, 0, 0)},
+         {{0, 3}, {3, 6}, {9, 4}, {13, 3}, {16, 3}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.at.size());
+        RecordingGL::reset();
+        shown.display(c.at);
+        std::vector<std::pair<int, int> > drawn;
+        for (const RecordingGL::Draw& draw : RecordingGL::draws())
+            drawn.emplace_back(draw.first, draw.count);
+        EXPECT_EQ(drawn, c.draws);
+    }
 }
 
 TEST_F(rglPolyModelTest, OffsetIsScaledButNotTurned)
