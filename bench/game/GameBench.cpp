@@ -311,6 +311,26 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
+// The run's figures, with those that have no row, and what the timing cost.
+void printNotes(benchmark::State& state, const Player& player, const std::vector<double>& frames, double total)
+{
+    std::fprintf(stderr, "game: %zu frames after the smash, median %.3f ms (ours %.3f ms, inside GL %.3f ms, "
+                 "%.3f ms of it the clear and the swap), "
+                 "mean %.3f ms, worst %.3f ms; peak resident %.1f MB (%.1f MB when the menus showed, %.1f MB "
+                 "after 16 smashes), heap in use %.1f MB; a bare window's peak %.1f MB; GL calls per frame: "
+                 "%.0f draws, %.0f state changes\n",
+                 frames.size(), frames[frames.size() / 2], state.counters["ms_own"].value,
+                 state.counters["ms_gl"].value, state.counters["ms_gl_window"].value, total / frames.size(),
+                 frames.back(), player.busiestMb, player.startMb, peakResidentMb(), player.heapMb,
+                 state.counters["bare_MB"].value,
+                 state.counters["n_draws"].value, state.counters["n_state"].value);
+    const Bench::GlCallCount::Overhead call = Bench::GlCallCount::callOverhead();
+    const Bench::GlCallCount::Overhead swap = Bench::GlCallCount::threadClockOverhead();
+    std::fprintf(stderr, "game: timing costs %.1f ns a GL call (%.1f ns of it inside the time read) and "
+                 "%.1f ns a clear, swap or frame (%.1f ns inside), taken out of every figure\n",
+                 call.wholeNs, call.insideNs, swap.wholeNs, swap.insideNs);
+}
+
 void runGame(benchmark::State& state)
 {
     for (auto _ : state) {
@@ -335,11 +355,11 @@ void runGame(benchmark::State& state)
         state.counters["ms"] = frames[frames.size() / 2];
         state.counters["ms_4x"] = median(player.stages[1].wholeMs);
         state.counters["ms_16x"] = median(player.stages[2].wholeMs);
-        state.counters["own_ms"] = median(busiest.ownMs);
-        state.counters["own_ms_4x"] = median(player.stages[1].ownMs);
-        state.counters["own_ms_16x"] = median(player.stages[2].ownMs);
-        state.counters["gl_ms"] = median(busiest.insideMs);
-        state.counters["gl_window_ms"] = median(busiest.windowMs);
+        state.counters["ms_own"] = median(busiest.ownMs);
+        state.counters["ms_own_4x"] = median(player.stages[1].ownMs);
+        state.counters["ms_own_16x"] = median(player.stages[2].ownMs);
+        state.counters["ms_gl"] = median(busiest.insideMs);
+        state.counters["ms_gl_window"] = median(busiest.windowMs);
         state.counters["ms_mean"] = total / frames.size();
         state.counters["ms_worst"] = frames.back();
         state.counters["MB"] = player.busiestMb;
@@ -349,20 +369,7 @@ void runGame(benchmark::State& state)
         state.counters["heap_MB"] = player.heapMb;
         state.counters["n_draws"] = median(player.drawCalls);
         state.counters["n_state"] = median(player.stateCalls);
-        std::fprintf(stderr, "game: %zu frames after the smash, median %.3f ms (ours %.3f ms, inside GL %.3f ms, "
-                     "%.3f ms of it the clear and the swap), "
-                     "mean %.3f ms, worst %.3f ms; peak resident %.1f MB (%.1f MB when the menus showed, %.1f MB "
-                     "after 16 smashes), heap in use %.1f MB; a bare window's peak %.1f MB; GL calls per frame: "
-                     "%.0f draws, %.0f state changes\n",
-                     frames.size(), frames[frames.size() / 2], state.counters["own_ms"].value,
-                     state.counters["gl_ms"].value, state.counters["gl_window_ms"].value, total / frames.size(), frames.back(), player.busiestMb,
-                     player.startMb, peakResidentMb(), player.heapMb, state.counters["bare_MB"].value,
-                     state.counters["n_draws"].value, state.counters["n_state"].value);
-        const Bench::GlCallCount::Overhead call = Bench::GlCallCount::callOverhead();
-        const Bench::GlCallCount::Overhead swap = Bench::GlCallCount::threadClockOverhead();
-        std::fprintf(stderr, "game: timing costs %.1f ns a GL call (%.1f ns of it inside the time read) and "
-                     "%.1f ns a clear, swap or frame (%.1f ns inside), taken out of every figure\n",
-                     call.wholeNs, call.insideNs, swap.wholeNs, swap.insideNs);
+        printNotes(state, player, frames, total);
     }
 }
 
@@ -376,9 +383,9 @@ int main(int argc, char** argv)
     // GL library, is held to a tenth of a millisecond; the whole frame there
     // (our work and Mesa's API layer, which still runs) to twice that.
     if (std::getenv("GALLIUM_NOOP") != nullptr) {
-        Bench::addLimit("frame-own", "game", "own_ms", OWN_FRAME_LIMIT_MS, 1.0);
-        Bench::addCounterPair("frame-own-4x", "game", "own_ms_4x", "own_ms", 5.0);
-        Bench::addCounterPair("frame-own-16x", "game", "own_ms_16x", "own_ms", 20.0);
+        Bench::addLimit("frame-own", "game", "ms_own", OWN_FRAME_LIMIT_MS, 1.0);
+        Bench::addCounterPair("frame-own-4x", "game", "ms_own_4x", "ms_own", 5.0);
+        Bench::addCounterPair("frame-own-16x", "game", "ms_own_16x", "ms_own", 20.0);
         Bench::addLimit("frame-noop", "game", "ms", NOOP_FRAME_LIMIT_MS, 1.0);
         Bench::addLimit("draw-calls", "game", "n_draws", DRAW_CALL_LIMIT, 1.0);
         Bench::addLimit("gl-state", "game", "n_state", STATE_CALL_LIMIT, 1.0);

@@ -29,6 +29,7 @@ struct Clocked {
 struct Tally {
     unsigned long draws = 0;
     unsigned long state = 0;
+    unsigned long others = 0; // vertices and queries
     Clocked fast;   // most GL calls
     Clocked thread; // the calls that may wait on the X server
 };
@@ -178,6 +179,11 @@ COUNTED(state, glPushAttrib, (GLbitfield mask), (mask))
 COUNTED(state, glPopAttrib, (void), ())
 COUNTED(state, glRasterPos4f, (GLfloat x, GLfloat y, GLfloat z, GLfloat w), (x, y, z, w))
 
+COUNTED(others, glVertex2f, (GLfloat x, GLfloat y), (x, y))
+COUNTED(others, glEnd, (void), ())
+COUNTED(others, glGetDoublev, (GLenum name, GLdouble* values), (name, values))
+COUNTED(others, glGetIntegerv, (GLenum name, GLint* values), (name, values))
+
 // A stand-in for a later GL function, which the extension loader asks the GL
 // library for by name: counted, then passed on to what the library answered
 // and timed.
@@ -284,7 +290,6 @@ GlCallCount::Counts GlCallCount::sinceStart()
     Counts counts;
     counts.draws = g_tally.draws;
     counts.state = g_tally.state;
-    counts.timed = fast.calls + thread.calls;
     counts.windowMs = (thread.units - thread.calls * threadCost.insideNs) / 1e6;
     counts.insideMs = (fast.units * FastClock::ns() - fast.calls * fastCost.insideNs) / 1e6 + counts.windowMs;
     counts.timingMs = (fast.calls * fastCost.wholeNs + thread.calls * threadCost.wholeNs) / 1e6;

@@ -8,18 +8,17 @@ namespace Bench {
 // the GL library's, and the extension loader is handed stand-ins for the later
 // functions) and passing each call on. Draws are the calls that send vertices
 // or pixels; state calls are those that set GL state (matrices, switches,
-// bindings, array pointers, colours, uniforms). Each is timed from entering
-// the library to its return, and so is the window library's swap, which
-// flushes the frame through the GL library. Calls made only at start-up or
-// on rare paths (loading textures and buffers, queries such as glGetError)
+// bindings, array pointers, colours, uniforms); the vertices between glBegin
+// and glEnd and the matrix queries of the pointer's ray are neither. Each is
+// timed from entering the library to its return, and so is the window
+// library's swap, which flushes the frame through the GL library. Calls made
+// only at start-up or on rare paths (loading textures and buffers, glGetError)
 // are neither counted nor timed.
 class GlCallCount {
 public:
     struct Counts {
         unsigned long draws = 0;
         unsigned long state = 0;
-        // Every call timed, draws, state calls, queries and swaps.
-        unsigned long timed = 0;
         // The time from entering the GL library's entry point to its return,
         // without the timing's own share of it.
         double insideMs = 0.0;
