@@ -50,6 +50,18 @@ bool samePlace(const MathStuff::Orientation<float>& a, const MathStuff::Orientat
            sameVector(a.up, b.up) && sameVector(a.scale, b.scale);
 }
 
+// Turns line smoothing on or off unless it already is so.
+void switchSmoothing(bool on, bool& smoothing)
+{
+    if (on == smoothing)
+        return;
+    if (on)
+        glEnable(GL_LINE_SMOOTH);
+    else
+        glDisable(GL_LINE_SMOOTH);
+    smoothing = on;
+}
+
 Render::I_RenderController* renderController()
 {
     Game::I_Game* game = Game::I_Game::instance();
@@ -191,6 +203,11 @@ void rglPolyModel::display(const std::vector<MathStuff::Orientation<float> >& or
     // shift the others onto the wrong bodies.
     const bool perPart = static_cast<int>(orientations.size()) == m_modelPartCount;
     float lastWidth = 0.0f;
+    // Smoothing touches only lines, yet Mesa's llvmpipe takes new draw state
+    // for every draw made while it is on: filled parts draw with it off, and
+    // it is as it was again after the model.
+    const bool smooth = glIsEnabled(GL_LINE_SMOOTH) == GL_TRUE;
+    bool smoothing = smooth;
     m_array->beginUsing();
     for (std::size_t i = 0; i < m_parts.size();) {
         const Part& part = *m_parts[i];
@@ -205,8 +222,10 @@ void rglPolyModel::display(const std::vector<MathStuff::Orientation<float> >& or
                 break;
             count += next.count;
         }
+        switchSmoothing(smooth && part.primitive != GL_TRIANGLES, smoothing);
         drawPart(part, orientation, count, lastWidth);
     }
+    switchSmoothing(smooth, smoothing);
     m_array->endUsing();
 }
 

@@ -19,6 +19,7 @@ struct State {
     std::vector<Draw> draws;
     std::vector<Matrix> stack{identity()};
     std::array<unsigned char, 4> colour{{255, 255, 255, 255}};
+    bool smooth = false;
 };
 
 State& state()
@@ -43,6 +44,10 @@ Matrix multiply(const Matrix& a, const float* b)
 std::vector<Draw>& draws() { return state().draws; }
 
 void reset() { state() = State(); }
+
+bool smooth() { return state().smooth; }
+
+void setSmooth(bool on) { state().smooth = on; }
 
 int depth() { return static_cast<int>(state().stack.size()) - 1; }
 
@@ -71,7 +76,22 @@ void glColor4ub(GLubyte red, GLubyte green, GLubyte blue, GLubyte alpha)
 void glDrawArrays(GLenum mode, GLint first, GLsizei count)
 {
     RecordingGL::State& s = RecordingGL::state();
-    s.draws.push_back(RecordingGL::Draw{mode, first, count, s.colour, s.stack.back(), RecordingGL::depth()});
+    s.draws.push_back(RecordingGL::Draw{mode, first, count, s.colour, s.stack.back(), RecordingGL::depth(),
+                                        s.smooth});
 }
+
+void glEnable(GLenum cap)
+{
+    if (cap == GL_LINE_SMOOTH)
+        RecordingGL::setSmooth(true);
+}
+
+void glDisable(GLenum cap)
+{
+    if (cap == GL_LINE_SMOOTH)
+        RecordingGL::setSmooth(false);
+}
+
+GLboolean glIsEnabled(GLenum cap) { return cap == GL_LINE_SMOOTH && RecordingGL::smooth() ? GL_TRUE : GL_FALSE; }
 
 } // extern "C"

@@ -245,6 +245,24 @@ TEST_F(rglPolyModelTest, FilledPartsInARowAtOnePlaceShareOneDraw)
     }
 }
 
+TEST_F(rglPolyModelTest, OnlyLinePartsDrawSmoothedAndTheSmoothingIsLeftAsItWas)
+{
+    KWEP::rglPolyModel shown(model({polygon("filled", CLOCKWISE_SQUARE, 0.0f), polygon("loop", CLOCKWISE_SQUARE, 1.0f),
+                                    polyline("strip", CLOCKWISE_SQUARE, 2.0f), polygon("after", CLOCKWISE_SQUARE, 0.0f)}));
+    const Orientation placed = at(0, 0, 0);
+    for (bool smooth : {true, false}) {
+        SCOPED_TRACE(smooth);
+        RecordingGL::reset();
+        RecordingGL::setSmooth(smooth);
+        shown.display(&placed);
+        std::vector<bool> smoothed;
+        for (const RecordingGL::Draw& draw : RecordingGL::draws())
+            smoothed.push_back(draw.smooth);
+        EXPECT_EQ(smoothed, (std::vector<bool>{false, smooth, smooth, false}));
+        EXPECT_EQ(RecordingGL::smooth(), smooth);
+    }
+}
+
 TEST_F(rglPolyModelTest, OffsetIsScaledButNotTurned)
 {
     PolyModel::Part* part = polygon("outline", CLOCKWISE_SQUARE, 1.0f);
