@@ -1,7 +1,9 @@
 #include "core/EventBus.h"
 
+#include <iterator>
 #include <map>
 #include <set>
+#include <unordered_map>
 #include <vector>
 
 #include "core/I_Event.h"
@@ -9,14 +11,35 @@
 
 namespace EVT {
 
+namespace {
+
+// One id's consumers in subscription order, each one's place kept by its
+// unique id: items come and go by the hundred, and neither the check on
+// subscribing nor a removal walks the list.
+struct Subscribers {
+    EventBus::EntryList order;
+    std::unordered_map<unsigned long, EventBus::EntryList::iterator> places;
+};
+
+// The removals asked for during a delivery, for one id: how many times for
+// each unique id.
+typedef std::unordered_map<unsigned long, int> Pending;
+
+} // namespace
+
 struct EventBus::Impl {
     int depth = 0; // deliveries currently running
     std::vector<I_Event*> queues[2];
     std::vector<I_Event*>* receiving = &queues[0];
     std::vector<I_Event*>* draining = &queues[1];
-    std::map<int, EntryList> consumers;
-    std::map<int, EntryList> pendingRemovals;
+    std::map<int, Subscribers> consumers;
+    std::map<int, Pending> pendingRemovals;
     std::set<int> subscribedIDs; // every id ever subscribed to; only grows
+
+    bool isPending(int id, unsigned long consumer) const {
+        auto pending = pendingRemovals.find(id);
+        return pending != pendingRemovals.end() && pending->second.count(consumer) != 0;
+    }
 };
 
 EventBus* EventBus::instance() {
@@ -36,17 +59,18 @@ EventBus::~EventBus() {
 void EventBus::addConsumer(int id, I_EventConsumer* consumer) {
     m_impl->subscribedIDs.insert(id);
     const Entry entry(consumer, consumer->getID());
-    EntryList& list = m_impl->consumers[id];
-    if (findConsumer(entry, list) == list.end()) {
-        list.push_back(entry);
+    Subscribers& subscribers = m_impl->consumers[id];
+    if (subscribers.places.count(entry.second) == 0) {
+        subscribers.order.push_back(entry);
+        subscribers.places[entry.second] = std::prev(subscribers.order.end());
         return;
     }
     auto pending = m_impl->pendingRemovals.find(id);
     if (pending == m_impl->pendingRemovals.end())
         return;
-    auto it = findConsumer(entry, pending->second);
-    if (it != pending->second.end())
-        pending->second.erase(it);
+    auto count = pending->second.find(entry.second);
+    if (count != pending->second.end() && --count->second == 0)
+        pending->second.erase(count);
 }
 
 void EventBus::removeConsumer(int id, I_EventConsumer* consumer) {
@@ -60,15 +84,17 @@ void EventBus::removeConsumer(I_EventConsumer* consumer) {
 
 void EventBus::removeConsumer(int id, const Entry& entry) {
     if (m_impl->depth != 0) {
-        m_impl->pendingRemovals[id].push_back(entry);
+        ++m_impl->pendingRemovals[id][entry.second];
         return;
     }
-    auto list = m_impl->consumers.find(id);
-    if (list == m_impl->consumers.end())
+    auto subscribers = m_impl->consumers.find(id);
+    if (subscribers == m_impl->consumers.end())
         return;
-    auto it = findConsumer(entry, list->second);
-    if (it != list->second.end())
-        list->second.erase(it);
+    auto place = subscribers->second.places.find(entry.second);
+    if (place == subscribers->second.places.end())
+        return;
+    subscribers->second.order.erase(place->second);
+    subscribers->second.places.erase(place);
 }
 
 void EventBus::raiseEvent(I_Event* event, bool queue) {
@@ -90,34 +116,22 @@ void EventBus::dump() const {}
 // whatever the handlers do; entries appended during a call are reached too.
 void EventBus::processEvent(I_Event* event) {
     const int id = event->getEventID();
-    EntryList& list = m_impl->consumers[id];
+    EntryList& list = m_impl->consumers[id].order;
     ++m_impl->depth;
-    for (auto it = list.begin(); it != list.end(); ++it) {
-        auto pending = m_impl->pendingRemovals.find(id);
-        if (pending != m_impl->pendingRemovals.end() &&
-            findConsumer(*it, pending->second) != pending->second.end())
-            continue;
-        it->first->handleEvent(event);
-    }
+    for (auto it = list.begin(); it != list.end(); ++it)
+        if (!m_impl->isPending(id, it->second))
+            it->first->handleEvent(event);
     --m_impl->depth;
 }
 
-EventBus::EntryList::iterator EventBus::findConsumer(const Entry& entry, EntryList& list) const {
-    for (auto it = list.begin(); it != list.end(); ++it)
-        if (it->second == entry.second)
-            return it;
-    return list.end();
-}
-
+// Every pending removal is done and forgotten, those of ids no one has
+// subscribed to as well: kept, they would skip a later subscriber.
 void EventBus::applyPendingRemovals() {
-    for (int id : m_impl->subscribedIDs) {
-        auto pending = m_impl->pendingRemovals.find(id);
-        if (pending == m_impl->pendingRemovals.end())
-            continue;
-        for (const Entry& entry : pending->second)
-            removeConsumer(id, entry);
-        pending->second.clear();
-    }
+    std::map<int, Pending> pending;
+    pending.swap(m_impl->pendingRemovals);
+    for (const auto& id : pending)
+        for (const auto& consumer : id.second)
+            removeConsumer(id.first, Entry(nullptr, consumer.first));
 }
 
 // Copies queued while these run wait for the end of the next outermost

@@ -39,7 +39,6 @@ protected:
     EventBus();
 
     virtual void processEvent(I_Event* event);
-    virtual EntryList::iterator findConsumer(const Entry& entry, EntryList& list) const;
     virtual void removeConsumer(int id, const Entry& entry);
 
 private:

@@ -158,6 +158,17 @@ TEST_F(EventBusTest, PendingRemovalsAreCancelledOnePerResubscription) {
     }
 }
 
+TEST_F(EventBusTest, RemovalFromAnIdNeverHeldDuringDeliveryDoesNotSkipALaterSubscriber) {
+    const int UNUSED = OTHER + 7;
+    bus().addConsumer(ID, &a);
+    a.action = [&](EVT::I_Event*) { bus().removeConsumer(UNUSED, &b); };
+    raise(ID);
+    a.action = nullptr;
+    bus().addConsumer(UNUSED, &b);
+    raise(UNUSED);
+    EXPECT_EQ(take(), (Log{"a:900", "b:908"}));
+}
+
 TEST_F(EventBusTest, QueuedCopiesFollowTheOutermostDeliveryInRaiseOrderAndAreDeleted) {
     bus().addConsumer(ID, &a);
     bus().addConsumer(OTHER, &b);
