@@ -141,7 +141,6 @@ Render::I_VertexArray* makeCombined(const std::vector<rglModel::Part*>& parts, c
     return array;
 }
 
-
 } // namespace
 
 rglModel::Part::~Part()
