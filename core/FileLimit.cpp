@@ -1,5 +1,7 @@
 #include "core/FileLimit.h"
 
+#include "core/FormatUtils.h"
+
 #include <iostream>
 
 #include <sys/stat.h>
@@ -31,9 +33,9 @@ std::string FileLimit::reason(const std::string& path, Verdict verdict)
 {
     switch (verdict) {
     case NOT_REGULAR:
-        return "\"" + path + "\" is not a regular file (a folder, device or pipe); it is not read";
+        return "\"" + Format::printable(path) + "\" is not a regular file (a folder, device or pipe); it is not read";
     case TOO_LARGE:
-        return "\"" + path + "\" is larger than " + std::to_string(MAX_BYTES / (1024u * 1024u))
+        return "\"" + Format::printable(path) + "\" is larger than " + std::to_string(MAX_BYTES / (1024u * 1024u))
             + " MB, more than any data file; it is not read";
     default:
         return std::string();

@@ -67,4 +67,39 @@ std::string padto(const std::string& text, unsigned int width)
     return result;
 }
 
+namespace {
+
+std::string escapeOf(unsigned char byte)
+{
+    switch (byte) {
+    case '\n': return "\\n";
+    case '\r': return "\\r";
+    case '\t': return "\\t";
+    default: break;
+    }
+    static const char l_digits[] = "0123456789abcdef";
+    return std::string("\\x") + l_digits[byte >> 4] + l_digits[byte & 0x0f];
+}
+
+} // namespace
+
+std::string printable(const std::string& text)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char byte = static_cast<unsigned char>(text[i]);
+        const unsigned char next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if (byte < 0x20 || byte == 0x7f) {
+            shown += escapeOf(byte);
+        } else if (byte == 0xc2 && next >= 0x80 && next <= 0x9f) {
+            shown += escapeOf(byte) + escapeOf(next);
+            ++i;
+        } else {
+            shown += static_cast<char>(byte);
+        }
+    }
+    return shown;
+}
+
 } // namespace Format

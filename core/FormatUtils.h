@@ -22,6 +22,12 @@ std::string asString(const std::vector<std::vector<std::string>>& pages, const s
 // of blanks only gives "".
 std::string padto(const std::string& text, unsigned int width);
 
+// The text as a message may show it on a terminal: control characters (C0,
+// DEL and the two-byte UTF-8 forms of C1) become escapes ("\n", "\r", "\t",
+// "\x1b"), so a damaged file's bytes or a path cannot move the cursor, clear
+// the screen or hide the rest of the message. Other bytes pass unchanged.
+std::string printable(const std::string& text);
+
 } // namespace Format
 
 #endif

@@ -1,14 +1,18 @@
 #include "core/TextFile.h"
 
 #include "core/FileLimit.h"
+#include "core/FormatUtils.h"
 
 #include <algorithm>
+#include <cctype>
+#include <ctime>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,10 +48,43 @@ void syncFolderOf(const std::string& fileName)
     ::close(fd);
 }
 
+// A save killed before its rename leaves its temporary file behind. One
+// untouched for this long is no other process's save in progress.
+const time_t STALE_TEMP_SECONDS = 600;
+
+bool isTempNameOf(const std::string& name, const std::string& base)
+{
+    const std::size_t suffix = std::strlen(TEMP_SUFFIX);
+    if (name.size() != base.size() + suffix || name.compare(0, base.size(), base) != 0 || name[base.size()] != '.')
+        return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(base.size() + 1), name.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+// Removes the temporary files earlier saves of this file left behind.
+void removeStaleTemps(const std::string& fileName)
+{
+    const std::size_t slash = fileName.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : fileName.substr(0, slash + 1);
+    const std::string base = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    const time_t now = ::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string path = folder + "/" + entry->d_name;
+        struct stat info;
+        if (isTempNameOf(entry->d_name, base) && ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)
+            && now - info.st_mtime > STALE_TEMP_SECONDS)
+            ::unlink(path.c_str());
+    }
+    ::closedir(dir);
+}
+
 // Writes the bytes to a new file beside the target and renames it over the
 // target only once they are on disk.
 bool replaceFile(const std::string& fileName, const std::string& bytes)
 {
+    removeStaleTemps(fileName);
     std::string tempName = fileName + TEMP_SUFFIX;
     const int fd = ::mkstemp(&tempName[0]);
     if (fd < 0) return false;
@@ -83,22 +120,33 @@ bool readOpen(int fd, std::uint64_t size, std::string& bytes)
 }
 
 // The whole file through one descriptor, opened without blocking so that a
-// named pipe cannot hold the open; the FileLimit gate judges what was opened.
-// False, with the gate's message where it has one, for a missing, unreadable,
-// refused or empty file.
-bool readWhole(const std::string& fileName, std::string& bytes)
+// named pipe cannot hold the open; the FileLimit gate judges what was opened,
+// with its message when it refuses. why gets the system's reason when the
+// file is there but does not open or read.
+TextFile::Outcome readWhole(const std::string& fileName, std::string& bytes, std::string& why)
 {
+    if (fileName.empty()) return TextFile::MISSING;
     const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return TextFile::MISSING;
+        why = std::strerror(errno);
         // Something that exists but cannot be opened still gets the gate's
         // word on it when it is no regular file or too large.
-        if (errno != ENOENT && errno != ENOTDIR) FileLimit::admit(fileName);
-        return false;
+        const bool gateTakesIt = FileLimit::check(fileName) == FileLimit::MISSING || FileLimit::admit(fileName);
+        return gateTakesIt ? TextFile::UNREADABLE : TextFile::REFUSED;
     }
     std::uint64_t size = 0;
-    const bool loaded = FileLimit::admitOpen(fd, fileName, size) && size > 0 && readOpen(fd, size, bytes);
+    TextFile::Outcome outcome = TextFile::READ;
+    if (!FileLimit::admitOpen(fd, fileName, size))
+        outcome = TextFile::REFUSED;
+    else if (size > 0 && !readOpen(fd, size, bytes)) {
+        outcome = TextFile::UNREADABLE;
+        why = std::strerror(errno);
+    } else if (bytes.empty()) {
+        outcome = TextFile::EMPTY;
+    }
     ::close(fd);
-    return loaded && !bytes.empty();
+    return outcome;
 }
 
 // How far the text must start behind the bytes so that writing it never
@@ -141,6 +189,17 @@ void joinLines(std::string& bytes, const char* lineEnd)
     bytes.resize(written);
 }
 
+// The bytes as text after what out holds already.
+void append(std::string& bytes, std::string& out, const char* lineEnd)
+{
+    joinLines(bytes, lineEnd);
+    // A fresh copy of a large file costs a page fault per page touched.
+    if (out.empty())
+        out.swap(bytes);
+    else
+        out += bytes;
+}
+
 } // namespace
 
 bool TextFile::load(const std::string& fileName, std::string& out, const char* lineEnd)
@@ -153,15 +212,19 @@ bool TextFile::load(const std::string& fileName, std::string& out, const char* l
 {
     lastLineOpen = false;
     std::string bytes;
-    if (!readWhole(fileName, bytes)) return false;
+    std::string why;
+    if (readWhole(fileName, bytes, why) != READ) return false;
     lastLineOpen = bytes.back() != '\n';
-    joinLines(bytes, lineEnd);
-    // A fresh copy of a large file costs a page fault per page touched.
-    if (out.empty())
-        out.swap(bytes);
-    else
-        out += bytes;
+    append(bytes, out, lineEnd);
     return true;
+}
+
+TextFile::Outcome TextFile::read(const std::string& fileName, std::string& out, const char* lineEnd, std::string& why)
+{
+    std::string bytes;
+    const Outcome outcome = readWhole(fileName, bytes, why);
+    if (outcome == READ) append(bytes, out, lineEnd);
+    return outcome;
 }
 
 bool TextFile::save(const std::string& fileName, const std::vector<std::string>& lines)
@@ -196,7 +259,7 @@ bool TextFile::reportCutShort(const std::string& fileName, const std::string& wh
 
 void TextFile::warnCutShort(const std::string& fileName, const std::string& what)
 {
-    std::cerr << what << " \"" << fileName << "\": the last line has no line end; the file may be cut short"
+    std::cerr << what << " \"" << Format::printable(fileName) << "\": the last line has no line end; the file may be cut short"
               << std::endl;
 }
 

@@ -15,6 +15,19 @@ class TextFile
 public:
     TextFile() = delete;
 
+    // What a read found.
+    enum Outcome {
+        READ,        // the file's text was appended
+        MISSING,     // nothing at that path (or the path is empty)
+        EMPTY,       // a regular file of no bytes
+        REFUSED,     // the FileLimit gate turned it away, with its message
+        UNREADABLE   // there, but it does not open or read (no permission, an I/O error)
+    };
+
+    // The load below, telling why nothing was read; on UNREADABLE, why holds
+    // the system's reason ("Permission denied").
+    static Outcome read(const std::string& fileName, std::string& out, const char* lineEnd, std::string& why);
+
     // Appends every line of the file to out (which is not cleared): a non-empty
     // line followed by lineEnd, an empty line by "\n". False, with out
     // untouched, when the file is missing, unreadable or empty, or when the
@@ -31,14 +44,16 @@ public:
     // synced to disk and then renamed over the old one, so a crash or a kill
     // leaves either the old or the new contents. False when any step fails
     // (no folder, not writable, disk full, a folder of that name); the old
-    // file then stays as it was and no new file is left behind.
+    // file then stays as it was and no new file is left behind. Temporary
+    // files of this name that a killed save left, untouched for ten
+    // minutes, are removed first.
     static bool save(const std::string& fileName, const std::vector<std::string>& lines);
 
     // Replaces the file with the text followed by one newline.
     static bool save(const std::string& fileName, const std::string& text);
 
     // The file's size in bytes; 0 when it cannot be opened or does not pass
-    // the FileLimit gate.
+    // the FileLimit gate, so 0 does not tell an empty file: read() does.
     static std::streampos size(const std::string& fileName);
 
     // When the file's last byte is something other than a line end, says so

@@ -46,3 +46,17 @@ TEST(Padto, TextLongerThanTheWidthComesBackUnchanged)
 }
 
 } // namespace
+
+TEST(Printable, EscapesWhatATerminalWouldActOnAndKeepsTheRest)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"plain/path name.cfg", "plain/path name.cfg"},
+        {"a\nb\rc\td", "a\\nb\\rc\\td"},
+        {std::string("\x1b[2J\x07", 5) + std::string(1, '\0') + "\x7f", "\\x1b[2J\\x07\\x00\\x7f"},
+        {"\xc2\x9b" "31m", "\\xc2\\x9b31m"},
+        {"caf\xc3\xa9 \xc2\xa0", "caf\xc3\xa9 \xc2\xa0"},
+        {"\xc2", "\xc2"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Format::printable(c.first), c.second);
+}

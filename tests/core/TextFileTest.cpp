@@ -4,10 +4,12 @@
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include "core/FileLimit.h"
 #include "core/TextFile.h"
+#include "Unprivileged.h"
 
 namespace {
 
@@ -151,3 +153,67 @@ TEST_F(TextFileTest, TheGateAdmitsOnlyRegularFilesWithinTheLimit)
 }
 
 } // namespace
+
+// read() tells an empty file from one that is there but does not read, so
+// that a reader never takes a file it could not read for an empty one.
+TEST_F(TextFileTest, ReadTellsWhyNothingWasRead)
+{
+    const std::string folder = TestSupport::Unprivileged::folder("textfile_read");
+    const std::string locked = folder + "/locked";
+    std::ofstream(locked) << "--fov 50\n";
+    ASSERT_EQ(::chmod(locked.c_str(), 0), 0);
+    write("");
+    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+    const struct {
+        std::string file;
+        Files::TextFile::Outcome outcome;
+    } cases[] = {
+        {path, Files::TextFile::EMPTY},
+        {path + ".missing", Files::TextFile::MISSING},
+        {"", Files::TextFile::MISSING},
+        {"/tmp", Files::TextFile::REFUSED},
+        {"/dev/zero", Files::TextFile::REFUSED},
+        {locked, Files::TextFile::UNREADABLE},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const int answer = TestSupport::Unprivileged::run([&c] {
+            std::string text = "kept";
+            std::string why;
+            ::testing::internal::CaptureStderr();
+            const Files::TextFile::Outcome outcome = Files::TextFile::read(c.file, text, "\n", why);
+            ::testing::internal::GetCapturedStderr();
+            const bool whyGiven = (outcome == Files::TextFile::UNREADABLE) == !why.empty();
+            return outcome == c.outcome && text == "kept" && whyGiven ? 0 : 1 + static_cast<int>(outcome);
+        });
+        EXPECT_EQ(answer, 0);
+    }
+    write("a\r\nb");
+    std::string text;
+    std::string why;
+    EXPECT_EQ(Files::TextFile::read(path, text, " ", why), Files::TextFile::READ);
+    EXPECT_EQ(text, "a b ");
+    std::remove(locked.c_str());
+    ::rmdir(folder.c_str());
+}
+
+// A save killed before its rename leaves a temporary file; the next save
+// removes those of its own name that no save in progress can still own.
+TEST_F(TextFileTest, ASaveRemovesTheStaleTemporaryFilesOfItsName)
+{
+    const std::string stale = path + ".Ab12Cd";
+    const std::string fresh = path + ".Xy34Zw";
+    const std::string other = path + "x.Ab12Cd";
+    for (const std::string& name : {stale, fresh, other})
+        std::ofstream(name) << "half a save";
+    const timeval hourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+    ASSERT_EQ(::utimes(stale.c_str(), hourAgo), 0);
+    ASSERT_EQ(::utimes(other.c_str(), hourAgo), 0);
+    ASSERT_TRUE(Files::TextFile::save(path, std::string("whole")));
+    EXPECT_NE(::access(stale.c_str(), F_OK), 0);
+    EXPECT_EQ(::access(fresh.c_str(), F_OK), 0) << "another game's save may still be writing it";
+    EXPECT_EQ(::access(other.c_str(), F_OK), 0) << "another file's";
+    EXPECT_EQ(read(), "whole\n");
+    std::remove(fresh.c_str());
+    std::remove(other.c_str());
+}
