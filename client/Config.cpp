@@ -1,5 +1,7 @@
 #include "client/Config.h"
 
+#include "client/ConfigImpl.h"
+
 #include "core/CFG.h"
 #include "core/Conversions.h"
 #include "shell/OptionKey.h"
@@ -29,16 +31,6 @@ float planeFromConfig(const char* key, float fallback)
 }
 
 } // namespace
-
-struct Config::Impl {
-    float sensitivity = 0.5f;
-    float tilt = 4.0f;
-    bool smooth = true;
-    bool helpShown = false;
-    bool saveOnExit = false;
-    bool keepFile = false;     // the options file did not read: never write it
-    std::string failedFlag;    // the flag that stopped the last parse
-};
 
 Config::Config() : m_impl(new Impl)
 {
@@ -127,16 +119,23 @@ int Config::runTable(const Parser::Flag* table, int* argc, char** argv)
 {
     m_impl->helpShown = false;
     m_impl->failedFlag.clear();
+    m_impl->failedTakes.clear();
     Parser parser;
     const int result = parser.parse(*this, table, argc, argv);
     m_impl->helpShown = (result == RESULT_HELP_SHOWN);
     return result;
 }
 
-int Config::failed(const char* flag)
+int Config::failed(const char* flag, const std::string& takes)
 {
     m_impl->failedFlag = flag;
+    m_impl->failedTakes = takes;
     return RESULT_INVALID;
+}
+
+std::string Config::failure() const
+{
+    return "the value of " + m_impl->failedFlag + " is missing or not valid: it takes " + m_impl->failedTakes;
 }
 
 bool Config::keepsOptFile() const { return m_impl->keepFile; }

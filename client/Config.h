@@ -36,6 +36,10 @@ inline constexpr char SMOOTH_OPT[] = "--smooth";
 inline constexpr float MIN_FOV = 1.0f;
 inline constexpr float MAX_FOV = 179.0f;
 
+// The smallest window the menus can be read in, pixels.
+inline constexpr int MIN_WINDOW_WIDTH = 320;
+inline constexpr int MIN_WINDOW_HEIGHT = 240;
+
 // The game's option keys: the shell's keys with some defaults taken from the
 // configuration store, plus the sensitivity, the tilt and the line smoothing
 // (see shell/OptionKey.h for all of them).
@@ -80,10 +84,11 @@ public:
     // entries); otherwise they are unchanged.
     int parseGameOpts(int* argc, char** argv);
 
-    // Reads the file named by OPTION_OPTIONS_FILE and applies its flags,
-    // "--help" and "--optfile" excepted. A bad entry is skipped with one
-    // warning naming the file and the flag; the other entries apply. Words
-    // that are no option are ignored, each with a warning. False, with a
+    // Reads the file named by OPTION_OPTIONS_FILE in one pass and applies
+    // its flags, "--help" and "--optfile" excepted. A bad entry is skipped
+    // with one warning naming the file and the flag; the other entries
+    // apply. Words that are no option are ignored, each with a warning;
+    // after ten warnings the rest are only counted. False, with a
     // warning, when the file is there but cannot be read (see keepsOptFile);
     // a missing or empty file is no fault.
     bool loadOptFile();
@@ -94,8 +99,15 @@ public:
 
     // Replaces the file named by OPTION_OPTIONS_FILE with the current
     // options, whole or not at all; a failure prints one warning naming the
-    // file.
+    // file. After a load, only the options this run changed since are
+    // written over what the file holds at that moment (another game in the
+    // same folder may have saved meanwhile); the rest keep the file's
+    // values.
     bool saveOptFile();
+
+    // Why the last parse failed, naming the flag and what it takes ("the
+    // value of --fov is missing or not valid: it takes ...").
+    std::string failure() const;
 
     // The help text with the current values; "--help" prints it on the
     // standard output stream.
@@ -109,12 +121,21 @@ private:
     static const Parser::Flag* gameFlags();
     int runTable(const Parser::Flag* table, int* argc, char** argv);
     void keepOptFile(bool keep);
+    struct FileMessages;
     static bool isFlag(const std::string& token);
-    static void dropEntry(std::vector<std::string>& tokens, const std::string& flag);
-    std::vector<std::string> applyFileTokens(std::vector<std::string> tokens, const std::string& fileName);
+    // The game's table entry of the flag; null for a token that is none.
+    static const Parser::Flag* gameFlag(const std::string& token);
+    void applyFileText(const std::string& text, FileMessages& messages);
+    static void takeValues(const std::string& text, std::size_t& at, int count, std::vector<std::string>& values);
+    // The entry's tokens as one key, each ended by a null character.
+    static std::string entryKey(const std::vector<std::string>& entryTokens);
+    static void reportFailure(const std::string& failure, FileMessages& messages);
+    static void reportRepeat(const std::string& flag, FileMessages& messages);
+    bool applyEntry(const Parser::Flag& flag, std::vector<std::string>& entryTokens, FileMessages& messages);
+    bool linesToSave(std::vector<std::string>& lines) const;
     // The options file's thirteen lines; the text file's save adds the
     // final empty line.
-    std::string optionsText() const;
+    std::vector<std::string> optionsLines() const;
 
     // The flag handlers: RESULT_OK, or RESULT_INVALID after noting the flag.
     int optFileOptFn(Parser* parser);
@@ -140,7 +161,8 @@ private:
     int onOffValue(Parser* parser, int key, const char* flag);
     int volumeValue(Parser* parser, int onKey, int volumeKey, const char* flag);
     int floatValue(Parser* parser, int key, float low, float high, const char* flag);
-    int failed(const char* flag);
+    // Notes the flag that failed and what it takes ("on or off").
+    int failed(const char* flag, const std::string& takes);
     // The flag that stopped the last parse; "" when none did.
     const std::string& failedFlag() const;
 };

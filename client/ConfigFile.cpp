@@ -1,14 +1,17 @@
 // The options file of KWEP::Config: the flags of the command line, one per
-// line, read at start-up and written back whole at exit.
+// line, read at start-up and written back at exit.
 #include "client/Config.h"
 
+#include "client/ConfigImpl.h"
 #include "client/OptionText.h"
 #include "core/FileLimit.h"
+#include "core/FormatUtils.h"
 #include "core/TextFile.h"
 #include "shell/OptionKey.h"
 
 #include <algorithm>
 #include <iostream>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -19,48 +22,128 @@ namespace {
 // How many value tokens a flag takes; "--wsize" alone takes two.
 int valueCount(const std::string& flag) { return flag == WSIZE_OPT ? 2 : 1; }
 
+// A damaged file may hold millions of bad entries: the first few are named,
+// the rest only counted, so the terminal is not flooded and the start is
+// not slowed by the messages.
+const int MAX_FILE_MESSAGES = 10;
+
 } // namespace
 
-bool Config::isFlag(const std::string& token)
+// Counts every message about the file and prints the first few.
+struct Config::FileMessages {
+    const std::string shownName;
+    const bool quiet;
+    int count = 0;
+
+    std::ostream* next()
+    {
+        ++count;
+        if (quiet || count > MAX_FILE_MESSAGES)
+            return nullptr;
+        std::cerr << "Options file \"" << shownName << "\": ";
+        return &std::cerr;
+    }
+    void summary() const
+    {
+        if (!quiet && count > MAX_FILE_MESSAGES)
+            std::cerr << "Options file \"" << shownName << "\": " << count - MAX_FILE_MESSAGES
+                      << " more entries like these are skipped without a message" << std::endl;
+    }
+};
+
+bool Config::isFlag(const std::string& token) { return gameFlag(token) != nullptr; }
+
+const Config::Parser::Flag* Config::gameFlag(const std::string& token)
 {
     for (const Parser::Flag* entry = gameFlags(); entry->flag; ++entry)
         if (token == entry->flag)
-            return true;
-    return false;
+            return entry;
+    return nullptr;
 }
 
-// The first copy of the flag (the one the parse handled) and the values it
-// took, as far as they are no flags themselves: a flag left without its
-// value must not take the next entry down with it.
-void Config::dropEntry(std::vector<std::string>& tokens, const std::string& flag)
+// One pass over the text, each token read once: an entry is a flag and the
+// values after it, as far as they are no flags themselves (a flag left
+// without its value must not take the next entry down with it). The first
+// entry of each flag that applies wins, as on the command line; a bad entry
+// is named and costs itself alone.
+void Config::applyFileText(const std::string& text, FileMessages& messages)
 {
-    auto at = std::find(tokens.begin(), tokens.end(), flag);
-    if (at == tokens.end())
-        return;
-    at = tokens.erase(at);
-    for (int left = valueCount(flag); left > 0 && at != tokens.end() && !isFlag(*at); --left)
-        at = tokens.erase(at);
-}
-
-// Applies the tokens; each entry that fails is reported and dropped, and
-// the rest applied again, so a bad entry costs that entry alone. Every
-// round drops a token, so the loop ends. Returns the tokens no flag used.
-std::vector<std::string> Config::applyFileTokens(std::vector<std::string> tokens, const std::string& fileName)
-{
-    for (;;) {
-        std::vector<char*> args;
-        for (std::string& token : tokens)
-            args.push_back(&token[0]);
-        args.push_back(nullptr);
-        int count = static_cast<int>(tokens.size());
-        if (runTable(gameFlags() + 1, &count, args.data()) == RESULT_OK)
-            return std::vector<std::string>(args.begin(), args.begin() + count);
-        const std::string flag = failedFlag();
-        std::cerr << "Options file \"" << fileName << "\": the value of " << flag
-                  << " is missing or not valid; that entry is skipped, the others apply"
-                  << std::endl;
-        dropEntry(tokens, flag);
+    std::vector<const Parser::Flag*> applied;
+    // A file of the same bad entry over and over runs its handler once.
+    std::unordered_map<std::string, std::string> failedEntries;
+    std::size_t at = 0;
+    std::string token;
+    while (OptionText::nextToken(text, at, token)) {
+        const Parser::Flag* entry = token == HELP_OPT ? nullptr : gameFlag(token);
+        if (!entry) {
+            if (std::ostream* out = messages.next())
+                *out << "\"" << OptionText::shown(token) << "\" is no option; it is ignored" << std::endl;
+            continue;
+        }
+        std::vector<std::string> entryTokens{token};
+        takeValues(text, at, valueCount(token), entryTokens);
+        const std::string key = entryKey(entryTokens);
+        if (std::find(applied.begin(), applied.end(), entry) != applied.end())
+            reportRepeat(token, messages);
+        else if (failedEntries.count(key) > 0)
+            reportFailure(failedEntries[key], messages);
+        else if (applyEntry(*entry, entryTokens, messages))
+            applied.push_back(entry);
+        else
+            failedEntries[key] = failure();
     }
+    messages.summary();
+}
+
+std::string Config::entryKey(const std::vector<std::string>& entryTokens)
+{
+    std::string key;
+    for (const std::string& token : entryTokens)
+        key.append(token).push_back('\0');
+    return key;
+}
+
+void Config::takeValues(const std::string& text, std::size_t& at, int count, std::vector<std::string>& values)
+{
+    std::string value;
+    for (std::size_t before = at; count > 0 && OptionText::nextToken(text, at, value); before = at, --count) {
+        if (isFlag(value)) {
+            at = before;
+            return;
+        }
+        values.push_back(value);
+    }
+}
+
+void Config::reportFailure(const std::string& failure, FileMessages& messages)
+{
+    if (std::ostream* out = messages.next())
+        *out << failure << "; that entry is skipped, the others apply" << std::endl;
+}
+
+void Config::reportRepeat(const std::string& flag, FileMessages& messages)
+{
+    if (std::ostream* out = messages.next())
+        *out << flag << " is given again; the first one applies, this one is ignored" << std::endl;
+}
+
+// Runs the one flag over its entry; values it leaves are ignored words.
+bool Config::applyEntry(const Parser::Flag& flag, std::vector<std::string>& entryTokens, FileMessages& messages)
+{
+    const Parser::Flag table[] = {flag, {nullptr, nullptr}};
+    std::vector<char*> args;
+    for (std::string& token : entryTokens)
+        args.push_back(&token[0]);
+    args.push_back(nullptr);
+    int count = static_cast<int>(entryTokens.size());
+    if (runTable(table, &count, args.data()) != RESULT_OK) {
+        reportFailure(failure(), messages);
+        return false;
+    }
+    for (int i = 0; i < count; ++i)
+        if (std::ostream* out = messages.next())
+            *out << "\"" << OptionText::shown(args[i]) << "\" is no option; it is ignored" << std::endl;
+    return true;
 }
 
 // The file is read without "--help": a damaged file would otherwise print
@@ -74,39 +157,69 @@ std::vector<std::string> Config::applyFileTokens(std::vector<std::string> tokens
 bool Config::loadOptFile()
 {
     const std::string fileName = *getStringPtr(Game::OPTION_OPTIONS_FILE);
+    FileMessages messages{Format::printable(fileName), m_impl->quiet};
     keepOptFile(false);
+    m_impl->fileRead = false;
     const Files::FileLimit::Verdict verdict = Files::FileLimit::check(fileName);
-    if (verdict == Files::FileLimit::MISSING)
-        return true;
     std::string text;
-    const bool empty = verdict == Files::FileLimit::FITS && Files::TextFile::size(fileName) == 0;
-    if (!empty && (verdict != Files::FileLimit::FITS || !Files::TextFile::load(fileName, text, "\n"))) {
+    std::string why = Files::FileLimit::reason(fileName, verdict);
+    const Files::TextFile::Outcome outcome =
+        why.empty() ? Files::TextFile::read(fileName, text, "\n", why) : Files::TextFile::REFUSED;
+    if (outcome == Files::TextFile::REFUSED || outcome == Files::TextFile::UNREADABLE) {
         keepOptFile(true);
-        std::cerr << "Options file \"" << fileName << "\": cannot be read"
-                  << (verdict == Files::FileLimit::FITS ? "" : " (not a regular file, or too large)")
-                  << "; the game starts with the default options and leaves the file as it is: "
-                     "this run's options are not saved to it"
-                  << std::endl;
+        if (std::ostream* out = messages.next())
+            *out << "cannot be read (" << why
+                 << "); the game starts with the default options and leaves the file as it is: "
+                    "this run's options are not saved to it"
+                 << std::endl;
         return false;
     }
-    const std::vector<std::string> unused = applyFileTokens(OptionText::tokens(text), fileName);
-    for (const std::string& token : unused)
-        std::cerr << "Options file \"" << fileName << "\": \"" << OptionText::shown(token)
-                  << "\" is no option; it is ignored" << std::endl;
+    m_impl->fileRead = outcome == Files::TextFile::READ;
+    applyFileText(text, messages);
+    m_impl->readLines = optionsLines();
     return true;
 }
 
 bool Config::saveOptFile()
 {
     const std::string& fileName = *getStringPtr(Game::OPTION_OPTIONS_FILE);
-    if (Files::TextFile::save(fileName, optionsText()))
+    std::vector<std::string> lines;
+    if (!linesToSave(lines)) {
+        std::cerr << "Options file \"" << Format::printable(fileName)
+                  << "\": changed since the start and cannot be read now; it is left as it is" << std::endl;
+        return false;
+    }
+    if (Files::TextFile::save(fileName, Format::asString(lines)))
         return true;
-    std::cerr << "Options file " << fileName
-              << ": could not be written; the file on disk is unchanged" << std::endl;
+    std::cerr << "Options file \"" << Format::printable(fileName)
+              << "\": could not be written; the file on disk is unchanged" << std::endl;
     return false;
 }
 
-std::string Config::optionsText() const
+// Another game in the same folder may have saved since this one read the
+// file: each line this run left as it read it takes what the file holds
+// now, so only this run's own changes go over the other game's. False when
+// the file is there but no longer reads.
+bool Config::linesToSave(std::vector<std::string>& lines) const
+{
+    lines = optionsLines();
+    if (m_impl->readLines.size() != lines.size())
+        return true;
+    Config onDisk;
+    *onDisk.getStringPtr(Game::OPTION_OPTIONS_FILE) = *getStringPtr(Game::OPTION_OPTIONS_FILE);
+    onDisk.m_impl->quiet = true;
+    if (!onDisk.loadOptFile())
+        return false;
+    if (!onDisk.m_impl->fileRead)
+        return true;
+    const std::vector<std::string> theirs = onDisk.optionsLines();
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i] == m_impl->readLines[i])
+            lines[i] = theirs[i];
+    return true;
+}
+
+std::vector<std::string> Config::optionsLines() const
 {
     const std::pair<const char*, std::string> lines[] = {
         {FULLSCREEN_OPT, OptionText::onOff(*getBoolPtr(Game::OPTION_FULLSCREEN))},
@@ -126,9 +239,9 @@ std::string Config::optionsText() const
         {TILT_OPT, OptionText::number(*getFloatPtr(Game::OPTION_TILT))},
         {SMOOTH_OPT, OptionText::onOff(*getBoolPtr(Game::OPTION_SMOOTH))},
     };
-    std::string text;
+    std::vector<std::string> text;
     for (const auto& line : lines)
-        text += std::string(line.first) + " " + line.second + "\n";
+        text.push_back(std::string(line.first) + " " + line.second);
     return text;
 }
 

@@ -4,8 +4,11 @@
 #include "client/Config.h"
 
 #include "client/OptionNumber.h"
+#include "client/OptionText.h"
 #include "shell/OptionKey.h"
 
+#include <algorithm>
+#include <iostream>
 #include <limits>
 #include <vector>
 
@@ -48,7 +51,7 @@ int Config::autoPauseOptFn(Parser* parser)
     std::string word;
     int seconds = 0;
     if (!nextWord(parser, word) || !OptionNumber::read(word, seconds))
-        return failed(AUTOPAUSE_OPT);
+        return failed(AUTOPAUSE_OPT, "a whole number of seconds");
     *getIntPtr(Game::OPTION_AUTO_PAUSE) = seconds;
     return RESULT_OK;
 }
@@ -69,7 +72,8 @@ int Config::sfxsOptFn(Parser* parser)
 }
 
 // Both sides or neither: a window narrower or lower than one pixel cannot
-// be opened.
+// be opened. One too small to read the menus in opens at the smallest size
+// that can, and that size is what the options file keeps.
 int Config::windowSizeOptFn(Parser* parser)
 {
     std::vector<std::string> words;
@@ -77,7 +81,14 @@ int Config::windowSizeOptFn(Parser* parser)
     int height = 0;
     if (!parser->getNext(words, 2) || !OptionNumber::read(words[0], width)
         || !OptionNumber::read(words[1], height) || width < 1 || height < 1)
-        return failed(WSIZE_OPT);
+        return failed(WSIZE_OPT, "a width and a height, whole numbers of pixels from 1");
+    if (width < MIN_WINDOW_WIDTH || height < MIN_WINDOW_HEIGHT) {
+        std::cerr << "The window size " << width << " x " << height << " is too small to read the menus; "
+                  << "the window opens at " << std::max(width, MIN_WINDOW_WIDTH) << " x "
+                  << std::max(height, MIN_WINDOW_HEIGHT) << std::endl;
+        width = std::max(width, MIN_WINDOW_WIDTH);
+        height = std::max(height, MIN_WINDOW_HEIGHT);
+    }
     *getIntPtr(Game::OPTION_WINDOW_WIDTH) = width;
     *getIntPtr(Game::OPTION_WINDOW_HEIGHT) = height;
     return RESULT_OK;
@@ -110,7 +121,7 @@ int Config::debugOptFn(Parser* parser)
 {
     std::string word;
     if (!nextWord(parser, word))
-        return failed(DEBUG_OPT);
+        return failed(DEBUG_OPT, "the names of diagnostic flags joined by +");
     *getIntPtr(Game::OPTION_DEBUG_FLAGS) = getDebugFlags(word);
     return RESULT_OK;
 }
@@ -133,17 +144,17 @@ int Config::fileValue(Parser* parser, int key, const char* flag)
     std::string& file = *getStringPtr(key);
     std::string name;
     if (parser->getNextToken(name) && name.empty())
-        return failed(flag);
+        return failed(flag, "a file name");
     if (!name.empty())
         file = name;
-    return file.empty() ? failed(flag) : RESULT_OK;
+    return file.empty() ? failed(flag, "a file name") : RESULT_OK;
 }
 
 int Config::onOffValue(Parser* parser, int key, const char* flag)
 {
     std::string word;
     if (!nextWord(parser, word) || (word != "on" && word != "off"))
-        return failed(flag);
+        return failed(flag, "on or off");
     *getBoolPtr(key) = (word == "on");
     return RESULT_OK;
 }
@@ -154,14 +165,15 @@ int Config::volumeValue(Parser* parser, int onKey, int volumeKey, const char* fl
 {
     std::string word;
     unsigned int percent = 0;
+    const char* const takes = "off, on or a volume in per cent";
     if (!nextWord(parser, word))
-        return failed(flag);
+        return failed(flag, takes);
     if (word == "off" || word == "on") {
         *getBoolPtr(onKey) = (word == "on");
         return RESULT_OK;
     }
     if (!OptionNumber::read(word, percent))
-        return failed(flag);
+        return failed(flag, takes);
     *getBoolPtr(onKey) = true;
     *getUIntPtr(volumeKey) = percent;
     return RESULT_OK;
@@ -173,7 +185,8 @@ int Config::floatValue(Parser* parser, int key, float low, float high, const cha
     float value = 0.0f;
     if (!nextWord(parser, word) || !OptionNumber::read(word, value) || value < low
         || value > high)
-        return failed(flag);
+        return failed(flag, low == ANY_LOW ? std::string("a number")
+                                           : "a number from " + OptionText::number(low) + " to " + OptionText::number(high));
     *getFloatPtr(key) = value;
     return RESULT_OK;
 }

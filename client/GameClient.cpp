@@ -12,6 +12,8 @@
 #include "core/Conversions.h"
 #include "core/EventBus.h"
 #include "core/EventIds.h"
+#include "core/FileLimit.h"
+#include "core/FormatUtils.h"
 #include "core/Event_ConfigChange.h"
 #include "core/Event_Score.h"
 #include "core/Spurt.h"
@@ -40,9 +42,22 @@ namespace {
 const int DEFAULT_HIGH_SCORE = 887395;
 const char HIGH_SCORE_KEY[] = "HIGH_SCORE";
 
-bool fileHoldsData(const std::string& fileName)
+// Why a file the game cannot start without is of no use, after its
+// description and quoted name; "" when it holds data.
+std::string whyUnusable(const std::string& fileName)
 {
-    return !fileName.empty() && Files::TextFile::size(fileName) > 0;
+    const Files::FileLimit::Verdict verdict = Files::FileLimit::check(fileName);
+    if (verdict == Files::FileLimit::NOT_REGULAR || verdict == Files::FileLimit::TOO_LARGE)
+        return Files::FileLimit::reason(fileName, verdict);
+    std::string text;
+    std::string why;
+    switch (Files::TextFile::read(fileName, text, "\n", why)) {
+    case Files::TextFile::READ: return std::string();
+    case Files::TextFile::EMPTY: return "\"" + Format::printable(fileName) + "\" is empty";
+    case Files::TextFile::UNREADABLE:
+        return "\"" + Format::printable(fileName) + "\" cannot be read (" + why + ")";
+    default: return "\"" + Format::printable(fileName) + "\" is missing";
+    }
 }
 
 template <typename T>
@@ -68,17 +83,14 @@ std::vector<std::string> offsetParts(const std::string& piece)
     return parts;
 }
 
-// A reader's message can quote a damaged file's bytes; the terminal gets them
-// as '?' and no more than a line's worth.
+// A reader's message can quote a damaged file's bytes; the terminal gets no
+// more than a line's worth, control characters escaped.
 std::string printable(std::string text)
 {
     const std::size_t MAX_QUOTED = 120;
     if (text.size() > MAX_QUOTED)
         text = text.substr(0, MAX_QUOTED) + "...";
-    for (char& c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7f)
-            c = '?';
-    return text;
+    return Format::printable(text);
 }
 
 } // namespace
@@ -99,7 +111,7 @@ bool GameClient::initGame(int*, char**)
         if (getWindowApp())
             getWindowApp()->showWindow();
     }
-    m_impl->highScore = readHighScore(CFG::get("SCORE_FILE"));
+    loadHighScore();
     if (!checkStartFiles() || !buildParts())
         return false;
     getClientConfig()->setSaveOnExit(true);
@@ -120,9 +132,11 @@ bool GameClient::checkStartFiles()
         {font, "the font model (MODELS_DIR and FONT)"},
         {CFG::get("LEVEL_FILE"), "the level file (LEVEL_FILE)"},
     };
-    for (const auto& file : files)
-        if (!fileHoldsData(file.first))
-            return fail(file.second + " \"" + file.first + "\" is missing or empty");
+    for (const auto& file : files) {
+        const std::string why = whyUnusable(file.first);
+        if (!why.empty())
+            return fail(file.second + " " + why);
+    }
     return true;
 }
 
@@ -198,8 +212,42 @@ void GameClient::shutdownGame()
     // A game that never started leaves the player's high-score file alone,
     // as it leaves the options file.
     if (m_impl->highScore != 0 && m_impl->started)
-        writeHighScore(CFG::get("SCORE_FILE"), m_impl->highScore);
+        saveHighScore();
     m_impl->highScore = 0;
+}
+
+void GameClient::loadHighScore()
+{
+    Impl& d = *m_impl;
+    const std::string fileName = CFG::get("SCORE_FILE");
+    std::string why;
+    d.keepScoreFile = !scoreFileReads(fileName, why);
+    if (d.keepScoreFile)
+        std::cerr << "The high-score file " << why << "; the game starts from the high score "
+                  << DEFAULT_HIGH_SCORE << " and leaves the file as it is" << std::endl;
+    d.highScore = d.keepScoreFile ? DEFAULT_HIGH_SCORE : readHighScore(fileName);
+    d.highScoreRead = d.highScore;
+}
+
+// Another game in the same folder may have saved a higher score since this
+// one read the file: the file is read again, and a high score on disk is
+// never lowered.
+void GameClient::saveHighScore()
+{
+    const Impl& d = *m_impl;
+    const std::string fileName = CFG::get("SCORE_FILE");
+    std::string why;
+    if (d.keepScoreFile || !scoreFileReads(fileName, why)) {
+        if (d.highScore > d.highScoreRead)
+            std::cerr << "The new high score " << d.highScore << " is not saved: the high-score file "
+                      << (why.empty() ? "\"" + Format::printable(fileName) + "\" did not read at the start" : why)
+                      << std::endl;
+        return;
+    }
+    int onDisk = 0;
+    if (highScoreIn(fileName, onDisk) && onDisk >= d.highScore)
+        return;
+    writeHighScore(fileName, d.highScore);
 }
 
 // A minimised window reports a side of a pixel or less: the options file
@@ -303,15 +351,40 @@ void GameClient::setStarted() { m_impl->started = true; }
 
 int GameClient::readHighScore(const std::string& fileName)
 {
-    CFG::Info file(fileName, CFG::getDefaultOverrides());
+    int highScore = DEFAULT_HIGH_SCORE;
     // A damaged value counts as none, so the player gets the start value back.
+    return highScoreIn(fileName, highScore) ? highScore : DEFAULT_HIGH_SCORE;
+}
+
+bool GameClient::highScoreIn(const std::string& fileName, int& highScore)
+{
+    CFG::Info file(fileName, CFG::getDefaultOverrides());
     const std::string text = Util::trim(file.get(HIGH_SCORE_KEY), Util::BLANKS);
     const std::string::size_type digits = text.compare(0, 1, "-") == 0 ? 1 : 0;
     if (text.size() <= digits || text.find_first_not_of("0123456789", digits) != std::string::npos)
-        return DEFAULT_HIGH_SCORE;
+        return false;
     const int none = INT32_MIN;
     const int value = Util::strToNum<int>(text, 10, none);
-    return value == none ? DEFAULT_HIGH_SCORE : value;
+    if (value == none)
+        return false;
+    highScore = value;
+    return true;
+}
+
+bool GameClient::scoreFileReads(const std::string& fileName, std::string& why)
+{
+    const Files::FileLimit::Verdict verdict = Files::FileLimit::check(fileName);
+    why = Files::FileLimit::reason(fileName, verdict);
+    if (!why.empty())
+        return false;
+    std::string text;
+    std::string error;
+    const Files::TextFile::Outcome outcome = Files::TextFile::read(fileName, text, "\n", error);
+    if (outcome == Files::TextFile::UNREADABLE || outcome == Files::TextFile::REFUSED) {
+        why = "\"" + Format::printable(fileName) + "\" cannot be read (" + (error.empty() ? "refused" : error) + ")";
+        return false;
+    }
+    return true;
 }
 
 bool GameClient::writeHighScore(const std::string& fileName, int highScore)
@@ -319,7 +392,7 @@ bool GameClient::writeHighScore(const std::string& fileName, int highScore)
     const std::string line = std::string(HIGH_SCORE_KEY) + " == " + Util::numToStr(highScore, 10, 0);
     if (Files::TextFile::save(fileName, line))
         return true;
-    std::cerr << "The high score could not be written to \"" << fileName << "\"" << std::endl;
+    std::cerr << "The high score could not be written to \"" << Format::printable(fileName) << "\"" << std::endl;
     return false;
 }
 

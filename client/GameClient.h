@@ -115,6 +115,12 @@ public:
     // The high score of the file; 887395 when the file, the key or a readable
     // number is missing.
     static int readHighScore(const std::string& fileName);
+    // The same, false when the file holds no readable high score.
+    static bool highScoreIn(const std::string& fileName, int& highScore);
+    // False, with why in words, when the file is there but cannot be read
+    // (no permission, a device, a pipe, far too large): it is then left as
+    // it is, so a high score the player saved is never lost.
+    static bool scoreFileReads(const std::string& fileName, std::string& why);
     // Replaces the file, whole or not at all; false, with a message, on failure.
     static bool writeHighScore(const std::string& fileName, int highScore);
     // The letter offsets of a font's offset file, in file order.
@@ -147,6 +153,8 @@ private:
     void reportMissingLetters(const Text3D::Font& font) const;
     void deleteParts();
     void storeWindowSize();
+    void loadHighScore();
+    void saveHighScore();
     void levelCleared();
     bool expandFitting(std::string& out, const std::string& rule) const;
     bool placePlayer(World& world);

@@ -45,6 +45,8 @@ struct GameClient::Impl {
     InputEventManager* levelInput = nullptr;
     int score = 0;
     int highScore = 0;
+    int highScoreRead = 0;     // what the high-score file held at the start
+    bool keepScoreFile = false; // the high-score file did not read: never write it
     int level = 0;
     bool levelCleared = false; // the snowman of this level is already down
     // What the carrot did in this level, for the words of the end page.

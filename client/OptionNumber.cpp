@@ -20,14 +20,15 @@ bool startsWithNumber(const std::string& word, bool allowMinus, bool allowPoint)
     return at < word.size() && std::isdigit(static_cast<unsigned char>(word[at])) != 0;
 }
 
-// Stream extraction fails on a number beyond the type's range.
+// Stream extraction fails on a number beyond the type's range; text after
+// the number ("45abc") fails the read as well.
 template <class T>
 bool extract(const std::string& word, T& value)
 {
     std::istringstream in(word);
     in.imbue(std::locale::classic());
     T read = T();
-    if (!(in >> read))
+    if (!(in >> read) || in.peek() != std::char_traits<char>::eof())
         return false;
     value = read;
     return true;

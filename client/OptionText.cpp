@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "core/Conversions.h"
+#include "core/FormatUtils.h"
 
 namespace KWEP {
 
@@ -44,20 +45,27 @@ const char ESCAPE = '\\';
 
 bool isSeparator(char c) { return std::strchr(SEPARATORS, c) != nullptr && c != '\0'; }
 
+const char LINE_END = '\n';
+
+// The character an escape stands for.
+char unescaped(char c)
+{
+    return c == 'n' ? '\n' : c == 'r' ? '\r' : c;
+}
+
 // The quoted token starting at text[at] (the opening quote); at ends after
-// the closing quote, or at the end of the text when it has none.
+// the closing quote, or at the line end or the text's end when it has none.
 std::string quotedToken(const std::string& text, std::size_t& at)
 {
     std::string token;
-    for (++at; at < text.size(); ++at) {
+    for (++at; at < text.size() && text[at] != LINE_END; ++at) {
         const char c = text[at];
         if (c == QUOTE) {
             ++at;
             break;
         }
-        if (c == ESCAPE && at + 1 < text.size())
-            ++at;
-        token += text[at];
+        const bool escape = c == ESCAPE && at + 1 < text.size() && text[at + 1] != LINE_END;
+        token += escape ? unescaped(text[++at]) : c;
     }
     return token;
 }
@@ -66,7 +74,7 @@ std::string quotedToken(const std::string& text, std::size_t& at)
 
 std::string shown(const std::string& token)
 {
-    return token.size() <= SHOWN_CHARACTERS ? token : token.substr(0, SHOWN_CHARACTERS) + "...";
+    return Format::printable(token.size() <= SHOWN_CHARACTERS ? token : token.substr(0, SHOWN_CHARACTERS) + "...");
 }
 
 std::string fileToken(const std::string& file)
@@ -77,6 +85,11 @@ std::string fileToken(const std::string& file)
         return file;
     std::string token(1, QUOTE);
     for (char c : file) {
+        if (c == '\n' || c == '\r') {
+            token += ESCAPE;
+            token += c == '\n' ? 'n' : 'r';
+            continue;
+        }
         if (c == QUOTE || c == ESCAPE)
             token += ESCAPE;
         token += c;
@@ -84,21 +97,29 @@ std::string fileToken(const std::string& file)
     return token + QUOTE;
 }
 
+bool nextToken(const std::string& text, std::size_t& at, std::string& token)
+{
+    while (at < text.size() && isSeparator(text[at]))
+        ++at;
+    if (at >= text.size())
+        return false;
+    if (text[at] == QUOTE) {
+        token = quotedToken(text, at);
+        return true;
+    }
+    const std::size_t end = std::min(text.find_first_of(SEPARATORS, at), text.size());
+    token.assign(text, at, end - at);
+    at = end;
+    return true;
+}
+
 std::vector<std::string> tokens(const std::string& text)
 {
     std::vector<std::string> found;
     std::size_t at = 0;
-    while (at < text.size()) {
-        if (isSeparator(text[at])) {
-            ++at;
-        } else if (text[at] == QUOTE) {
-            found.push_back(quotedToken(text, at));
-        } else {
-            const std::size_t end = std::min(text.find_first_of(SEPARATORS, at), text.size());
-            found.push_back(text.substr(at, end - at));
-            at = end;
-        }
-    }
+    std::string token;
+    while (nextToken(text, at, token))
+        found.push_back(token);
     return found;
 }
 

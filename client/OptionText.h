@@ -23,19 +23,26 @@ std::string volume(bool on, unsigned int percent);
 std::string size(int width, int height);
 
 // A token as a message shows it: cut to its first 60 characters, with
-// "..." after a cut.
+// "..." after a cut, control characters escaped (Format::printable).
 std::string shown(const std::string& token);
 
 // A file name as one token of the options file: as it is when it is not
 // empty and holds no blank, tab, line end, double quote or backslash;
 // otherwise in double quotes, each quote and backslash inside escaped by a
-// backslash.
+// backslash, a newline written "\n" and a carriage return "\r", so the
+// quoted name stays on its line.
 std::string fileToken(const std::string& file);
 
-// The tokens of an options file: runs of characters other than blank, tab
-// and line ends, where a token that starts with '"' runs to the closing
-// quote (blanks included, the escapes of fileToken undone). A file written
-// before names were quoted reads as it always did.
+// The next token of an options file at or after at, which moves past it;
+// false when only separators are left. Tokens are runs of characters other
+// than blank, tab and line ends; one that starts with '"' runs to the
+// closing quote (blanks included, the escapes of fileToken undone) or, when
+// the quote is not closed, to the end of its line, so a damaged entry
+// cannot swallow the lines after it. A file written before names were
+// quoted reads as it always did.
+bool nextToken(const std::string& text, std::size_t& at, std::string& token);
+
+// Every token of the text, as nextToken finds them.
 std::vector<std::string> tokens(const std::string& text);
 
 } // namespace OptionText

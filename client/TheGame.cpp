@@ -28,6 +28,7 @@ TheGame::TheGame(int* argc, char** argv) : m_impl(new Impl)
     if (!m_impl->config->initialise(argc, argv)) {
         if (!m_impl->config->helpShown()) {
             std::cerr << m_impl->programName << ": COMMAND LINE NOT VALID" << std::endl;
+            std::cerr << m_impl->programName << ": " << m_impl->config->failure() << std::endl;
             m_impl->exitCode = EXIT_INVALID;
         }
         return;

@@ -87,12 +87,17 @@ TEST(ClientMain, EarlyExits)
         {"empty .cfg argument", true, {"extra.cfg"}, "", true, 1, "extra.cfg", 0},
         {".cfg argument that stops half-way", true, {"extra.cfg"}, "A == \"open\nB == 1\n", true, 1, "extra.cfg", 0},
         {"invalid line", true, {"--fullscreen", "maybe"}, nullptr, true, 2, "frelmory: COMMAND LINE NOT VALID", 0},
+        {"invalid value, named with what the flag takes", true, {"--fov", "45abc"}, nullptr, true, 2,
+         "frelmory: COMMAND LINE NOT VALID\nfrelmory: the value of --fov is missing or not valid: it takes a "
+         "number from 1 to 179\n", 0},
         {"help", true, {"--help"}, nullptr, true, 0, "", 0},
         {"window does not open", true, {}, nullptr, false, 1, "", 1},
         {"missing menu profile", true, {"--menu-input", "nowhere.cfg"}, nullptr, true, 1, "nowhere.cfg", 1},
         {"missing menus file", true, {"extra.cfg"}, "MENUS_CONFIG_FILE == no_menus.cfg\n", true, 1, "no_menus.cfg", 1},
         {"missing font", true, {"extra.cfg"}, "FONT == Nope\n", true, 1, "Font_Nope.dmf", 1},
         {"missing level", true, {"extra.cfg"}, "LEVEL_FILE == no_level.cfg\n", true, 1, "no_level.cfg", 1},
+        {"level that is a folder", true, {"extra.cfg"}, "LEVEL_FILE == data\n", true, 1,
+         "\"data\" is not a regular file", 1},
         {"controller file that does not read", true, {"--game-input", "game.cfg"}, nullptr, true, 1, "bad.sic", 1},
     };
     for (const auto& c : cases) {

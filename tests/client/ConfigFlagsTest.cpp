@@ -29,10 +29,17 @@ const FlagCase FLAG_CASES[] = {
     {{"--fps", "--vsync", "off"}, Config::RESULT_INVALID, {{Game::OPTION_VSYNC, "off"}}, {}},
     {{"--vsync"}, Config::RESULT_INVALID, {}, {}},
     // numbers
-    // 480 already
-    {{"--wsize", "800x600", "480"}, Config::RESULT_OK, {{Game::OPTION_WINDOW_WIDTH, "800"}}, {}},
+    // a number is its whole word
+    {{"--wsize", "800x600", "480"}, Config::RESULT_INVALID, {}, {}},
+    {{"--fov", "45abc"}, Config::RESULT_INVALID, {}, {}},
+    {{"--auto-pause", "3s"}, Config::RESULT_INVALID, {}, {}},
     {{"--wsize", "1024", "300"}, Config::RESULT_OK,
      {{Game::OPTION_WINDOW_WIDTH, "1024"}, {Game::OPTION_WINDOW_HEIGHT, "300"}}, {}},
+    // too small to read the menus: the smallest size that can
+    {{"--wsize", "1", "1"}, Config::RESULT_OK,
+     {{Game::OPTION_WINDOW_WIDTH, "320"}, {Game::OPTION_WINDOW_HEIGHT, "240"}}, {}},
+    {{"--wsize", "1024", "100"}, Config::RESULT_OK,
+     {{Game::OPTION_WINDOW_WIDTH, "1024"}, {Game::OPTION_WINDOW_HEIGHT, "240"}}, {}},
     {{"--wsize", "800"}, Config::RESULT_INVALID, {}, {}},
     {{"--wsize", "0", "480"}, Config::RESULT_INVALID, {}, {}},
     {{"--wsize", "800", "-1"}, Config::RESULT_INVALID, {}, {}},

@@ -6,6 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "ClientTestConfig.h"
 #include "FakeRenderController.h"
 #include "RecordingClient.h"
@@ -22,6 +29,7 @@
 #include "input/InputController.h"
 #include "shell/I_Config.h"
 #include "shell/OptionKey.h"
+#include "Unprivileged.h"
 
 namespace {
 
@@ -45,6 +53,11 @@ struct Recorder : EVT::I_EventConsumer {
     }
     std::vector<std::string> heard;
 };
+
+void writeFile(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
 
 void snowmanDown(KWEP::GameClient& client)
 {
@@ -233,6 +246,96 @@ TEST(GameClientFiles, HighScoreIsWrittenOnceOverTwoShutdownsOfAStartedGame)
     std::remove(path.c_str());
     client.shutdownGame();
     EXPECT_EQ(0, static_cast<int>(Files::TextFile::size(path)));
+}
+
+// Starts a client over the configuration (the start-up reads the high score
+// and stops at the missing input profiles), then ends it as a started game
+// with the high score given.
+void playWithHighScore(const std::string& config, int highScore, const std::function<void()>& meanwhile = {})
+{
+    useConfig(config);
+    RecordingClient client;
+    TestSupport::FakeRenderController render;
+    int argc = 1;
+    char name[] = "client_test";
+    char* argv[] = {name, nullptr};
+    client.runGame(&argc, argv, nullptr, &render, nullptr);
+    if (meanwhile)
+        meanwhile();
+    client.setStarted();
+    client.setHighScore(highScore);
+    client.shutdownGame();
+}
+
+// A high-score file that is there but does not read is named and left as
+// it is, and a new high score that cannot be saved to it is named too.
+TEST(GameClientFiles, AHighScoreFileThatDoesNotReadIsKept)
+{
+    const std::string folder = TestSupport::Unprivileged::folder("client_kept_score");
+    const std::string file = folder + "/score.cfg";
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        const char* reason;
+    } cases[] = {
+        {"no permission", [&] { writeFile(file, "HIGH_SCORE == 950000\n"); ::chmod(file.c_str(), 0); },
+         "Permission denied"},
+        {"sparse file over 64 MB",
+         [&] { writeFile(file, "HIGH_SCORE == 950000\n"); ::truncate(file.c_str(), 65 << 20); }, "64 MB"},
+        {"named pipe", [&] { ::mkfifo(file.c_str(), 0666); }, "not a regular file"},
+        {"link to a device", [&] { ::symlink("/dev/zero", file.c_str()); }, "not a regular file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.make();
+        struct stat before;
+        ASSERT_EQ(::lstat(file.c_str(), &before), 0);
+        const int answer = TestSupport::Unprivileged::run([&] {
+            ::testing::internal::CaptureStderr();
+            playWithHighScore("SCORE_FILE == " + file + "\n", 990000);
+            const std::string errors = ::testing::internal::GetCapturedStderr();
+            const bool named = errors.find(file) != std::string::npos && errors.find(c.reason) != std::string::npos
+                && errors.find("The new high score 990000 is not saved") != std::string::npos;
+            return named ? 0 : 1;
+        });
+        EXPECT_EQ(answer, 0);
+        struct stat after;
+        ASSERT_EQ(::lstat(file.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino) << "the file was replaced";
+        EXPECT_EQ(after.st_size, before.st_size);
+        EXPECT_EQ(after.st_mtime, before.st_mtime);
+        std::remove(file.c_str());
+    }
+    ::rmdir(folder.c_str());
+}
+
+// Two games in one folder: a high score the other game saved meanwhile is
+// never lowered by this one's, which is written only when higher.
+TEST(GameClientFiles, AHighScoreSavedByAnotherGameIsNeverLowered)
+{
+    const std::string path = TestSupport::tempPath("client_shared_score.cfg");
+    const std::string config = "SCORE_FILE == " + path + "\n";
+    const struct {
+        int ours;
+        const char* expected;
+    } cases[] = {{887395, "HIGH_SCORE == 950000\n"}, {940000, "HIGH_SCORE == 950000\n"},
+                 {960000, "HIGH_SCORE == 960000\n"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ours);
+        writeFile(path, "HIGH_SCORE == 887395\n");
+        playWithHighScore(config, c.ours, [&] {
+            const pid_t other = ::fork();
+            if (other == 0)
+                ::_exit(KWEP::GameClient::writeHighScore(path, 950000) ? 0 : 1);
+            int status = 1;
+            ::waitpid(other, &status, 0);
+            ASSERT_EQ(status, 0);
+        });
+        std::string text;
+        ASSERT_TRUE(Files::TextFile::load(path, text, "\n"));
+        EXPECT_EQ(text, c.expected);
+    }
+    std::remove(path.c_str());
 }
 
 TEST(GameClientFiles, LetterOffsetTokens)

@@ -3,6 +3,10 @@
 #include <algorithm>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "Unprivileged.h"
 
 namespace {
 
@@ -118,26 +122,121 @@ TEST_F(OptionsFileTest, ABadEntryCostsItselfAloneAndIsReportedOnce)
     EXPECT_EQ(std::count(warning.begin(), warning.end(), '\n'), 4) << warning;
 }
 
-// A file that is there but does not read (a folder at its path here; as the
-// tests may run as root, permissions cannot stand in for it) is reported and
-// never written over.
+// A file that is there but does not read is reported and never written
+// over: one too large for the gate (sparse, so it costs no disk), and one
+// of mode 000, read by an ordinary user (the tests may run as root).
 TEST_F(OptionsFileTest, AFileThatDoesNotReadIsReportedAndKept)
 {
-    ASSERT_EQ(::mkdir(optionsFile.c_str(), 0700), 0);
+    const std::string folder = TestSupport::Unprivileged::folder("options_kept");
+    const std::string file = folder + "/KWEP_OPTIONS.cfg";
+    const struct {
+        const char* name;
+        off_t size;
+        mode_t mode;
+        const char* reason;
+    } cases[] = {
+        {"sparse file over 64 MB", 65 * 1024 * 1024, 0644, "larger than 64 MB"},
+        {"no permission to read", 9, 0, "Permission denied"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        OptionsTest::writeFile(file, "--fov 50\n");
+        ASSERT_EQ(::truncate(file.c_str(), c.size), 0);
+        ASSERT_EQ(::chmod(file.c_str(), c.mode), 0);
+        const int answer = TestSupport::Unprivileged::run([&file, &c] {
+            FileConfig config(file);
+            ::testing::internal::CaptureStderr();
+            const bool loaded = config.loadOptFile();
+            const std::string warning = ::testing::internal::GetCapturedStderr();
+            config.setSaveOnExit(true);
+            const bool named = warning.find(file) != std::string::npos && warning.find(c.reason) != std::string::npos
+                && warning.find("not saved") != std::string::npos;
+            return !loaded && config.keepsOptFile() && named ? 0 : 1;
+        });
+        EXPECT_EQ(answer, 0);
+        struct stat info;
+        ASSERT_EQ(::stat(file.c_str(), &info), 0);
+        EXPECT_EQ(info.st_size, c.size) << "the file was written over";
+        EXPECT_EQ(info.st_mode & 0777, c.mode);
+        std::remove(file.c_str());
+    }
+    ::rmdir(folder.c_str());
+}
+
+// An unclosed quote ends with its line, so the entries after it still
+// apply; a name holding line ends is saved on one line and reads back whole.
+TEST_F(OptionsFileTest, AQuoteEndsAtItsLineAndLineEndsInANameReadBack)
+{
+    OptionsTest::writeFile(optionsFile, "--fov \"45\n--tilt 3\r\n--menu-input \"menus\\\n--smooth off\n");
     {
         FileConfig config(optionsFile);
         ::testing::internal::CaptureStderr();
-        EXPECT_FALSE(config.loadOptFile());
+        EXPECT_TRUE(config.loadOptFile());
         const std::string warning = ::testing::internal::GetCapturedStderr();
-        EXPECT_TRUE(config.keepsOptFile());
-        EXPECT_NE(warning.find(optionsFile), std::string::npos) << warning;
-        EXPECT_NE(warning.find("not saved"), std::string::npos) << warning;
-        config.setSaveOnExit(true);
+        EXPECT_EQ(*config.getFloatPtr(Game::OPTION_PLAY_FOV), 45.0f);
+        EXPECT_EQ(*config.getFloatPtr(Game::OPTION_TILT), 3.0f);
+        EXPECT_EQ(*config.getStringPtr(Game::OPTION_MENU_PROFILE), "menus\\");
+        EXPECT_FALSE(*config.getBoolPtr(Game::OPTION_SMOOTH));
+        EXPECT_EQ(warning, "");
     }
-    struct stat info;
-    ASSERT_EQ(::stat(optionsFile.c_str(), &info), 0);
-    EXPECT_TRUE(S_ISDIR(info.st_mode));
-    ::rmdir(optionsFile.c_str());
+    const std::string name = "my\r\nmenus \"\r\".cfg\r";
+    {
+        FileConfig config(optionsFile);
+        *config.getStringPtr(Game::OPTION_MENU_PROFILE) = name;
+        ASSERT_TRUE(config.saveOptFile());
+    }
+    const std::string text = OptionsTest::readFile(optionsFile);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 14) << text;
+    EXPECT_EQ(text.find('\r'), std::string::npos) << text;
+    FileConfig config(optionsFile);
+    EXPECT_TRUE(config.loadOptFile());
+    EXPECT_EQ(*config.getStringPtr(Game::OPTION_MENU_PROFILE), name);
+}
+
+// One pass over the file: a huge number of bad or repeated entries costs
+// time in proportion to the file, names the first few and counts the rest,
+// and the good entries still apply.
+TEST_F(OptionsFileTest, AFileOfManyBadEntriesReadsInOnePassWithFewMessages)
+{
+    std::string text;
+    for (int i = 0; i < 100000; ++i)
+        text += i % 2 ? "--fov 0\n" : "--tilt 2\n";
+    text += "--smooth off\n\x1b[2J\n";
+    OptionsTest::writeFile(optionsFile, text);
+    FileConfig config(optionsFile);
+    ::testing::internal::CaptureStderr();
+    EXPECT_TRUE(config.loadOptFile());
+    const std::string warning = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(*config.getFloatPtr(Game::OPTION_TILT), 2.0f);
+    EXPECT_FALSE(*config.getBoolPtr(Game::OPTION_SMOOTH));
+    EXPECT_EQ(std::count(warning.begin(), warning.end(), '\n'), 11) << warning;
+    EXPECT_NE(warning.find("99990 more entries"), std::string::npos) << warning;
+    EXPECT_EQ(warning.find('\x1b'), std::string::npos) << "control characters reach the terminal";
+}
+
+// Two games in one folder: each writes at exit only what it changed, over
+// what the file holds then, so neither loses the other's choices.
+TEST_F(OptionsFileTest, TwoGamesAtOnceKeepEachOthersChanges)
+{
+    OptionsTest::writeFile(optionsFile, "--fov 40\n--tilt 2\n--smooth off\n");
+    FileConfig first(optionsFile);
+    ASSERT_TRUE(first.loadOptFile());
+    const pid_t second = ::fork();
+    ASSERT_GE(second, 0);
+    if (second == 0) {
+        FileConfig config(optionsFile);
+        const bool loaded = config.loadOptFile();
+        *config.getFloatPtr(Game::OPTION_TILT) = 7.0f;
+        ::_exit(loaded && config.saveOptFile() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(second, &status, 0), second);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    *first.getFloatPtr(Game::OPTION_PLAY_FOV) = 50.0f;
+    ASSERT_TRUE(first.saveOptFile());
+    const std::string text = OptionsTest::readFile(optionsFile);
+    for (const char* line : {"--fov 50\n", "--tilt 7\n", "--smooth off\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
 }
 
 TEST_F(OptionsFileTest, TheLineWinsAndIsSavedAtExit)
@@ -145,13 +244,13 @@ TEST_F(OptionsFileTest, TheLineWinsAndIsSavedAtExit)
     OptionsTest::writeFile(optionsFile, "--fov 40\n--wsize 800 600\n--smooth on\n");
     {
         Config config;
-        Args args{"frelmory", "--optfile", optionsFile, "--smooth", "off", "--wsize", "320", "200"};
+        Args args{"frelmory", "--optfile", optionsFile, "--smooth", "off", "--wsize", "400", "300"};
         ASSERT_TRUE(config.initialise(args.argc(), args.argv()));
         EXPECT_EQ(*config.getFloatPtr(Game::OPTION_PLAY_FOV), 40.0f);
         config.setSaveOnExit(true);
     }
     const std::string text = OptionsTest::readFile(optionsFile);
-    EXPECT_NE(text.find("--wsize 320 200\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("--wsize 400 300\n"), std::string::npos) << text;
     EXPECT_NE(text.find("--fov 40\n"), std::string::npos) << text;
     EXPECT_NE(text.find("--smooth off\n"), std::string::npos) << text;
 }
