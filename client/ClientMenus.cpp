@@ -10,6 +10,7 @@
 #include "core/Event_MenuChoice.h"
 #include "core/Event_MenuItem.h"
 #include "core/Event_MenuPage.h"
+#include "core/FormatUtils.h"
 #include "core/IDHashTable.h"
 #include "input/I_ScreenAreaRenderer.h"
 #include "input/InputController.h"
@@ -179,7 +180,7 @@ void ClientMenus::warnCoveredText(bool textPage)
                 if (!MenuBand::lettersOf(*shown.text, fov, aspect, letters) || !MenuBand::overlap(letters, shape))
                     continue;
                 m_warned.push_back(key);
-                std::cerr << "The input profile \"" << file << "\" puts its area \"" << area->getName()
+                std::cerr << "The input profile \"" << Format::printable(file) << "\" puts its area \"" << Format::printable(area->getName())
                           << "\" over the text of the menu page \"" << m_shown.front().text->getText()
                           << "\"; move the area to keep the text clear." << std::endl;
                 return;

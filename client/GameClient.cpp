@@ -42,24 +42,6 @@ namespace {
 const int DEFAULT_HIGH_SCORE = 887395;
 const char HIGH_SCORE_KEY[] = "HIGH_SCORE";
 
-// Why a file the game cannot start without is of no use, after its
-// description and quoted name; "" when it holds data.
-std::string whyUnusable(const std::string& fileName)
-{
-    const Files::FileLimit::Verdict verdict = Files::FileLimit::check(fileName);
-    if (verdict == Files::FileLimit::NOT_REGULAR || verdict == Files::FileLimit::TOO_LARGE)
-        return Files::FileLimit::reason(fileName, verdict);
-    std::string text;
-    std::string why;
-    switch (Files::TextFile::read(fileName, text, "\n", why)) {
-    case Files::TextFile::READ: return std::string();
-    case Files::TextFile::EMPTY: return "\"" + Format::printable(fileName) + "\" is empty";
-    case Files::TextFile::UNREADABLE:
-        return "\"" + Format::printable(fileName) + "\" cannot be read (" + why + ")";
-    default: return "\"" + Format::printable(fileName) + "\" is missing";
-    }
-}
-
 template <typename T>
 void deleteAndClear(T*& part)
 {
@@ -133,7 +115,7 @@ bool GameClient::checkStartFiles()
         {CFG::get("LEVEL_FILE"), "the level file (LEVEL_FILE)"},
     };
     for (const auto& file : files) {
-        const std::string why = whyUnusable(file.first);
+        const std::string why = Files::TextFile::whyUnusable(file.first);
         if (!why.empty())
             return fail(file.second + " " + why);
     }
@@ -168,7 +150,7 @@ bool GameClient::buildParts()
     std::string error;
     const std::string story = CFG::get("STORY_SPG");
     if (!d.spurter->parse(story, error)) {
-        std::cerr << "The phrase rules \"" << story << "\" (STORY_SPG) cannot be read: " << printable(error)
+        std::cerr << "The phrase rules \"" << Format::printable(story) << "\" (STORY_SPG) cannot be read: " << printable(error)
                   << "; the story and the bangs get their fixed texts" << std::endl;
         deleteAndClear(d.spurter);
     } else {
@@ -193,7 +175,7 @@ void GameClient::reportMissingLetters(const Text3D::Font& font) const
     if (missing.empty())
         return;
     const std::string file = CFG::get("MODELS_DIR") + "/Font_" + CFG::get("FONT") + ".dmf";
-    std::cerr << getProgramName() << ": the font model \"" << file << "\" lacks "
+    std::cerr << getProgramName() << ": the font model \"" << Format::printable(file) << "\" lacks "
               << (missing.size() == sizeof(l_needed) - 1 ? "every letter" : "the letters " + missing)
               << "; text shows without them" << std::endl;
 }

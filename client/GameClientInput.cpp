@@ -5,6 +5,7 @@
 #include "client/GameClientImpl.h"
 #include "core/CFG.h"
 #include "core/Conversions.h"
+#include "core/FormatUtils.h"
 #include "core/TextFile.h"
 #include "input/CreateSicFiles.h"
 #include "input/InputController.h"
@@ -88,7 +89,7 @@ bool GameClient::setInputController(unsigned index, const std::string& file)
         slot = new Input::InputController(static_cast<int>(index), d.areaRenderer);
     if (CreateSicFiles::deser(*slot, file))
         return true;
-    std::cerr << getProgramName() << ": the input controller file \"" << file << "\" does not read" << std::endl;
+    std::cerr << getProgramName() << ": the input controller file \"" << Format::printable(file) << "\" does not read" << std::endl;
     return false;
 }
 
@@ -112,7 +113,7 @@ bool GameClient::loadProfile(InputConfig*& profile, int key, bool standard)
     profile = new InputConfig(file);
     if (!file.empty() && Files::TextFile::size(file) > 0)
         return true;
-    std::cerr << getProgramName() << ": the input profile \"" << file << "\" is missing or empty" << std::endl;
+    std::cerr << getProgramName() << ": the input profile \"" << Format::printable(file) << "\" is missing or empty" << std::endl;
     return false;
 }
 
@@ -123,7 +124,7 @@ bool GameClient::fallBackToStandard(const InputConfig& profile, int key, const c
 {
     if (profile.getFileName() == standardProfile(key))
         return false;
-    std::cerr << getProgramName() << ": the " << what << " input profile \"" << profile.getFileName()
+    std::cerr << getProgramName() << ": the " << what << " input profile \"" << Format::printable(profile.getFileName())
               << "\" gives no input that acts; the standard profile is used instead" << std::endl;
     return true;
 }

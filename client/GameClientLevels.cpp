@@ -16,6 +16,7 @@
 #include "core/EventWithString.h"
 #include "core/Event_Effect.h"
 #include "core/Event_Score.h"
+#include "core/FormatUtils.h"
 #include "core/Event_Sound.h"
 #include "core/Event_View.h"
 #include "core/FormatUtils.h"
@@ -191,7 +192,7 @@ bool GameClient::placePlayer(World& world)
     std::vector<unsigned long>& players = getPlayerIds();
     const int found = world.getItems("PLAYER", players);
     if (found != 1) {
-        std::cerr << getProgramName() << ": the level \"" << CFG::get("LEVEL_FILE")
+        std::cerr << getProgramName() << ": the level \"" << Format::printable(CFG::get("LEVEL_FILE"))
                   << "\" must hold exactly one PLAYER item but holds " << found << "; it comes from "
                   << playerSources() << " (a damaged item file or list leaves it out)" << std::endl;
         setExitCode(EXIT_FAILED);

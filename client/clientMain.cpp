@@ -32,10 +32,10 @@ bool endsWith(const std::string& text, const std::string& end)
 
 bool missingOrEmpty(const char* program, const std::string& file)
 {
-    if (Files::TextFile::size(file) > 0)
+    const std::string why = Files::TextFile::whyUnusable(file);
+    if (why.empty())
         return false;
-    std::cerr << program << ": cannot start: the configuration file \"" << file << "\" is missing or empty"
-              << std::endl;
+    std::cerr << program << ": cannot start: the configuration file " << why << std::endl;
     return true;
 }
 

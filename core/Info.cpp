@@ -1,6 +1,7 @@
 #include "core/Info.h"
 
 #include "core/Conversions.h"
+#include "core/FormatUtils.h"
 #include "core/TextFile.h"
 
 #include <algorithm>
@@ -194,7 +195,7 @@ bool Info::Impl::readFile(const std::string& fileName, bool& parsed)
 // One message per kind of damage, each naming the file.
 void Info::Impl::reportDamage(const std::string& fileName, std::string_view text) const
 {
-    const std::string name = "Configuration file \"" + fileName + "\"";
+    const std::string name = "Configuration file \"" + Format::printable(fileName) + "\"";
     if (m_report.strayLines > 0) {
         std::cerr << name << " line " << lineNumberOf(text, m_report.firstStray)
                   << " is not a key, a block or a comment";

@@ -276,6 +276,22 @@ bool TextFile::writeAll(int fd, const void* bytes, std::size_t size)
     return true;
 }
 
+std::string TextFile::whyUnusable(const std::string& fileName)
+{
+    const FileLimit::Verdict verdict = FileLimit::check(fileName);
+    if (verdict == FileLimit::NOT_REGULAR || verdict == FileLimit::TOO_LARGE)
+        return FileLimit::reason(fileName, verdict);
+    const std::string quoted = "\"" + Format::printable(fileName) + "\"";
+    std::string text;
+    std::string why;
+    switch (read(fileName, text, "\n", why)) {
+    case READ: return std::string();
+    case EMPTY: return quoted + " is empty";
+    case MISSING: return quoted + " is missing";
+    default: return quoted + " cannot be read (" + why + ")";
+    }
+}
+
 std::streampos TextFile::size(const std::string& fileName)
 {
     if (FileLimit::check(fileName) != FileLimit::FITS) return 0;

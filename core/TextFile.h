@@ -52,6 +52,11 @@ public:
     // Replaces the file with the text followed by one newline.
     static bool save(const std::string& fileName, const std::string& text);
 
+    // Why the file holds no text to read, as words that name it: it is
+    // missing, empty, refused by the FileLimit gate or does not read (with
+    // the system's reason); "" when it holds text.
+    static std::string whyUnusable(const std::string& fileName);
+
     // The file's size in bytes; 0 when it cannot be opened or does not pass
     // the FileLimit gate, so 0 does not tell an empty file: read() does.
     static std::streampos size(const std::string& fileName);

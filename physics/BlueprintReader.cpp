@@ -5,6 +5,7 @@
 
 #include "core/CFG.h"
 #include "core/Conversions.h"
+#include "core/FormatUtils.h"
 #include "core/PointsString.h"
 #include "physics/BodyIndex.h"
 
@@ -36,7 +37,7 @@ BlueprintReader::BlueprintReader(const std::string& fileName)
 void BlueprintReader::read(Details& details)
 {
     if (!m_config.addConfig(m_fileName))
-        std::cerr << m_fileName << ": blueprint file cannot be read, or ends inside a quoted value\n";
+        std::cerr << Format::printable(m_fileName) << ": blueprint file cannot be read, or ends inside a quoted value\n";
     for (const std::string& name : list("BODY_LIST"))
         readBody(name, details);
     for (const std::string& entry : list("JOINT_LIST"))

@@ -6,6 +6,7 @@
 
 #include "core/CFG.h"
 #include "core/Conversions.h"
+#include "core/FormatUtils.h"
 #include "physics/ChipmunkItem.h"
 #include "physics/ChipmunkWorldMouse.h"
 #include "physics/KeyReader.h"
@@ -63,7 +64,7 @@ bool ChipmunkWorld::Impl::create(PhysicalItemFactory<ChipmunkBlueprint, Chipmunk
     const std::string& fileName = level.getPhysicsFile();
     CFG::Info config(CFG::getDefaultOverrides());
     if (!config.addConfig(fileName)) {
-        std::cerr << "The physics file \"" << fileName << "\" cannot be read\n";
+        std::cerr << "The physics file \"" << Format::printable(fileName) << "\" cannot be read\n";
         return false;
     }
     const KeyReader keys(config, fileName);

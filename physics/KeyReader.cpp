@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "core/Conversions.h"
+#include "core/FormatUtils.h"
 #include "core/PointsString.h"
 
 namespace Physics {
@@ -54,7 +55,7 @@ MathStuff::Vector3<float> KeyReader::pointText(const std::string& text, const st
 
 void KeyReader::warn(const std::string& key, const std::string& text) const
 {
-    std::cerr << m_fileName << ": " << key << " " << text << "\n";
+    std::cerr << Format::printable(m_fileName) << ": " << Format::printable(key) << " " << Format::printable(text) << "\n";
 }
 
 } // namespace Physics

@@ -5,6 +5,7 @@
 
 #include "core/CFG.h"
 #include "core/Conversions.h"
+#include "core/FormatUtils.h"
 #include "core/Info.h"
 #include "core/PointsString.h"
 
@@ -21,18 +22,18 @@ bool parseRecord(const std::string& chunk, const std::string& where,
     std::vector<std::string> tokens;
     Util::tokenizeStr(chunk, tokens, Util::BLANKS);
     if (tokens.size() != 3) {
-        std::cerr << where << ": record \"" << Util::trim(chunk, Util::BLANKS)
+        std::cerr << Format::printable(where) << ": record \"" << Format::printable(Util::trim(chunk, Util::BLANKS))
                   << "\" needs a name, a position and an angle\n";
         return false;
     }
     MathStuff::Vector3<float> position = MathStuff::PointsString(0.0f, false).stringToPoint(tokens[1]);
     if (!MathStuff::isFinite(position)) {
-        std::cerr << where << ": position of " << tokens[0] << " out of range, 0,0 used\n";
+        std::cerr << Format::printable(where) << ": position of " << Format::printable(tokens[0]) << " out of range, 0,0 used\n";
         position = MathStuff::Vector3<float>();
     }
     float angle = Util::strToNum<float>(tokens[2], 10, 0.0f);
     if (!std::isfinite(angle)) {
-        std::cerr << where << ": angle of " << tokens[0] << " out of range, 0 used\n";
+        std::cerr << Format::printable(where) << ": angle of " << Format::printable(tokens[0]) << " out of range, 0 used\n";
         angle = 0.0f;
     }
     out.push_back(LevelFile::ItemInfo(tokens[0], position, angle));
@@ -63,12 +64,12 @@ bool LevelFile::load(const std::string& fileName)
 {
     CFG::Info config(CFG::getDefaultOverrides());
     if (!config.addConfig(fileName)) {
-        std::cerr << fileName << ": level file cannot be read\n";
+        std::cerr << Format::printable(fileName) << ": level file cannot be read\n";
         return false;
     }
     m_physicsFile = config.get("PHYSICS_FILE");
     if (m_physicsFile.empty())
-        std::cerr << fileName << ": PHYSICS_FILE is missing or empty\n";
+        std::cerr << Format::printable(fileName) << ": PHYSICS_FILE is missing or empty\n";
     if (!parseRecords(config.get("ITEMS"), fileName + " ITEMS", m_items))
         return false;
     return parseRecords(config.get("DECORATIONS"), fileName + " DECORATIONS", m_decorations);

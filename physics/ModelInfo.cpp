@@ -9,6 +9,7 @@
 
 #include "core/CFG.h"
 #include "core/Conversions.h"
+#include "core/FormatUtils.h"
 #include "core/Info.h"
 #include "core/PointsString.h"
 #include "core/PointsStringZY.h"
@@ -98,7 +99,7 @@ PolyModel* ModelInfo::makeModel(const std::string& name)
 {
     PolyModel* model = new PolyModel(name);
     if (!m_impl->readable) {
-        std::cerr << m_impl->fileName << ": line-model file cannot be read, model " << name
+        std::cerr << Format::printable(m_impl->fileName) << ": line-model file cannot be read, model " << Format::printable(name)
                   << " has no parts\n";
         return model;
     }
@@ -199,7 +200,7 @@ PolyModel::Part* ModelInfo::Impl::makeCircle(const std::string& part)
 // One line naming file, part and fault; always false, so callers return it.
 bool ModelInfo::Impl::skip(const std::string& part, const std::string& why) const
 {
-    std::cerr << fileName << ": line-model part " << part << " skipped: " << why << "\n";
+    std::cerr << Format::printable(fileName) << ": line-model part " << Format::printable(part) << " skipped: " << Format::printable(why) << "\n";
     return false;
 }
 

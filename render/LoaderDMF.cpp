@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <cstdio>
 
+#include "core/FormatUtils.h"
 #include "render/DMFMaterials.h"
 #include "render/Material.h"
 #include "render/MaterialStore.h"
@@ -92,7 +93,7 @@ bool LoaderDMF::load(const char* path, std::vector<Model*>* out)
     dmf::dmf_t map;
     const int result = dmf::ReadDMF(&map, path, dmf::DMF_SOURCE_FILE, nullptr, nullptr);
     if (result != dmf::DMF_OK) {
-        std::fprintf(stderr, "Model file %s not loaded: %s\n", path ? path : "",
+        std::fprintf(stderr, "Model file %s not loaded: %s\n", Format::printable(path ? path : "").c_str(),
                      dmf::DescribeDMF(result));
         return false;
     }

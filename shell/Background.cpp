@@ -5,6 +5,7 @@
 #include "core/EventBus.h"
 #include "core/EventIds.h"
 #include "core/Event_View.h"
+#include "core/FormatUtils.h"
 #include "core/TGA.h"
 #include "shell/I_Game.h"
 #include "shell/I_RenderController.h"
@@ -38,7 +39,7 @@ bool Background::load(const std::string& file)
     unsigned int width = 0, height = 0, bits = 0;
     unsigned char* data = nullptr;
     if (!Media::TGA::loadFromFile(file.c_str(), &width, &height, &bits, &data) || !data) {
-        std::cerr << "The background picture \"" << file << "\" cannot be read as a TGA image; none is drawn"
+        std::cerr << "The background picture \"" << Format::printable(file) << "\" cannot be read as a TGA image; none is drawn"
                   << std::endl;
         return false;
     }
@@ -48,7 +49,7 @@ bool Background::load(const std::string& file)
         data = rgba;
     } else if (bits != 32) {
         delete[] data;
-        std::cerr << "The background picture \"" << file << "\" has " << bits
+        std::cerr << "The background picture \"" << Format::printable(file) << "\" has " << bits
                   << " bits a pixel, not 24 or 32; none is drawn" << std::endl;
         return false;
     }

@@ -7,6 +7,7 @@
 #include "core/EventIds.h"
 #include "core/Event_ConfigChange.h"
 #include "core/Event_Sound.h"
+#include "core/FormatUtils.h"
 #include "core/Info.h"
 #include "shell/I_Config.h"
 #include "shell/I_Game.h"
@@ -231,7 +232,7 @@ bool SoundManager::loadSounds(const std::string& configFile)
     }
     CFG::Info info(CFG::getDefaultOverrides());
     if (!info.addConfig(configFile))
-        std::cerr << "Sound: cannot read the sound configuration \"" << configFile << "\"; no sounds are loaded"
+        std::cerr << "Sound: cannot read the sound configuration \"" << Format::printable(configFile) << "\"; no sounds are loaded"
                   << std::endl;
     if (!m_impl->readSources(info))
         return false;

@@ -1,5 +1,6 @@
 #include "sound/salController.h"
 
+#include "core/FormatUtils.h"
 #include "sound/MODFile.h"
 #include "sound/OGGFile.h"
 #include "sound/WAVFile.h"
@@ -80,7 +81,7 @@ bool decode(const std::string& file, const Upload& upload, std::string& error)
 // One line naming the file and why it was not loaded; answers false.
 bool refuse(const std::string& file, const std::string& why)
 {
-    std::cerr << "Sound: cannot load \"" << file << "\": " << why << std::endl;
+    std::cerr << "Sound: cannot load \"" << ::Format::printable(file) << "\": " << why << std::endl;
     return false;
 }
 

@@ -14,6 +14,7 @@
 #include "core/Event_Scissor.h"
 #include "core/Event_View.h"
 #include "core/Event_Viewport.h"
+#include "core/FormatUtils.h"
 #include "core/IDHashTable.h"
 #include "core/Info.h"
 #include "core/PointsString.h"
@@ -178,7 +179,7 @@ void World::defineItems(const std::string& text)
             continue;
         if (tokens.size() != 3) {
             std::cerr << "Item definition skipped, not a name, a kind and a file: \""
-                      << Util::trim(record, Util::BLANKS) << "\"" << std::endl;
+                      << Format::printable(Util::trim(record, Util::BLANKS)) << "\"" << std::endl;
             continue;
         }
         defineItem(tokens[0], tokens[1], tokens[2]);
@@ -189,7 +190,7 @@ void World::defineItems(const std::string& text)
     if (letter.addConfig(letterFile))
         m_impl->factory.add(LETTER_ITEM, letterFile);
     else
-        std::cerr << "Letter item file \"" << letterFile << "\" (LETTER_CM_CFG) cannot be read: no flying texts"
+        std::cerr << "Letter item file \"" << Format::printable(letterFile) << "\" (LETTER_CM_CFG) cannot be read: no flying texts"
                   << std::endl;
 }
 
@@ -197,7 +198,7 @@ void World::defineItem(const std::string& name, const std::string& kind, const s
 {
     Impl& d = *m_impl;
     if (!isKnownKind(kind))
-        std::cerr << "Item " << name << " has the unknown kind \"" << kind << "\": it will have no actor"
+        std::cerr << "Item " << Format::printable(name) << " has the unknown kind \"" << Format::printable(kind) << "\": it will have no actor"
                   << std::endl;
     d.kindOfName[name] = kind;
     d.namesOfKind[kind].push_back(name);
