@@ -104,6 +104,7 @@ struct rglController::Impl {
     std::deque<ViewData> stack;
     float maxLineWidth = s_defaultMaxLineWidth;
     Render::OGL::RenderQueue queue;
+    rglDrawState drawState;
 
     void setRect(int x, int y, int w, int h)
     {
@@ -195,6 +196,7 @@ rglController::~rglController()
 {
     // GL objects must not outlive the context, which goes soon after the
     // controller; the materials stay registered and load again on use.
+    m_impl->drawState.keep(false);
     rglMaterialLoader::instance().release();
 }
 
@@ -331,7 +333,12 @@ void rglController::showScreen(unsigned char* rgba, int x, int y, int w, int h)
 
 void rglController::keepDrawState(bool on)
 {
-    rglDrawState::keep(on);
+    m_impl->drawState.keep(on);
+}
+
+rglDrawState& rglController::drawState()
+{
+    return m_impl->drawState;
 }
 
 Render::I_VertexArray* rglController::createVertexArray(int bytes, bool writeOnly)
@@ -347,6 +354,7 @@ Render::I_VertexArray* rglController::createVertexArray(int bytes, bool writeOnl
         delete array;
         return nullptr;
     }
+    array->setDrawState(&m_impl->drawState);
     return array;
 }
 

@@ -45,11 +45,17 @@ public:
     // whatever projection is in force.
     virtual void copyScreen(unsigned char* rgba, int x, int y, int w, int h) = 0;
     virtual void showScreen(unsigned char* rgba, int x, int y, int w, int h) = 0;
-    // While on, models drawn one after another may leave their material and
-    // vertex array set from one draw to the next, so a run of draws alike sets
-    // them once; turning it off puts GL back as if every draw had unset its
-    // own. Nothing else may draw with GL while it is on.
+
+protected:
+    // Turned on and off by a KeptDrawState scope. While on, models drawn one
+    // after another may leave their material and vertex array set from one
+    // draw to the next, so a run of draws alike sets them once; turning it off
+    // puts GL back as if every draw had unset its own. Nothing else may draw
+    // with GL while it is on.
     virtual void keepDrawState(bool on) { (void)on; }
+
+private:
+    friend class KeptDrawState;
 };
 
 } // namespace Render

@@ -26,6 +26,7 @@
 #include "shell/I_CameraItem.h"
 #include "shell/I_Game.h"
 #include "shell/I_RenderController.h"
+#include "shell/KeptDrawState.h"
 #include "shell/MoveableItem.h"
 #include "shell/TextObject.h"
 #include "world/Carrot.h"
@@ -600,12 +601,8 @@ void World::renderItems()
     // The items draw nothing but their models, so a run of models alike keeps
     // its GL state.
     Game::I_Game* game = Game::I_Game::instance();
-    Render::I_RenderController* controller = game ? game->getRenderController() : nullptr;
-    if (controller)
-        controller->keepDrawState(true);
+    const Render::KeptDrawState kept(game ? game->getRenderController() : nullptr);
     walkItems([](Game::WorldItem* item) { item->render(); });
-    if (controller)
-        controller->keepDrawState(false);
 }
 
 } // namespace KWEP
