@@ -157,6 +157,9 @@ struct World::Impl {
     Text3D::Font* font;
     std::list<Game::I_CameraItem*> cameras;
     ViewKeys* keys;
+    // Each item's draw fills it in turn; kept from walk to walk, so drawing
+    // allocates nothing once it has grown.
+    std::vector<MathStuff::Orientation<float> > drawScratch;
 };
 
 World::World() : m_impl(new Impl) {}
@@ -602,7 +605,8 @@ void World::renderItems()
     // its GL state.
     Game::I_Game* game = Game::I_Game::instance();
     const Render::KeptDrawState kept(game ? game->getRenderController() : nullptr);
-    walkItems([](Game::WorldItem* item) { item->render(); });
+    std::vector<MathStuff::Orientation<float> >& scratch = m_impl->drawScratch;
+    walkItems([&scratch](Game::WorldItem* item) { item->draw(scratch); });
 }
 
 } // namespace KWEP

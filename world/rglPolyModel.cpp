@@ -187,21 +187,23 @@ void rglPolyModel::fillArray(const Points& vertices)
 
 void rglPolyModel::display(const MathStuff::Orientation<float>* orientation)
 {
-    if (!orientation)
-        return;
-    // Kept from draw to draw, so drawing allocates nothing.
-    static std::vector<MathStuff::Orientation<float> > l_one(1);
-    l_one.front() = *orientation;
-    display(l_one);
+    if (orientation)
+        drawAt(orientation, 1);
 }
 
 void rglPolyModel::display(const std::vector<MathStuff::Orientation<float> >& orientations)
 {
-    if (!m_array || orientations.empty())
+    if (!orientations.empty())
+        drawAt(orientations.data(), static_cast<int>(orientations.size()));
+}
+
+void rglPolyModel::drawAt(const MathStuff::Orientation<float>* orientations, int count)
+{
+    if (!m_array)
         return;
     // Records know their model part, so a part that drew nothing does not
     // shift the others onto the wrong bodies.
-    const bool perPart = static_cast<int>(orientations.size()) == m_modelPartCount;
+    const bool perPart = count == m_modelPartCount;
     float lastWidth = 0.0f;
     // Smoothing touches only lines, yet Mesa's llvmpipe takes new draw state
     // for every draw made while it is on: filled parts draw with it off, and

@@ -59,6 +59,9 @@ protected:
 
 private:
     void addPart(const Physics::PolyModel::Part& part, int index, Points& vertices);
+    // Draws with count orientations (at least one): one per model part, or
+    // every part at the first.
+    void drawAt(const MathStuff::Orientation<float>* orientations, int count);
     void fillArray(const Points& vertices);
     // Draws count vertices from the part's first on, placed as the part.
     void drawPart(const Part& part, const MathStuff::Orientation<float>& orientation, int count,
