@@ -45,6 +45,11 @@ public:
     // whatever projection is in force.
     virtual void copyScreen(unsigned char* rgba, int x, int y, int w, int h) = 0;
     virtual void showScreen(unsigned char* rgba, int x, int y, int w, int h) = 0;
+    // The line state for the line models, as the effect events left it:
+    // whether smoothing is on, and the width lines draw with from now on (no
+    // wider than the effects' maximum; 0 leaves the width).
+    virtual bool lineSmoothing() const { return false; }
+    virtual void setLineWidth(float width) { (void)width; }
 
 protected:
     // Turned on and off by a KeptDrawState scope. While on, models drawn one
