@@ -25,6 +25,19 @@ struct Subscribers {
 // each unique id.
 typedef std::unordered_map<unsigned long, int> Pending;
 
+// Counts one delivery for as long as it runs, also when a consumer throws:
+// a count left too high would queue every later event for good.
+class Delivery {
+public:
+    explicit Delivery(int& depth) : m_depth(depth) { ++m_depth; }
+    ~Delivery() { --m_depth; }
+    Delivery(const Delivery&) = delete;
+    Delivery& operator=(const Delivery&) = delete;
+
+private:
+    int& m_depth;
+};
+
 } // namespace
 
 struct EventBus::Impl {
@@ -117,11 +130,10 @@ void EventBus::dump() const {}
 void EventBus::processEvent(I_Event* event) {
     const int id = event->getEventID();
     EntryList& list = m_impl->consumers[id].order;
-    ++m_impl->depth;
+    const Delivery delivery(m_impl->depth);
     for (auto it = list.begin(); it != list.end(); ++it)
         if (!m_impl->isPending(id, it->second))
             it->first->handleEvent(event);
-    --m_impl->depth;
 }
 
 // Every pending removal is done and forgotten, those of ids no one has

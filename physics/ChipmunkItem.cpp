@@ -93,15 +93,24 @@ void ChipmunkItem::getPositions(std::vector<MathStuff::Orientation<float> >& pos
 {
     positions.clear();
     positions.reserve(m_impl->bodies.size());
-    for (cpBody* b : m_impl->bodies) {
-        const cpVect p = cpBodyGetPosition(b);
-        const cpVect r = cpBodyGetRotation(b);
-        positions.push_back(MathStuff::Orientation<float>(
-            MathStuff::Vector3<float>(float(p.x), float(p.y), 0.0f),
-            MathStuff::Vector3<float>(float(r.x), float(r.y), 0.0f),
-            MathStuff::Vector3<float>(float(-r.y), float(r.x), 0.0f),
-            MathStuff::Vector3<float>(1.0f, 1.0f, 1.0f)));
-    }
+    for (int i = 0; i < getBodyCount(); ++i)
+        positions.push_back(getPosition(i));
+}
+
+MathStuff::Orientation<float> ChipmunkItem::getPosition(int index) const
+{
+    cpBody* b = m_impl->bodies[index];
+    const cpVect p = cpBodyGetPosition(b);
+    const cpVect r = cpBodyGetRotation(b);
+    return MathStuff::Orientation<float>(MathStuff::Vector3<float>(float(p.x), float(p.y), 0.0f),
+                                         MathStuff::Vector3<float>(float(r.x), float(r.y), 0.0f),
+                                         MathStuff::Vector3<float>(float(-r.y), float(r.x), 0.0f),
+                                         MathStuff::Vector3<float>(1.0f, 1.0f, 1.0f));
+}
+
+int ChipmunkItem::getBodyCount() const
+{
+    return static_cast<int>(m_impl->bodies.size());
 }
 
 void ChipmunkItem::getVelocities(std::vector<XYPart>& velocities) const

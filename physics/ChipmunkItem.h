@@ -64,6 +64,9 @@ public:
     // One orientation per body in body order: position (x, y, 0), direction
     // the rotation vector, up its perpendicular, scale 1.
     void getPositions(std::vector<MathStuff::Orientation<float> >& positions) const override;
+    // The orientation of body index (0 <= index < getBodyCount()), as above.
+    MathStuff::Orientation<float> getPosition(int index) const;
+    int getBodyCount() const;
     virtual void getVelocities(std::vector<XYPart>& velocities) const;
     // Angular velocities, radians per second.
     virtual void getSpins(std::vector<float>& spins) const;

@@ -22,15 +22,13 @@ void ChipmunkWorldItem::setModel(Model::I_DisplayableModel*) {}
 
 void ChipmunkWorldItem::setOrientation(const MathStuff::Orientation<float>&) {}
 
-void ChipmunkWorldItem::render()
+void ChipmunkWorldItem::draw(std::vector<MathStuff::Orientation<float> >& parts)
 {
     Model::I_DisplayableModel* model = getModel();
     if (!model)
         return;
-    // Kept from draw to draw, so drawing allocates nothing once it has grown.
-    static std::vector<MathStuff::Orientation<float> > l_parts;
-    getPositions(l_parts);
-    model->display(l_parts);
+    getPositions(parts);
+    model->display(parts);
 }
 
 void ChipmunkWorldItem::setModel(DisplayablePolyModel* model, const PartPairs& pairs)
@@ -76,19 +74,14 @@ void ChipmunkWorldItem::generateIndexes(bool)
 
 void ChipmunkWorldItem::getPositions(std::vector<MathStuff::Orientation<float> >& out)
 {
-    // Kept from call to call, so each frame's drawing allocates nothing.
-    static std::vector<MathStuff::Orientation<float> > l_bodies;
-    std::vector<MathStuff::Orientation<float> >& bodies = l_bodies;
-    bodies.clear();
-    if (m_item)
-        m_item->getPositions(bodies);
-    if (!bodies.empty())
-        ownOrientation() = bodies.front();
+    const int bodies = m_item ? m_item->getBodyCount() : 0;
+    if (bodies > 0)
+        ownOrientation() = m_item->getPosition(0);
     out.clear();
     out.reserve(m_partIndexes.size());
     for (int index : m_partIndexes) {
-        const bool placed = index >= 0 && index < static_cast<int>(bodies.size());
-        out.push_back(placed ? bodies[index] : parkedOrientation());
+        const bool placed = index >= 0 && index < bodies;
+        out.push_back(placed ? m_item->getPosition(index) : parkedOrientation());
     }
 }
 

@@ -31,8 +31,9 @@ public:
     void setModel(Model::I_DisplayableModel* model) override;
     // Ignored: the bodies place the item.
     void setOrientation(const MathStuff::Orientation<float>& orientation) override;
-    // Draws the model with one orientation per model part; nothing without a model.
-    void render() override;
+    // Draws the model with one orientation per model part (in the scratch
+    // list); nothing without a model.
+    void draw(std::vector<MathStuff::Orientation<float> >& scratch) override;
 
     // The model is not owned (the world's model store keeps it); the pairs are copied.
     virtual void setModel(DisplayablePolyModel* model, const PartPairs& pairs);

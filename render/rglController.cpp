@@ -103,7 +103,9 @@ struct rglController::Impl {
     ViewData view;
     std::deque<ViewData> stack;
     float maxLineWidth = s_defaultMaxLineWidth;
+    bool lineSmooth = false; // GL_LINE_SMOOTH as the effects set it
     Render::OGL::RenderQueue queue;
+    rglDrawState drawState;
 
     void setRect(int x, int y, int w, int h)
     {
@@ -117,6 +119,7 @@ struct rglController::Impl {
     void setPerspective();
     void applyEffect(const EVT::Event_Effect& effect);
     void applyFog(const EVT::Event_Effect& effect) const;
+    void applyLineWidth(float width) const;
 };
 
 void rglController::Impl::applyView(const EVT::Event_View& event)
@@ -182,9 +185,16 @@ void rglController::Impl::applyEffect(const EVT::Event_Effect& effect)
         maxLineWidth = effect.maxLineWidth;
     else if (effect.maxLineWidth < 0.0f)
         maxLineWidth = s_defaultMaxLineWidth;
-    if (effect.lineWidth != 0.0f)
-        glLineWidth(std::min(effect.lineWidth, maxLineWidth));
+    applyLineWidth(effect.lineWidth);
     switchCap(GL_LINE_SMOOTH, effect.lineSmooth);
+    if (effect.lineSmooth == 1 || effect.lineSmooth == 2)
+        lineSmooth = effect.lineSmooth == 1;
+}
+
+void rglController::Impl::applyLineWidth(float width) const
+{
+    if (width != 0.0f)
+        glLineWidth(std::min(width, maxLineWidth));
 }
 
 rglController::rglController(const ViewData& initial) : m_impl(new Impl(initial))
@@ -195,6 +205,7 @@ rglController::~rglController()
 {
     // GL objects must not outlive the context, which goes soon after the
     // controller; the materials stay registered and load again on use.
+    m_impl->drawState.keep(false);
     rglMaterialLoader::instance().release();
 }
 
@@ -329,9 +340,24 @@ void rglController::showScreen(unsigned char* rgba, int x, int y, int w, int h)
     glDrawPixels(w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
 }
 
+bool rglController::lineSmoothing() const
+{
+    return m_impl->lineSmooth;
+}
+
+void rglController::setLineWidth(float width)
+{
+    m_impl->applyLineWidth(width);
+}
+
 void rglController::keepDrawState(bool on)
 {
-    rglDrawState::keep(on);
+    m_impl->drawState.keep(on);
+}
+
+rglDrawState& rglController::drawState()
+{
+    return m_impl->drawState;
 }
 
 Render::I_VertexArray* rglController::createVertexArray(int bytes, bool writeOnly)
@@ -347,6 +373,7 @@ Render::I_VertexArray* rglController::createVertexArray(int bytes, bool writeOnl
         delete array;
         return nullptr;
     }
+    array->setDrawState(&m_impl->drawState);
     return array;
 }
 

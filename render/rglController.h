@@ -7,6 +7,8 @@
 
 namespace RGL {
 
+class rglDrawState;
+
 // The OpenGL render back end: turns screen (13), viewport (14), scissor (15),
 // camera (9), view (10) and effect (31) events into GL state, keeps the current
 // view data and a stack of saved ones, answers pick rays, copies and draws
@@ -35,7 +37,8 @@ public:
     Render::I_RenderQueue* getRenderQueue() override;
     void copyScreen(unsigned char* rgba, int x, int y, int w, int h) override;
     void showScreen(unsigned char* rgba, int x, int y, int w, int h) override;
-    void keepDrawState(bool on) override;
+    bool lineSmoothing() const override;
+    void setLineWidth(float width) override;
     // Null for a negative size or when the storage could not be made.
     Render::I_VertexArray* createVertexArray(int bytes, bool writeOnly) override;
     // Null for a type other than RGB or RGBA and whenever the buffer is invalid.
@@ -46,6 +49,12 @@ public:
     void setVsync();
     void setViewport() const;
     float getMaxLineWidth() const;
+    // What the models drawn in this controller's context leave set from one
+    // draw to the next; its vertex arrays report to it.
+    rglDrawState& drawState();
+
+protected:
+    void keepDrawState(bool on) override;
 
 private:
     struct Impl;

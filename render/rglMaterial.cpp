@@ -57,8 +57,8 @@ rglMaterial::rglMaterial(const Model::Material* source) : m_source(source), m_pr
 
 rglMaterial::~rglMaterial()
 {
-    if (rglDrawState::heldMaterial() == this)
-        rglDrawState::settle();
+    if (m_keeper != nullptr)
+        m_keeper->forget(*this);
     delete m_program;
 }
 
@@ -84,16 +84,10 @@ void rglMaterial::builtLayers()
         m_program = new rglShaderProgram(shaders);
 }
 
-bool rglMaterial::beginUsing(float (**texCoords)[3][2]) const
+bool rglMaterial::beginUsing(float (**texCoords)[3][2], rglDrawState* state) const
 {
-    rglDrawState::setMaterialInUse(true);
-    const rglMaterial* held = rglDrawState::heldMaterial();
-    if (held == this && texCoords == nullptr) {
-        rglDrawState::holdMaterial(nullptr);
+    if (state != nullptr && !state->beginMaterial(*this, texCoords != nullptr))
         return true;
-    }
-    if (held != nullptr)
-        rglDrawState::settleMaterial();
     if (m_program != nullptr)
         m_program->beginUsing();
     for (std::size_t i = 0; i < m_layers.size(); ++i) {
@@ -112,12 +106,9 @@ bool rglMaterial::beginUsing(float (**texCoords)[3][2]) const
     return true;
 }
 
-bool rglMaterial::endUsing() const
+bool rglMaterial::endUsing(rglDrawState* state) const
 {
-    rglDrawState::setMaterialInUse(false);
-    if (rglDrawState::keeping())
-        rglDrawState::holdMaterial(this);
-    else
+    if (state == nullptr || !state->endMaterial(*this))
         release();
     return true;
 }
@@ -131,6 +122,11 @@ void rglMaterial::release() const
         m_program->endUsing();
     glActiveTexture(GL_TEXTURE0);
     glClientActiveTexture(GL_TEXTURE0);
+}
+
+void rglMaterial::setKeeper(rglDrawState* keeper) const
+{
+    m_keeper = keeper;
 }
 
 bool rglMaterial::hasTextures() const

@@ -10,6 +10,7 @@ namespace Model { class Material; }
 
 namespace RGL {
 
+class rglDrawState;
 class rglShader;
 class rglShaderProgram;
 class rglTexture;
@@ -47,14 +48,18 @@ public:
     void builtLayers();
     // Sets the material's state; texCoords, when given, holds per texture layer
     // a coordinate array for a client coordinate array on its unit. After
-    // endUsing unit 0 is active and client-active again. While the draw state
-    // is kept (rglDrawState) endUsing leaves the state set and holds it, and a
-    // beginUsing of the held material without coordinates sets nothing.
-    bool beginUsing(float (**texCoords)[3][2]) const;
-    bool endUsing() const;
+    // endUsing unit 0 is active and client-active again. Given the draw state
+    // of the context, the uses are reported to it: while it is kept endUsing
+    // leaves the state set and holds it, and a beginUsing of the held material
+    // without coordinates sets nothing. Both calls of a use get the same state.
+    bool beginUsing(float (**texCoords)[3][2], rglDrawState* state = nullptr) const;
+    bool endUsing(rglDrawState* state = nullptr) const;
     // Unsets the material's state: the end of a use, done at once or when the
     // draw state lets a held material go.
     void release() const;
+    // The draw state holding the material's state set, null while none does;
+    // set by that draw state, which the material tells when it goes.
+    void setKeeper(rglDrawState* keeper) const;
     // Whether a layer has its texture: only then does the material's use
     // touch the client arrays (the coordinate array of its unit).
     bool hasTextures() const;
@@ -81,6 +86,7 @@ private:
     const Model::Material* m_source;
     std::vector<glLayer> m_layers;
     rglShaderProgram* m_program; // owned
+    mutable rglDrawState* m_keeper = nullptr;
 };
 
 } // namespace RGL

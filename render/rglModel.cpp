@@ -4,6 +4,7 @@
 #include "render/Material.h"
 #include "render/Model.h"
 #include "render/rglMaterial.h"
+#include "render/rglController.h"
 #include "render/rglMaterialLoader.h"
 #include "render/rglVertexArray.h"
 #include "shell/I_Game.h"
@@ -153,8 +154,12 @@ rglModel::Part::~Part()
 
 rglModel::rglModel(Model::Model* model) : Model::I_DisplayableModel(model)
 {
-    if (model != nullptr && renderController() != nullptr)
-        buildParts(*model);
+    Render::I_RenderController* controller = renderController();
+    if (model == nullptr || controller == nullptr)
+        return;
+    if (rglController* gl = dynamic_cast<rglController*>(controller))
+        m_state = &gl->drawState();
+    buildParts(*model);
 }
 
 rglModel::~rglModel()
@@ -198,12 +203,12 @@ void rglModel::display(const MathStuff::Orientation<float>* orientation)
         if (part->vertexArray == nullptr)
             continue;
         if (part->material != nullptr)
-            part->material->beginUsing(part->texCoords);
+            part->material->beginUsing(part->texCoords, m_state);
         part->vertexArray->beginUsing();
         glDrawArrays(GL_TRIANGLES, 0, 3 * part->faceCount);
         part->vertexArray->endUsing();
         if (part->material != nullptr)
-            part->material->endUsing();
+            part->material->endUsing(m_state);
     }
     glPopMatrix();
 }

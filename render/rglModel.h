@@ -11,6 +11,7 @@ namespace Render { class I_VertexArray; }
 
 namespace RGL {
 
+class rglDrawState;
 class rglMaterial;
 
 // A drawable triangle model: one part per material, each with its triangles
@@ -57,6 +58,9 @@ private:
     std::vector<Part*> m_parts; // owned
     Render::I_VertexArray* m_combined = nullptr; // owned
     int m_combinedVertices = 0;
+    // The draw state of the controller the arrays were made by, which outlives
+    // every draw; null when that is no GL controller.
+    rglDrawState* m_state = nullptr;
 };
 
 } // namespace RGL

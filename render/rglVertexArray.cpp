@@ -64,6 +64,8 @@ struct rglVertexArray::Impl {
     AttributeInfo attributes[ATTRIBUTES];
     std::vector<unsigned> textureUnits;
     mutable bool inUse = false;
+    rglDrawState* state = nullptr;
+    mutable rglDrawState* keeper = nullptr;
 
     void define(int index, int count, Render::I_VertexArray::DataType type);
     // The attribute's address: into the client block, or a byte offset into the
@@ -185,10 +187,8 @@ rglVertexArray::rglVertexArray(int bytes, unsigned target, bool clientBlock) : m
 
 rglVertexArray::~rglVertexArray()
 {
-    if (rglDrawState::heldArray() != this)
-        return;
-    rglDrawState::holdArray(nullptr);
-    release();
+    if (m_impl->keeper != nullptr)
+        m_impl->keeper->forget(*this);
 }
 
 int rglVertexArray::getBufferSize() const
@@ -240,10 +240,7 @@ void rglVertexArray::beginUsing() const
     if (m_impl->inUse)
         fatalExit("a vertex array was taken into use twice");
     m_impl->inUse = true;
-    if (!rglDrawState::materialInUse())
-        rglDrawState::settleMaterial();
-    const rglVertexArray* held = rglDrawState::heldArray();
-    rglDrawState::holdArray(nullptr);
+    const rglVertexArray* held = m_impl->state != nullptr ? m_impl->state->beginArray() : nullptr;
     if (held == this)
         return;
     // The client arrays of the same layout are on already.
@@ -260,9 +257,7 @@ void rglVertexArray::endUsing() const
     if (!m_impl->inUse)
         fatalExit("a vertex array was released without being in use");
     m_impl->inUse = false;
-    if (rglDrawState::keeping())
-        rglDrawState::holdArray(this);
-    else
+    if (m_impl->state == nullptr || !m_impl->state->endArray(*this))
         release();
 }
 
@@ -277,6 +272,16 @@ void rglVertexArray::release() const
             glDisableClientState(s_clientStates[i]);
     }
     m_impl->bind(0);
+}
+
+void rglVertexArray::setDrawState(rglDrawState* state)
+{
+    m_impl->state = state;
+}
+
+void rglVertexArray::setKeeper(rglDrawState* keeper) const
+{
+    m_impl->keeper = keeper;
 }
 
 void rglVertexArray::setTextureUnits(const std::vector<unsigned>& units)

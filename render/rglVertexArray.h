@@ -8,6 +8,8 @@
 
 namespace RGL {
 
+class rglDrawState;
+
 // An interleaved vertex array in client memory. Attributes sit in a vertex in
 // the order they were defined; the stride covers all defined ones. Copies whose
 // byte range leaves the block copy nothing.
@@ -33,13 +35,19 @@ public:
     void putData(const void* in, int bytes, int byteOffset) override;
     // Binds the block and enables the defined attributes' client arrays; a
     // second beginUsing before endUsing, or endUsing without beginUsing, ends
-    // the process (exit code 1). While the draw state is kept (rglDrawState)
-    // endUsing leaves the arrays on and holds them for the next use.
+    // the process (exit code 1). With a draw state, while it is kept endUsing
+    // leaves the arrays on and holds them for the next use.
     void beginUsing() const override;
     void endUsing() const override;
     // Switches the client arrays off and unbinds the block: the end of a use,
     // done at once or when the draw state lets a held array go.
     void release() const;
+    // The draw state of the context the array is drawn in (set by the render
+    // controller that made it); none: every use ends at once.
+    void setDrawState(rglDrawState* state);
+    // The draw state holding the array's client arrays on, null while none
+    // does; set by that draw state, which the array tells when it goes.
+    void setKeeper(rglDrawState* keeper) const;
 
     // Splits the texture attribute into coordinate pairs, pair t going to the
     // client texture unit units[t] (GL_TEXTURE0 + n). Without units the whole

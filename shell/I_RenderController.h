@@ -45,11 +45,22 @@ public:
     // whatever projection is in force.
     virtual void copyScreen(unsigned char* rgba, int x, int y, int w, int h) = 0;
     virtual void showScreen(unsigned char* rgba, int x, int y, int w, int h) = 0;
-    // While on, models drawn one after another may leave their material and
-    // vertex array set from one draw to the next, so a run of draws alike sets
-    // them once; turning it off puts GL back as if every draw had unset its
-    // own. Nothing else may draw with GL while it is on.
+    // The line state for the line models, as the effect events left it:
+    // whether smoothing is on, and the width lines draw with from now on (no
+    // wider than the effects' maximum; 0 leaves the width).
+    virtual bool lineSmoothing() const { return false; }
+    virtual void setLineWidth(float width) { (void)width; }
+
+protected:
+    // Turned on and off by a KeptDrawState scope. While on, models drawn one
+    // after another may leave their material and vertex array set from one
+    // draw to the next, so a run of draws alike sets them once; turning it off
+    // puts GL back as if every draw had unset its own. Nothing else may draw
+    // with GL while it is on.
     virtual void keepDrawState(bool on) { (void)on; }
+
+private:
+    friend class KeptDrawState;
 };
 
 } // namespace Render

@@ -56,15 +56,18 @@ void WorldItem::update(long) {}
 
 void WorldItem::render()
 {
+    std::vector<MathStuff::Orientation<float> > scratch;
+    draw(scratch);
+}
+
+void WorldItem::draw(std::vector<MathStuff::Orientation<float> >& bodies)
+{
     if (!m_model)
         return;
     if (!m_mover) {
         m_model->display(&getOrientation());
         return;
     }
-    // Kept from draw to draw, so drawing allocates nothing once it has grown.
-    static std::vector<MathStuff::Orientation<float> > l_bodies;
-    std::vector<MathStuff::Orientation<float> >& bodies = l_bodies;
     bodies.clear();
     m_mover->getPositions(bodies);
     if (bodies.empty())

@@ -1,6 +1,8 @@
 #ifndef GAME_WORLDITEM_H
 #define GAME_WORLDITEM_H
 
+#include <vector>
+
 #include "core/I_EventConsumer.h"
 #include "core/Orientation.h"
 #include "shell/I_Renderable.h"
@@ -39,7 +41,11 @@ public:
     virtual void update(long ms);
     // Draws the model at getOrientation(), or through the mover: one orientation
     // per body, of which the first is offset by the item's own position, takes
-    // its scale and is turned a quarter turn about its up vector.
+    // its scale and is turned a quarter turn about its up vector. The list is
+    // the drawing caller's, filled and passed to the model, so that a walk
+    // over many items allocates nothing once it has grown.
+    virtual void draw(std::vector<MathStuff::Orientation<float> >& scratch);
+    // Draws as draw does, with a list of its own.
     void render() override;
 
 protected:

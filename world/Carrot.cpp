@@ -13,7 +13,10 @@ Carrot::~Carrot() {}
 
 void Carrot::update(long) {}
 
-void Carrot::render() { Physics::ChipmunkWorldItem::render(); }
+void Carrot::draw(std::vector<MathStuff::Orientation<float> >& scratch)
+{
+    Physics::ChipmunkWorldItem::draw(scratch);
+}
 
 float Carrot::changeHealth(float amount)
 {

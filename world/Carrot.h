@@ -13,7 +13,7 @@ public:
     ~Carrot() override;
 
     void update(long ms) override;
-    void render() override;
+    void draw(std::vector<MathStuff::Orientation<float> >& scratch) override;
 
     // Adds the amount (negative for damage); the new health.
     virtual float changeHealth(float amount);

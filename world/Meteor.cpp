@@ -22,7 +22,10 @@ Meteor::Meteor(Physics::ChipmunkItem* item, Game::I_CameraItem* camera, Player* 
 
 Meteor::~Meteor() {}
 
-void Meteor::render() { Physics::ChipmunkWorldItem::render(); }
+void Meteor::draw(std::vector<MathStuff::Orientation<float> >& scratch)
+{
+    Physics::ChipmunkWorldItem::draw(scratch);
+}
 
 void Meteor::update(long ms)
 {

@@ -21,7 +21,7 @@ public:
     ~Meteor() override;
 
     void update(long ms) override;
-    void render() override;
+    void draw(std::vector<MathStuff::Orientation<float> >& scratch) override;
 
 private:
     CarrotCamera* m_camera;

@@ -22,7 +22,7 @@ Player::Player(Physics::ChipmunkItem* item) : Physics::ChipmunkWorldItem(item), 
 
 Player::~Player() {}
 
-void Player::render() {}
+void Player::draw(std::vector<MathStuff::Orientation<float> >&) {}
 
 void Player::setWorld(World* world)
 {

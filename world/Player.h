@@ -18,7 +18,7 @@ public:
 
     void handleEvent(EVT::I_Event* event) override;
     // Draws nothing: the hand is invisible.
-    void render() override;
+    void draw(std::vector<MathStuff::Orientation<float> >& scratch) override;
 
     // Subscribes to 8, 37 and 38 and forgets any grab; the world is not owned.
     virtual void setWorld(World* world);

@@ -29,17 +29,15 @@ void ShrinkingItem::update(long ms)
 
 bool ShrinkingItem::isDone() const { return false; }
 
-void ShrinkingItem::render()
+void ShrinkingItem::draw(std::vector<MathStuff::Orientation<float> >& parts)
 {
     Model::I_DisplayableModel* model = getModel();
     if (!model)
         return;
-    // Kept from draw to draw, so drawing allocates nothing once it has grown.
-    static std::vector<MathStuff::Orientation<float> > l_parts;
-    getPositions(l_parts);
-    for (MathStuff::Orientation<float>& part : l_parts)
+    getPositions(parts);
+    for (MathStuff::Orientation<float>& part : parts)
         part.scale = MathStuff::Vector3<float>(m_scale, m_scale, m_scale);
-    model->display(l_parts);
+    model->display(parts);
 }
 
 } // namespace KWEP

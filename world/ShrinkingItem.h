@@ -15,7 +15,7 @@ public:
 
     void update(long ms) override;
     // Draws every part at the present scale.
-    void render() override;
+    void draw(std::vector<MathStuff::Orientation<float> >& scratch) override;
 
     bool isShrinking() const { return m_shrinking; }
     float getScale() const { return m_scale; }

@@ -42,7 +42,10 @@ Snowman::Snowman(Physics::ChipmunkItem* item, World* world)
 
 Snowman::~Snowman() {}
 
-void Snowman::render() { Physics::ChipmunkWorldItem::render(); }
+void Snowman::draw(std::vector<MathStuff::Orientation<float> >& scratch)
+{
+    Physics::ChipmunkWorldItem::draw(scratch);
+}
 
 void Snowman::setBossConfig(const std::string&) {}
 

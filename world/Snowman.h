@@ -21,7 +21,7 @@ public:
     ~Snowman() override;
 
     void update(long ms) override;
-    void render() override;
+    void draw(std::vector<MathStuff::Orientation<float> >& scratch) override;
 
     // Nothing to configure.
     virtual void setBossConfig(const std::string& config);

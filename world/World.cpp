@@ -27,6 +27,7 @@
 #include "shell/I_CameraItem.h"
 #include "shell/I_Game.h"
 #include "shell/I_RenderController.h"
+#include "shell/KeptDrawState.h"
 #include "shell/MoveableItem.h"
 #include "shell/TextObject.h"
 #include "world/Carrot.h"
@@ -157,6 +158,9 @@ struct World::Impl {
     Text3D::Font* font;
     std::list<Game::I_CameraItem*> cameras;
     ViewKeys* keys;
+    // Each item's draw fills it in turn; kept from walk to walk, so drawing
+    // allocates nothing once it has grown.
+    std::vector<MathStuff::Orientation<float> > drawScratch;
 };
 
 World::World() : m_impl(new Impl) {}
@@ -601,12 +605,9 @@ void World::renderItems()
     // The items draw nothing but their models, so a run of models alike keeps
     // its GL state.
     Game::I_Game* game = Game::I_Game::instance();
-    Render::I_RenderController* controller = game ? game->getRenderController() : nullptr;
-    if (controller)
-        controller->keepDrawState(true);
-    walkItems([](Game::WorldItem* item) { item->render(); });
-    if (controller)
-        controller->keepDrawState(false);
+    const Render::KeptDrawState kept(game ? game->getRenderController() : nullptr);
+    std::vector<MathStuff::Orientation<float> >& scratch = m_impl->drawScratch;
+    walkItems([&scratch](Game::WorldItem* item) { item->draw(scratch); });
 }
 
 } // namespace KWEP

@@ -5,9 +5,6 @@
 #include <cmath>
 #include <iostream>
 
-#include "core/EventBus.h"
-#include "core/EventIds.h"
-#include "core/Event_Effect.h"
 #include "core/Matrix4x4.h"
 #include "physics/Triangulate2D.h"
 #include "shell/I_Game.h"
@@ -71,7 +68,7 @@ Render::I_RenderController* renderController()
 } // namespace
 
 rglPolyModel::rglPolyModel(Physics::PolyModel* model)
-    : Physics::DisplayablePolyModel(model), m_array(nullptr), m_modelPartCount(0)
+    : Physics::DisplayablePolyModel(model), m_array(nullptr), m_controller(nullptr), m_modelPartCount(0)
 {
     if (!model)
         return;
@@ -169,6 +166,7 @@ void rglPolyModel::fillArray(const Points& vertices)
     m_array = controller->createVertexArray(count * VERTEX_BYTES, true);
     if (!m_array)
         return;
+    m_controller = controller;
     m_array->defineVertexInfo(3, Render::I_VertexArray::FLOAT);
     m_array->defineColorInfo(4, Render::I_VertexArray::UNSIGNED_BYTE);
     m_array->beginUsing();
@@ -187,26 +185,28 @@ void rglPolyModel::fillArray(const Points& vertices)
 
 void rglPolyModel::display(const MathStuff::Orientation<float>* orientation)
 {
-    if (!orientation)
-        return;
-    // Kept from draw to draw, so drawing allocates nothing.
-    static std::vector<MathStuff::Orientation<float> > l_one(1);
-    l_one.front() = *orientation;
-    display(l_one);
+    if (orientation)
+        drawAt(orientation, 1);
 }
 
 void rglPolyModel::display(const std::vector<MathStuff::Orientation<float> >& orientations)
 {
-    if (!m_array || orientations.empty())
+    if (!orientations.empty())
+        drawAt(orientations.data(), static_cast<int>(orientations.size()));
+}
+
+void rglPolyModel::drawAt(const MathStuff::Orientation<float>* orientations, int count)
+{
+    if (!m_array)
         return;
     // Records know their model part, so a part that drew nothing does not
     // shift the others onto the wrong bodies.
-    const bool perPart = static_cast<int>(orientations.size()) == m_modelPartCount;
+    const bool perPart = count == m_modelPartCount;
     float lastWidth = 0.0f;
     // Smoothing touches only lines, yet Mesa's llvmpipe takes new draw state
     // for every draw made while it is on: filled parts draw with it off, and
-    // it is as it was again after the model.
-    const bool smooth = glIsEnabled(GL_LINE_SMOOTH) == GL_TRUE;
+    // it is as the controller set it again after the model.
+    const bool smooth = m_controller->lineSmoothing();
     bool smoothing = smooth;
     m_array->beginUsing();
     for (std::size_t i = 0; i < m_parts.size();) {
@@ -223,14 +223,17 @@ void rglPolyModel::display(const std::vector<MathStuff::Orientation<float> >& or
             count += next.count;
         }
         switchSmoothing(smooth && part.primitive != GL_TRIANGLES, smoothing);
-        drawPart(part, orientation, count, lastWidth);
+        if (part.width != lastWidth) {
+            m_controller->setLineWidth(part.width);
+            lastWidth = part.width;
+        }
+        drawPart(part, orientation, count);
     }
     switchSmoothing(smooth, smoothing);
     m_array->endUsing();
 }
 
-void rglPolyModel::drawPart(const Part& part, const MathStuff::Orientation<float>& orientation, int count,
-                            float& lastWidth) const
+void rglPolyModel::drawPart(const Part& part, const MathStuff::Orientation<float>& orientation, int count) const
 {
     // The offset is scaled with the item but lies along world axes.
     MathStuff::Orientation<float> placed = orientation;
@@ -241,11 +244,6 @@ void rglPolyModel::drawPart(const Part& part, const MathStuff::Orientation<float
     placed.getTransformation(transform);
     glPushMatrix();
     glMultMatrixf(transform.m);
-    if (part.width != lastWidth) {
-        EVT::Event_Effect effect(EVT::EVENT_EFFECT, 0, 0, 0, 0, 0, 0, 0.0f, 0.0f, 0.0f, 0, 0.0f, part.width);
-        EVT::EventBus::instance()->raiseEvent(&effect, false);
-        lastWidth = part.width;
-    }
     glDrawArrays(part.primitive, part.first, count);
     glPopMatrix();
 }

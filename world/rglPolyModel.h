@@ -7,7 +7,10 @@
 #include "physics/DisplayablePolyModel.h"
 #include "physics/PolyModel.h"
 
-namespace Render { class I_VertexArray; }
+namespace Render {
+class I_RenderController;
+class I_VertexArray;
+}
 
 namespace KWEP {
 
@@ -59,13 +62,18 @@ protected:
 
 private:
     void addPart(const Physics::PolyModel::Part& part, int index, Points& vertices);
+    // Draws with count orientations (at least one): one per model part, or
+    // every part at the first.
+    void drawAt(const MathStuff::Orientation<float>* orientations, int count);
     void fillArray(const Points& vertices);
     // Draws count vertices from the part's first on, placed as the part.
-    void drawPart(const Part& part, const MathStuff::Orientation<float>& orientation, int count,
-                  float& lastWidth) const;
+    void drawPart(const Part& part, const MathStuff::Orientation<float>& orientation, int count) const;
 
     std::vector<Part*> m_parts;
     Render::I_VertexArray* m_array;
+    // The controller that made the array, which outlives every draw: it set
+    // the line state, and it is told each new line width.
+    Render::I_RenderController* m_controller;
     int m_modelPartCount;
 };
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -208,6 +209,18 @@ TEST_F(EventBusTest, UnqueuedRaiseInsideAHandlerAndQueuedRaiseOutsideDeliverAtOn
     };
     raise(ID, true);
     EXPECT_EQ(take(), (Log{"a:900", "b:901", "a done"}));
+}
+
+// A consumer that throws ends its delivery: later events are not held back
+// as if it still ran.
+TEST_F(EventBusTest, AfterAConsumerThrowsEventsAreDeliveredAtOnceAgain) {
+    bus().addConsumer(ID, &a);
+    bus().addConsumer(OTHER, &b);
+    a.action = [](EVT::I_Event*) { throw std::runtime_error("consumer failed"); };
+    EXPECT_THROW(raise(ID), std::runtime_error);
+    a.action = nullptr;
+    raise(OTHER, true);
+    EXPECT_EQ(take(), (Log{"a:900", "b:901"}));
 }
 
 TEST_F(EventBusTest, DestroyedConsumerIsUnsubscribedFromEveryId) {

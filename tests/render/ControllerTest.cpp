@@ -450,8 +450,17 @@ namespace
              }},
             {"width 0 leaves the width", [] { glLineWidth(3.0f); }, {lines(0, 0, 0, 0)},
              [](const RGL::rglController&) { EXPECT_EQ(floatOf(GL_LINE_WIDTH), 3.0f); }},
-            {"smoothing on", [] { glDisable(GL_LINE_SMOOTH); }, {lines(0, 0, 0, 1)},
-             [](const RGL::rglController&) { EXPECT_TRUE(glIsEnabled(GL_LINE_SMOOTH)); }},
+            {"smoothing on, as the line models are told", [] { glDisable(GL_LINE_SMOOTH); }, {lines(0, 0, 0, 1)},
+             [](const RGL::rglController& c) {
+                 EXPECT_TRUE(glIsEnabled(GL_LINE_SMOOTH));
+                 EXPECT_TRUE(c.lineSmoothing());
+             }},
+            {"smoothing off, as the line models are told", [] { glEnable(GL_LINE_SMOOTH); },
+             {lines(0, 0, 0, 1), lines(0, 0, 0, 2)},
+             [](const RGL::rglController& c) {
+                 EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
+                 EXPECT_FALSE(c.lineSmoothing());
+             }},
             {"smoothing 0 leaves it, also with depth test 2", [] { glEnable(GL_LINE_SMOOTH); },
              {lines(2, 0, 0, 0)},
              [](const RGL::rglController&) {
@@ -468,6 +477,19 @@ namespace
                 fresh.handleEvent(&copy);
             }
             c.check(fresh);
+        }
+    }
+
+    // The line models' widths keep to the maximum the effects set.
+    TEST_F(ControllerTest, LineWidthsOfTheLineModelsKeepTheEffectsMaximum)
+    {
+        RGL::rglController fresh(RenderTest::windowView());
+        EVT::Event_Effect cap = lines(0, 4, 0, 0);
+        fresh.handleEvent(&cap);
+        const std::pair<float, float> cases[] = {{2.0f, 2.0f}, {10.0f, 4.0f}, {0.0f, 4.0f}};
+        for (const std::pair<float, float>& c : cases) {
+            fresh.setLineWidth(c.first);
+            EXPECT_EQ(floatOf(GL_LINE_WIDTH), c.second) << "told " << c.first;
         }
     }
 

@@ -21,6 +21,7 @@
 #include "render/rglVertexArray.h"
 #include "shell/Font.h"
 #include "shell/I_VertexArray.h"
+#include "shell/KeptDrawState.h"
 
 #include <algorithm>
 #include <memory>
@@ -293,21 +294,22 @@ namespace
         bare->defineVertexInfo(3, Render::I_VertexArray::FLOAT);
 
         pixelView();
-        controller.keepDrawState(true);
-        for (std::size_t i = 0; i < 4; ++i) {
-            const MathStuff::Orientation<float> place = at(10.0f + 30.0f * i, 10, 20);
-            models[i]->display(&place);
-        }
-        bare->beginUsing();
-        const float corners[6][3] = {{10, 50, -5}, {30, 50, -5}, {30, 70, -5},
-                                     {10, 50, -5}, {30, 70, -5}, {10, 70, -5}};
-        bare->putVertices(&corners[0][0], 6, 0);
-        glColor3ub(0, 255, 0);
-        glDrawArrays(GL_TRIANGLES, 0, 6);
-        bare->endUsing();
-        const MathStuff::Orientation<float> last = at(40, 50, 20);
-        models[4]->display(&last);
-        controller.keepDrawState(false);
+        {
+            const Render::KeptDrawState kept(&controller);
+            for (std::size_t i = 0; i < 4; ++i) {
+                const MathStuff::Orientation<float> place = at(10.0f + 30.0f * i, 10, 20);
+                models[i]->display(&place);
+            }
+            bare->beginUsing();
+            const float corners[6][3] = {{10, 50, -5}, {30, 50, -5}, {30, 70, -5},
+                                         {10, 50, -5}, {30, 70, -5}, {10, 70, -5}};
+            bare->putVertices(&corners[0][0], 6, 0);
+            glColor3ub(0, 255, 0);
+            glDrawArrays(GL_TRIANGLES, 0, 6);
+            bare->endUsing();
+            const MathStuff::Orientation<float> last = at(40, 50, 20);
+            models[4]->display(&last);
+        } // the keeping ends with the scope
 
         const Rgba redPixel{255, 0, 0, 255};
         for (int x : {20, 50, 110})
@@ -331,6 +333,37 @@ namespace
         }
         glActiveTexture(GL_TEXTURE0);
         glClientActiveTexture(GL_TEXTURE0);
+    }
+
+    // A textured material's end switches off the coordinate arrays on its
+    // units, so when it is let go the held array must end with it: the next
+    // array of the same layout then switches its coordinates on again instead
+    // of drawing without them (at coordinate 0, 0: the blue texel).
+    TEST_F(GLModelTest, KeptTexturedMaterialEndsTheHeldArrayWithIt)
+    {
+        ASSERT_TRUE(RenderTest::writeImage("data/Textures/red.tga", 1, 1, 24, {255, 0, 0}));
+        ASSERT_TRUE(Media::TGA::saveToFile("data/Textures/bluegreen.tga", 2, 1, 24,
+                                           std::vector<unsigned char>{0, 0, 255, 0, 255, 0}.data()));
+        Model::Material* red = material("held red", {layer(Model::Material::TEXTURE, "data/Textures/red.tga")});
+        Model::Material* green =
+            material("right texel", {layer(Model::Material::TEXTURE, "data/Textures/bluegreen.tga")});
+        Model::Model* first = square("held first");
+        addSquareFaces(*first, red, std::vector<float>(6, 0.5f));
+        Model::Model* second = square("held second");
+        addSquareFaces(*second, green, {0.75f, 0.5f, 0.75f, 0.5f, 0.75f, 0.5f});
+        RGL::rglModel redSquare(first);
+        RGL::rglModel greenSquare(second);
+
+        pixelView();
+        {
+            const Render::KeptDrawState kept(&controller);
+            const MathStuff::Orientation<float> left = at(10, 10, 20);
+            redSquare.display(&left);
+            const MathStuff::Orientation<float> right = at(40, 10, 20);
+            greenSquare.display(&right);
+        }
+        EXPECT_EQ(GLWindow::pixel(20, 20), (Rgba{255, 0, 0, 255}));
+        EXPECT_EQ(GLWindow::pixel(50, 20), (Rgba{0, 255, 0, 255}));
     }
 
     TEST_F(GLModelTest, WithoutARenderControllerAModelHasNoParts)

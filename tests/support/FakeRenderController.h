@@ -16,7 +16,8 @@ namespace TestSupport {
 // 1000, fov 33, no zoom); setViewData merges by the keep values; view events
 // are counted from construction on (their last mode kept); showScreen calls are
 // recorded. Vertex arrays are FakeVertexArray; render buffers are not made.
-// With a log, init is recorded as "render.init".
+// With a log, init is recorded as "render.init". The line smoothing it
+// answers is the field's; the line widths it is told are recorded.
 class FakeRenderController : public Render::I_RenderController {
 public:
     struct Shown {
@@ -87,6 +88,8 @@ public:
             shown.firstPixel.assign(rgba, rgba + 4);
         screens.push_back(shown);
     }
+    bool lineSmoothing() const override { return smoothing; }
+    void setLineWidth(float width) override { lineWidths.push_back(width); }
     Render::I_VertexArray* createVertexArray(int bytes, bool) override
     {
         return new FakeVertexArray(bytes);
@@ -103,6 +106,8 @@ public:
     int viewEvents = 0;
     int lastViewMode = -1;
     std::vector<Shown> screens;
+    bool smoothing = false;
+    std::vector<float> lineWidths;
 
 private:
     std::vector<std::string>* m_log;

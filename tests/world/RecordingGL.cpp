@@ -92,6 +92,4 @@ void glDisable(GLenum cap)
         RecordingGL::setSmooth(false);
 }
 
-GLboolean glIsEnabled(GLenum cap) { return cap == GL_LINE_SMOOTH && RecordingGL::smooth() ? GL_TRUE : GL_FALSE; }
-
 } // extern "C"

@@ -6,8 +6,8 @@
 
 // The GL calls the line-model drawing makes, recorded in place of a driver:
 // the test executable defines glPushMatrix, glMultMatrixf, glColor4ub,
-// glDrawArrays, glPopMatrix, and glEnable, glDisable and glIsEnabled for line
-// smoothing itself (RecordingGL.cpp), and its own
+// glDrawArrays, glPopMatrix, and glEnable and glDisable for line smoothing
+// itself (RecordingGL.cpp), and its own
 // definitions win over the GL library's at link time.
 namespace RecordingGL {
 

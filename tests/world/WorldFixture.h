@@ -48,7 +48,7 @@ public:
         if (m_step)
             m_step(*this);
     }
-    void render() override { ++renders; }
+    void draw(std::vector<MathStuff::Orientation<float> >&) override { ++renders; }
     int updates = 0;
     int renders = 0;
 

@@ -71,7 +71,7 @@ class Drawn : public Game::WorldItem {
 public:
     explicit Drawn(Log& log) : Game::WorldItem(nullptr), m_log(log) {}
     void handleEvent(EVT::I_Event*) override {}
-    void render() override { m_log.push_back("draw"); }
+    void draw(std::vector<MathStuff::Orientation<float> >&) override { m_log.push_back("draw"); }
 
 private:
     Log& m_log;

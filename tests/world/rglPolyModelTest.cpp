@@ -16,10 +16,6 @@
 #include "FakeVertexArray.h"
 #include "RecordingGL.h"
 #include "TestGame.h"
-#include "core/EventBus.h"
-#include "core/EventIds.h"
-#include "core/Event_Effect.h"
-#include "core/I_EventConsumer.h"
 #include "physics/PolyModel.h"
 #include "world/rglPolyModel.h"
 
@@ -30,22 +26,6 @@ using TestSupport::expectVec;
 typedef MathStuff::Vector3<float> Vec;
 typedef std::vector<Vec> Points;
 typedef MathStuff::Orientation<float> Orientation;
-
-// Line widths of the effect events raised.
-class EffectLog : public EVT::I_EventConsumer {
-public:
-    EffectLog() { EVT::EventBus::instance()->addConsumer(EVT::EVENT_EFFECT, this); }
-    void handleEvent(EVT::I_Event* event) override
-    {
-        const EVT::Event_Effect* effect = EVT::eventCast<EVT::Event_Effect>(event);
-        ASSERT_NE(effect, nullptr);
-        EXPECT_EQ(effect->maxLineWidth, 0.0f);
-        EXPECT_EQ(effect->fogStart, 0);
-        EXPECT_EQ(effect->depthTest, 0);
-        widths.push_back(effect->lineWidth);
-    }
-    std::vector<float> widths;
-};
 
 // Answers every vertex array request with null.
 class NoArrays : public TestSupport::FakeRenderController {
@@ -129,7 +109,6 @@ protected:
 
     TestSupport::FakeRenderController renderer;
     TestSupport::TestGame game;
-    EffectLog effects;
 };
 
 
@@ -254,6 +233,7 @@ TEST_F(rglPolyModelTest, OnlyLinePartsDrawSmoothedAndTheSmoothingIsLeftAsItWas)
         SCOPED_TRACE(smooth);
         RecordingGL::reset();
         RecordingGL::setSmooth(smooth);
+        renderer.smoothing = smooth;
         shown.display(&placed);
         std::vector<bool> smoothed;
         for (const RecordingGL::Draw& draw : RecordingGL::draws())
@@ -280,17 +260,17 @@ TEST_F(rglPolyModelTest, OffsetIsScaledButNotTurned)
     EXPECT_EQ(m[5], 3.0f);
 }
 
-TEST_F(rglPolyModelTest, RaisesAnEffectOnlyWhenTheWidthChanges)
+TEST_F(rglPolyModelTest, TellsTheControllerTheWidthOnlyWhenItChanges)
 {
     KWEP::rglPolyModel shown(model({polygon("a", CLOCKWISE_SQUARE, 0.0f), polygon("b", CLOCKWISE_SQUARE, 2.0f),
                                     polygon("c", CLOCKWISE_SQUARE, 2.0f), polygon("d", CLOCKWISE_SQUARE, 3.0f),
                                     polygon("e", CLOCKWISE_SQUARE, 0.0f)}));
     shown.display(std::vector<Orientation>(1));
-    EXPECT_EQ(effects.widths, (std::vector<float>{2.0f, 3.0f, 0.0f}));
+    EXPECT_EQ(renderer.lineWidths, (std::vector<float>{2.0f, 3.0f, 0.0f}));
     // Each call starts again from width 0.
-    effects.widths.clear();
+    renderer.lineWidths.clear();
     shown.display(std::vector<Orientation>(1));
-    EXPECT_EQ(effects.widths, (std::vector<float>{2.0f, 3.0f, 0.0f}));
+    EXPECT_EQ(renderer.lineWidths, (std::vector<float>{2.0f, 3.0f, 0.0f}));
 }
 
 TEST_F(rglPolyModelTest, PartThatCannotBeFilledVanishesAndTheOthersKeepTheirBodies)
@@ -331,7 +311,7 @@ TEST_F(rglPolyModelTest, ModelWithoutPartsOrOrientationsDrawsNothing)
     square.display(std::vector<Orientation>());
     square.display(static_cast<const Orientation*>(nullptr));
     EXPECT_TRUE(RecordingGL::draws().empty());
-    EXPECT_TRUE(effects.widths.empty());
+    EXPECT_TRUE(renderer.lineWidths.empty());
 }
 
 TEST(rglPolyModelWithoutArray, KeepsItsPartsAndDrawsNothing)
@@ -341,13 +321,12 @@ TEST(rglPolyModelWithoutArray, KeepsItsPartsAndDrawsNothing)
         TestSupport::TestGame game;
         game.runGame(nullptr, nullptr, nullptr, &renderer, nullptr);
         RecordingGL::reset();
-        EffectLog effects;
         KWEP::rglPolyModel shown(model({polygon("outline", CLOCKWISE_SQUARE, 2.0f)}));
         EXPECT_EQ(shown.getPartRecords().size(), 1u);
         EXPECT_EQ(shown.getVertexArray(), nullptr);
         shown.display(std::vector<Orientation>(1));
         EXPECT_TRUE(RecordingGL::draws().empty());
-        EXPECT_TRUE(effects.widths.empty());
+        EXPECT_TRUE(renderer.lineWidths.empty());
     }
     // No render controller at all.
     TestSupport::TestGame bare;
