@@ -51,17 +51,30 @@ bool readWork(int argc, char** argv, Work& work)
     return work.width > 0 && work.height > 0 && work.vertices >= 0 && work.frames > 0;
 }
 
+void closeSound(ALCdevice* device, ALCcontext* context)
+{
+    alcMakeContextCurrent(nullptr);
+    if (context)
+        alcDestroyContext(context);
+    if (device)
+        alcCloseDevice(device);
+}
+
 // Small triangles spread over the view, in a buffer of at least the given size.
 std::vector<Vertex> triangles(long count, long bytes)
 {
     const long size = std::max(count, static_cast<long>(bytes / sizeof(Vertex)));
     std::vector<Vertex> vertices(static_cast<size_t>(size));
     unsigned seed = 1;
+    float x = 0.0f;
+    float y = 0.0f;
     for (long i = 0; i < size; ++i) {
-        seed = seed * 1103515245u + 12345u;
-        const float x = (seed >> 8) % 2000 / 1000.0f - 1.0f;
-        const float y = (seed >> 4) % 2000 / 1000.0f - 1.0f;
-        const float corner = static_cast<float>(i % 3) * 0.05f;
+        if (i % 3 == 0) {
+            seed = seed * 1103515245u + 12345u;
+            x = (seed >> 8) % 2000 / 1000.0f - 1.0f;
+            y = (seed >> 4) % 2000 / 1000.0f - 1.0f;
+        }
+        const float corner = static_cast<float>(i % 3) * 0.02f;
         vertices[static_cast<size_t>(i)] = Vertex{x + corner, y + (i % 3 == 2 ? corner : 0.0f), 0.5f,
                                                   {static_cast<unsigned char>(seed), 128, 200, 255}};
     }
@@ -99,13 +112,16 @@ void loadVertices(const std::vector<Vertex>& vertices)
     glEnable(GL_DEPTH_TEST);
 }
 
-// Opens the default device and hands it the samples; false when it will not open.
-bool loadSamples(long bytes, long buffers)
+// Opens the default device and hands it the samples; null when it will not
+// open.
+ALCcontext* loadSamples(long bytes, long buffers)
 {
     ALCdevice* device = alcOpenDevice(nullptr);
     ALCcontext* context = device ? alcCreateContext(device, nullptr) : nullptr;
-    if (!context || !alcMakeContextCurrent(context))
-        return false;
+    if (!context || !alcMakeContextCurrent(context)) {
+        closeSound(device, context);
+        return nullptr;
+    }
     const long each = buffers > 0 ? bytes / buffers / 2 * 2 : 0;
     std::vector<short> samples(static_cast<size_t>(each / 2));
     for (size_t i = 0; i < samples.size(); ++i)
@@ -115,7 +131,11 @@ bool loadSamples(long bytes, long buffers)
         alGenBuffers(1, &buffer);
         alBufferData(buffer, AL_FORMAT_MONO16, samples.data(), static_cast<ALsizei>(each), 22050);
     }
-    return alGetError() == AL_NO_ERROR;
+    if (alGetError() != AL_NO_ERROR) {
+        closeSound(device, context);
+        return nullptr;
+    }
+    return context;
 }
 
 void printPeak()
@@ -140,7 +160,8 @@ int main(int argc, char** argv)
         return 1;
     glfwWindowHint(GLFW_DEPTH_BITS, 24);
     GLFWwindow* window = glfwCreateWindow(work.width, work.height, "scene", nullptr, nullptr);
-    if (!window || !loadSamples(work.sampleBytes, work.sampleBuffers)) {
+    ALCcontext* sound = window ? loadSamples(work.sampleBytes, work.sampleBuffers) : nullptr;
+    if (!sound) {
         glfwTerminate();
         return 1;
     }
@@ -154,6 +175,7 @@ int main(int argc, char** argv)
         glfwPollEvents();
     }
     printPeak();
+    closeSound(alcGetContextsDevice(sound), sound);
     glfwDestroyWindow(window);
     glfwTerminate();
     return 0;
