@@ -39,6 +39,7 @@ struct WindowState {
     const GLFWApp* owner = nullptr;
     std::string title;          // the title given to the constructor
     bool mouseActive = true;    // mouse events are raised only while true; follows the focus
+    bool focused = false;       // the focus as the window library last reported it
     int pointerX = 0;           // last reported or warped pointer position, window pixels
     int pointerY = 0;
     bool lookedForJoysticks = false;
@@ -228,7 +229,14 @@ void MouseButtonFunc(GLFWwindow*, int button, int action, int) {
     raiseMouse(GLFWInput::buttonMask(button), action != GLFW_RELEASE);
 }
 
+// Only notes the focus: the frame loop raises the change at its next frame,
+// so the event comes before that frame's update as it always has.
+void FocusFunc(GLFWwindow*, int focused) {
+    g_window.focused = focused == GLFW_TRUE;
+}
+
 void detachInput(GLFWwindow* window) {
+    glfwSetWindowFocusCallback(window, nullptr);
     glfwSetKeyCallback(window, nullptr);
     glfwSetCursorPosCallback(window, nullptr);
     glfwSetMouseButtonCallback(window, nullptr);
@@ -236,8 +244,10 @@ void detachInput(GLFWwindow* window) {
 
 // Frame loop steps.
 
+// Asking the window library for the focus is a round trip to the X server;
+// the focus callback keeps it up to date instead, at no cost per frame.
 void checkFocus(bool& active) {
-    const bool now = glfwGetWindowAttrib(g_window.window, GLFW_FOCUSED) == GLFW_TRUE;
+    const bool now = g_window.focused;
     if (now == active) {
         return;
     }
@@ -384,7 +394,10 @@ void GLFWApp::startWindowApp() {
     if (!isOpen()) {
         return;
     }
-    bool active = glfwGetWindowAttrib(g_window.window, GLFW_FOCUSED) == GLFW_TRUE;
+    // One round trip for the focus at the start; then the callback follows it.
+    glfwSetWindowFocusCallback(g_window.window, FocusFunc);
+    g_window.focused = glfwGetWindowAttrib(g_window.window, GLFW_FOCUSED) == GLFW_TRUE;
+    bool active = g_window.focused;
     while (!g_exitApp) {
         checkFocus(active);
         checkJoysticks();

@@ -13,20 +13,29 @@ namespace Bench {
 // timed from entering the library to its return, and so is the window
 // library's swap, which flushes the frame through the GL library. Calls made
 // only at start-up or on rare paths (loading textures and buffers, glGetError)
-// are neither counted nor timed.
+// are neither counted nor timed; of the loading, the texels of the textures
+// and the bytes of the buffers are added up. What the scene needed of the
+// draws and the state calls is counted from the same calls (see SceneNeeds);
+// that bookkeeping is timed and taken out with the timing's cost.
 class GlCallCount {
 public:
     struct Counts {
         unsigned long draws = 0;
         unsigned long state = 0;
+        unsigned long drawsNeeded = 0;
+        unsigned long stateNeeded = 0;
+        unsigned long vertices = 0;
+        unsigned long bufferBytes = 0;
+        unsigned long texels = 0;
         // The time from entering the GL library's entry point to its return,
         // without the timing's own share of it.
         double insideMs = 0.0;
         // Of that, the clear and the swap, which deal with the window's
         // buffers and may talk to the X server.
         double windowMs = 0.0;
-        // The timing's own cost in all, which the thread's time around the
-        // calls holds and the program without timing would not.
+        // The timing's own cost in all, the scene's bookkeeping included,
+        // which the thread's time around the calls holds and the program
+        // without timing would not.
         double timingMs = 0.0;
     };
 

@@ -4,6 +4,9 @@
 // follow the splash's own hold time). The game announces that frame on its
 // error stream when FRELMORY_TRACE_START is set. The floor is a bare window,
 // opened, cleared and swapped once by a tiny program that announces the same.
+// Each side starts warm, with Mesa's shader cache as earlier runs left it, and
+// cold, with an empty cache folder of its own for every start, as on a first
+// run.
 
 #include <fcntl.h>
 #include <poll.h>
@@ -15,6 +18,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "support/BenchPairs.h"
@@ -79,12 +83,53 @@ double timeToFirstFrame(const char* program, const std::string& folder)
     return chdir(FRELMORY_SOURCE_DIR) == 0 && seen ? seconds : -1.0;
 }
 
-template <const char* const* Program>
+// Points Mesa's shader cache at an empty folder while it lives, then removes
+// the folder and puts the setting back.
+class ColdShaderCache {
+public:
+    ColdShaderCache() : m_path("/tmp/frelmory_shaders_XXXXXX")
+    {
+        const char* previous = std::getenv(CACHE_SETTING);
+        m_hadPrevious = previous != nullptr;
+        m_previous = m_hadPrevious ? previous : "";
+        m_ok = mkdtemp(&m_path[0]) != nullptr && setenv(CACHE_SETTING, m_path.c_str(), 1) == 0;
+    }
+    ~ColdShaderCache()
+    {
+        if (m_hadPrevious)
+            setenv(CACHE_SETTING, m_previous.c_str(), 1);
+        else
+            unsetenv(CACHE_SETTING);
+        if (m_ok && std::system(("rm -rf '" + m_path + "'").c_str()) != 0)
+            std::fprintf(stderr, "start-up: could not remove %s\n", m_path.c_str());
+    }
+    ColdShaderCache(const ColdShaderCache&) = delete;
+    ColdShaderCache& operator=(const ColdShaderCache&) = delete;
+
+    bool ok() const { return m_ok; }
+
+private:
+    static constexpr const char* CACHE_SETTING = "MESA_SHADER_CACHE_DIR";
+    std::string m_path;
+    std::string m_previous;
+    bool m_hadPrevious = false;
+    bool m_ok = false;
+};
+
+double timeStart(const char* program, const std::string& folder, bool cold)
+{
+    if (!cold)
+        return timeToFirstFrame(program, folder);
+    const ColdShaderCache cache;
+    return cache.ok() ? timeToFirstFrame(program, folder) : -1.0;
+}
+
+template <const char* const* Program, bool Cold>
 void startUp(benchmark::State& state)
 {
     Bench::GameFolder folder;
     for (auto _ : state) {
-        const double seconds = folder.ok() ? timeToFirstFrame(*Program, folder.path()) : -1.0;
+        const double seconds = folder.ok() ? timeStart(*Program, folder.path(), Cold) : -1.0;
         if (seconds < 0.0) {
             state.SkipWithError("no first frame was announced");
             break;
@@ -117,8 +162,11 @@ int main(int argc, char** argv)
     if (setenv("FRELMORY_TRACE_START", "1", 1) != 0)
         return 1;
     // Each start is timed from outside, a few times: a start takes a while.
-    const Bench::Registered both = Bench::addPair("start-up", startUp<&GAME>, startUp<&BARE_WINDOW>, 1.5, true);
-    for (benchmark::internal::Benchmark* b : {both.ours, both.floor})
+    const Bench::Registered warm =
+        Bench::addPair("start-up", startUp<&GAME, false>, startUp<&BARE_WINDOW, false>, 1.5, true);
+    const Bench::Registered cold =
+        Bench::addPair("start-up-cold", startUp<&GAME, true>, startUp<&BARE_WINDOW, true>, 1.5, true);
+    for (benchmark::internal::Benchmark* b : {warm.ours, warm.floor, cold.ours, cold.floor})
         b->UseManualTime()->Iterations(4);
     return Bench::runPairs(argc, argv, sameWork);
 }

@@ -72,19 +72,11 @@ void TableReporter::printRow(const Pair& pair) const
     const auto ours = m_seconds.find(pair.source + OURS);
     const auto floor = m_seconds.find(pair.source + FLOOR);
     if (ours == m_seconds.end() || (pair.counter.empty() && floor == m_seconds.end())) {
-        std::printf("%-14s %12s %12s %9s %7.2f  %s\n", pair.name.c_str(), "-", "-", "-", pair.goal, "not run");
+        std::printf("%-14s %12s %12s %9s %7.2f  %s\n", pair.name.c_str(), "-", "-", "-", pair.goal, "NO (not run)");
         return;
     }
     if (!pair.counter.empty()) {
-        const benchmark::UserCounters& counters = m_counters.find(ours->first)->second;
-        const auto value = counters.find(pair.counter);
-        const double figure = value == counters.end() ? 0.0 : value->second.value;
-        const auto floorValue = counters.find(pair.floorCounter);
-        const double limit = pair.floorCounter.empty() ? pair.limit
-            : floorValue == counters.end() ? 0.0 : floorValue->second.value;
-        // The unit is the counter's name up to any '_' ("ms_4x" is in ms).
-        const std::string unit = pair.counter.substr(0, pair.counter.find('_'));
-        printFigures(pair, figure, limit, unit.c_str());
+        printCounterRow(pair, m_counters.find(ours->first)->second);
         return;
     }
     const double ourTime = pair.wallClock ? ours->second.second : ours->second.first;
@@ -92,11 +84,33 @@ void TableReporter::printRow(const Pair& pair) const
     printFigures(pair, ourTime * 1e3, floorTime * 1e3, "ms");
 }
 
+// A counter the run did not set fails its row: a figure of 0 would meet any
+// limit.
+void TableReporter::printCounterRow(const Pair& pair, const benchmark::UserCounters& counters)
+{
+    const auto value = counters.find(pair.counter);
+    const auto floorValue = counters.find(pair.floorCounter);
+    const std::string& missing = value == counters.end() ? pair.counter
+        : !pair.floorCounter.empty() && floorValue == counters.end() ? pair.floorCounter : std::string();
+    if (!missing.empty()) {
+        std::printf("%-14s %12s %12s %9s %7.2f  NO (no %s)\n", pair.name.c_str(), "-", "-", "-", pair.goal,
+                    missing.c_str());
+        return;
+    }
+    const double limit = pair.floorCounter.empty() ? pair.limit : floorValue->second.value;
+    // The unit is the counter's name up to any '_' ("ms_4x" is in ms).
+    const std::string unit = pair.counter.substr(0, pair.counter.find('_'));
+    printFigures(pair, value->second.value, limit, unit.c_str());
+}
+
+// Only figures that can be right meet a goal: a negative time or size (a
+// correction larger than what it corrects) or a floor of nothing cannot.
 void TableReporter::printFigures(const Pair& pair, double ours, double floor, const char* unit)
 {
     const double ratio = ours / floor;
+    const bool possible = ours >= 0.0 && floor > 0.0;
     std::printf("%-14s %10.3f%-2s %10.3f%-2s %9.3f %7.2f  %s\n", pair.name.c_str(), ours, unit, floor, unit, ratio,
-                pair.goal, ratio <= pair.goal ? "yes" : "NO");
+                pair.goal, !possible ? "NO (impossible figure)" : ratio <= pair.goal ? "yes" : "NO");
 }
 
 } // namespace Bench

@@ -45,6 +45,7 @@ public:
 
 private:
     void printRow(const Pair& pair) const;
+    static void printCounterRow(const Pair& pair, const benchmark::UserCounters& counters);
     // One row: the figures in the unit, their ratio and the goal.
     static void printFigures(const Pair& pair, double ours, double floor, const char* unit);
 

@@ -28,6 +28,18 @@
 
 // Last: its macros (None, Bool, Status) must not reach the headers above.
 #include <X11/Xlib.h>
+#include <dlfcn.h>
+
+// The window library asks the X server for the focus with this call, a round
+// trip: the stand-in counts the calls and passes each on.
+int g_focusQueries = 0;
+
+extern "C" int XGetInputFocus(Display* display, Window* focus, int* revertTo) {
+    typedef int (*Query)(Display*, Window*, int*);
+    static const Query l_real = reinterpret_cast<Query>(dlsym(RTLD_NEXT, "XGetInputFocus"));
+    ++g_focusQueries;
+    return l_real(display, focus, revertTo);
+}
 
 namespace {
 
@@ -214,6 +226,22 @@ TEST(GLFWApp, FocusChangesAreRaisedBeforeTheUpdateAndSilenceTheMouse) {
         }
         EXPECT_FALSE(inactive && event->getEventID() == EVT::EVENT_MOUSE);
     }
+}
+
+TEST(GLFWApp, FramesLeaveTheFocusToItsCallbackAndAskTheServerOnlyAtTheStart) {
+    Game::GLFWApp app(TITLE, 160, 120, false, nullptr, nullptr);
+    ASSERT_TRUE(app.isOpen());
+    app.initWindowApp(nullptr, nullptr);
+    Recorder frames({EVT::EVENT_RENDER});
+    frames.onEvent = [&frames](const EVT::I_Event&) {
+        if (frames.events.size() == 20) {
+            raiseNow(EVT::Event(EVT::EVENT_QUIT));
+        }
+    };
+    g_focusQueries = 0;
+    app.startWindowApp();
+    EXPECT_EQ(20u, frames.events.size());
+    EXPECT_EQ(1, g_focusQueries);
 }
 
 TEST(GLFWApp, EachFrameClearsToTheColourOption) {
