@@ -24,20 +24,26 @@ namespace
     const int ACTION_GRAB = 37;
     const int ACTION_RELEASE = 38;
 
-    // One-switch play: the space bar grabs freely while it is down and lets go
-    // when it comes up. The pointer stays hidden in the centre, so the whole
-    // screen is one area.
+    // One-switch play: the space bar or joypad button 1 grabs freely while it
+    // is down and lets go when it comes up. The pointer stays hidden in the
+    // centre, so the whole screen is one area.
+    void addGrabSwitch(Input::InputController& c, unsigned long area, const Input::TriggerId& trigger)
+    {
+        Input::Switch* sw = c.getSwitch(c.newSwitch(0));
+        sw->setTriggerAreaId(area);
+        sw->setTriggerId(trigger);
+        sw->setPressActionId(Input::ActionId(ACTION_GRAB, "FREE"));
+        sw->setReleaseActionId(Input::ActionId(ACTION_RELEASE, ""));
+    }
+
     void writeOneSwitchGame()
     {
         Input::InputController c(GAME_CONTROLLER, nullptr);
         unsigned long anywhere = 0;
         Input::ScreenArea* area = nullptr;
         KWEP::createAnywhere(c, anywhere, area);
-        Input::Switch* sw = c.getSwitch(c.newSwitch(0));
-        sw->setTriggerAreaId(anywhere);
-        sw->setTriggerId(Input::TriggerId(Devices::Keyboard::KEY_SPACE));
-        sw->setPressActionId(Input::ActionId(ACTION_GRAB, "FREE"));
-        sw->setReleaseActionId(Input::ActionId(ACTION_RELEASE, ""));
+        addGrabSwitch(c, anywhere, Input::TriggerId(Devices::Keyboard::KEY_SPACE));
+        addGrabSwitch(c, anywhere, Input::TriggerId(Input::TriggerId::JPAD_BUTTON1, 0, 0));
         KWEP::CreateSicFiles::ser(c, "KWEP_GAME_ONESWITCH.sic");
     }
 }

@@ -35,6 +35,7 @@ const int TWO_DWELLS_DOWN = 150;
 
 const std::string MENU_ONESWITCH = "data/Config/Input/KWEP_MENU_INPUT_ONESWITCH.cfg";
 const std::string GAME_ONESWITCH = "data/Config/Input/KWEP_GAME_INPUT_ONESWITCH.cfg";
+const std::string GAME_SWITCHPOINTER = "data/Config/Input/KWEP_GAME_INPUT_SWITCHPOINTER.cfg";
 const std::string MENU_HEADTRACKER = "data/Config/Input/KWEP_MENU_INPUT_HEADTRACKER.cfg";
 const std::string GAME_HEADTRACKER = "data/Config/Input/KWEP_GAME_INPUT_HEADTRACKER.cfg";
 
@@ -243,7 +244,7 @@ TEST(PlayThrough, SwitchPointerGrabsWithTheSpaceBarWhereTheHeadTrackerPoints)
     // A won level 0 plays on through level 1 until its rock lands: drawing
     // every fourth frame keeps the long run quick.
     run.drawEvery = 4;
-    EXPECT_EQ(run.run({"--menu-input", MENU_ONESWITCH, "--game-input", GAME_ONESWITCH}), 0);
+    EXPECT_EQ(run.run({"--menu-input", MENU_ONESWITCH, "--game-input", GAME_SWITCHPOINTER}), 0);
     EXPECT_FALSE(run.reachedLimit()) << run.describe();
     EXPECT_TRUE(run.finishedSteps());
     EXPECT_EQ(run.heardOf(EVT::EVENT_ITEM_GRABBED).size(), 1u) << run.describe();
