@@ -2,10 +2,11 @@
 
 #include "core/CFG.h"
 #include "core/Conversions.h"
+#include "core/FileLimit.h"
 #include "core/Info.h"
 #include "sound/MODFile.h"
 
-#include <iostream>
+#include <utility>
 
 namespace KWEP {
 
@@ -25,8 +26,9 @@ bool rendersApart(const std::string& file)
 
 } // namespace
 
-SoundPreloader::SoundPreloader(Sound::I_SoundController* controller, const std::string& configFile)
-    : m_controller(controller)
+SoundPreloader::SoundPreloader(std::unique_ptr<Sound::I_SoundController> controller,
+                               const std::string& configFile)
+    : m_controller(std::move(controller))
 {
     for (const std::string& file : soundFiles(configFile))
         m_early.push_back(Early{file, 0, false, false});
@@ -36,7 +38,7 @@ SoundPreloader::SoundPreloader(Sound::I_SoundController* controller, const std::
 
 SoundPreloader::~SoundPreloader()
 {
-    delete ready();
+    ready();
 }
 
 std::vector<std::string> SoundPreloader::soundFiles(const std::string& configFile)
@@ -46,11 +48,10 @@ std::vector<std::string> SoundPreloader::soundFiles(const std::string& configFil
         return files;
     CFG::Info info(CFG::getDefaultOverrides());
     // The sound manager reads the file again and reports what is wrong with
-    // it; this early read stays quiet, so no message comes twice. No other
-    // thread runs yet.
-    std::streambuf* const kept = std::cerr.rdbuf(nullptr);
-    info.addConfig(configFile);
-    std::cerr.rdbuf(kept);
+    // it; this early read stays quiet, so no message comes twice.
+    info.setQuiet(true);
+    if (Files::FileLimit::check(configFile) == Files::FileLimit::FITS)
+        info.addConfig(configFile);
     const std::string dir = info.get("SOUND_DIR");
     std::vector<std::string> items;
     Util::splitString(info.get("SOUND_FILES"), ",", items, false);
@@ -82,7 +83,7 @@ Sound::I_SoundController* SoundPreloader::ready()
 {
     if (m_thread.joinable())
         m_thread.join();
-    return m_controller;
+    return m_controller.get();
 }
 
 bool SoundPreloader::init()

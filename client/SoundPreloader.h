@@ -2,6 +2,7 @@
 #define KWEP_SOUNDPRELOADER_H
 
 #include <map>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -25,8 +26,8 @@ namespace KWEP {
 class SoundPreloader : public Sound::I_SoundController {
 public:
     // Starts the thread over the files named by the configuration file.
-    SoundPreloader(Sound::I_SoundController* controller, const std::string& configFile);
-    // Joins the thread and deletes the wrapped controller.
+    SoundPreloader(std::unique_ptr<Sound::I_SoundController> controller, const std::string& configFile);
+    // Joins the thread, then the wrapped controller goes.
     ~SoundPreloader() override;
 
     SoundPreloader(const SoundPreloader&) = delete;
@@ -57,7 +58,7 @@ private:
     void preload();
     Sound::I_SoundController* ready();
 
-    Sound::I_SoundController* m_controller;
+    std::unique_ptr<Sound::I_SoundController> m_controller;
     std::vector<Early> m_early;
     bool m_opened = false;
     bool m_initAnswered = false;
