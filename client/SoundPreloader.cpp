@@ -12,10 +12,11 @@ namespace KWEP {
 
 namespace {
 
-// A module may render in a child process, and a fork is only safe while no
-// other thread of ours is busy: such a module, and what follows it, load on
-// the game thread. A MOD whose pitch cannot run away renders in this process
-// and loads early like any other sound.
+// A module that may run away renders in a helper process, which can take up
+// to the render wait per stalled piece: such a module, and what follows it,
+// load on the game thread, in the order the sound manager asks for them. A
+// MOD whose pitch cannot run away renders in this process and loads early
+// like any other sound.
 bool rendersApart(const std::string& file)
 {
     const std::string::size_type dot = file.rfind('.');

@@ -15,7 +15,7 @@ namespace KWEP {
 // the window and its GL context open, then stands in for the controller it
 // wraps. The thread opens the controller and loads the files in the order
 // the configuration lists them, stopping at the first module that may render
-// in a child process (left to the game thread); a MOD that renders in this
+// in a helper process (left to the game thread); a MOD that renders in this
 // process loads on the thread like the rest. A file that fails is
 // left out with its message naming it, as a load from the game thread would
 // be, and the rest go on. Every call joins the
