@@ -128,7 +128,7 @@ private:
     void applyFileText(const std::string& text, FileMessages& messages);
     static void takeValues(const std::string& text, std::size_t& at, int count, std::vector<std::string>& values);
     // The entry's tokens as one key, each ended by a null character.
-    static std::string entryKey(const std::vector<std::string>& entryTokens);
+    static void entryKey(const std::vector<std::string>& entryTokens, std::string& key);
     static void reportFailure(const std::string& failure, FileMessages& messages);
     static void reportRepeat(const std::string& flag, FileMessages& messages);
     bool applyEntry(const Parser::Flag& flag, std::vector<std::string>& entryTokens, FileMessages& messages);

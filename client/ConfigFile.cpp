@@ -72,7 +72,11 @@ void Config::applyFileText(const std::string& text, FileMessages& messages)
     // A file of the same bad entry over and over runs its handler once.
     std::unordered_map<std::string, std::string> failedEntries;
     std::size_t at = 0;
+    // Kept across entries, so that a file of millions of them allocates
+    // nothing per entry.
     std::string token;
+    std::vector<std::string> entryTokens;
+    std::string key;
     while (OptionText::nextToken(text, at, token)) {
         const Parser::Flag* entry = token == HELP_OPT ? nullptr : gameFlag(token);
         if (!entry) {
@@ -80,27 +84,29 @@ void Config::applyFileText(const std::string& text, FileMessages& messages)
                 *out << "\"" << OptionText::shown(token) << "\" is no option; it is ignored" << std::endl;
             continue;
         }
-        std::vector<std::string> entryTokens{token};
+        entryTokens.assign(1, token);
         takeValues(text, at, valueCount(token), entryTokens);
-        const std::string key = entryKey(entryTokens);
-        if (std::find(applied.begin(), applied.end(), entry) != applied.end())
+        if (std::find(applied.begin(), applied.end(), entry) != applied.end()) {
             reportRepeat(token, messages);
-        else if (failedEntries.count(key) > 0)
-            reportFailure(failedEntries[key], messages);
+            continue;
+        }
+        entryKey(entryTokens, key);
+        const auto failed = failedEntries.find(key);
+        if (failed != failedEntries.end())
+            reportFailure(failed->second, messages);
         else if (applyEntry(*entry, entryTokens, messages))
             applied.push_back(entry);
         else
-            failedEntries[key] = failure();
+            failedEntries.emplace(key, failure());
     }
     messages.summary();
 }
 
-std::string Config::entryKey(const std::vector<std::string>& entryTokens)
+void Config::entryKey(const std::vector<std::string>& entryTokens, std::string& key)
 {
-    std::string key;
+    key.clear();
     for (const std::string& token : entryTokens)
         key.append(token).push_back('\0');
-    return key;
 }
 
 void Config::takeValues(const std::string& text, std::size_t& at, int count, std::vector<std::string>& values)

@@ -150,7 +150,8 @@ bool GameClient::buildParts()
     std::string error;
     const std::string story = CFG::get("STORY_SPG");
     if (!d.spurter->parse(story, error)) {
-        std::cerr << "The phrase rules \"" << Format::printable(story) << "\" (STORY_SPG) cannot be read: " << printable(error)
+        std::cerr << "The phrase rules \"" << Format::printable(story)
+                  << "\" (STORY_SPG) cannot be read: " << printable(error)
                   << "; the story and the bangs get their fixed texts" << std::endl;
         deleteAndClear(d.spurter);
     } else {

@@ -34,6 +34,8 @@ public:
     class InputConfig : public CFG::Info {
     public:
         explicit InputConfig(const std::string& fileName);
+        // A profile of the given keys, named name, read from no file.
+        InputConfig(const std::string& name, const std::vector<std::pair<std::string, std::string> >& keys);
         bool isMouseOn() const { return m_mouseOn; }
         bool getUseKeys() const { return m_useKeys; }
         bool getWrapAround() const { return m_wrapAround; }
@@ -46,6 +48,8 @@ public:
         const std::string& getFileName() const { return m_fileName; }
 
     private:
+        void readKeys();
+
         std::string m_fileName;
         bool m_mouseOn;
         bool m_useKeys;
@@ -171,10 +175,24 @@ private:
     void setMouse(bool gameProfile);
     void switchControllers(bool menus);
     void setPlayBackground();
-    bool loadProfile(InputConfig*& profile, int key, bool standard);
-    bool fallBackToStandard(const InputConfig& profile, int key, const char* what);
-    bool createMenuInputs(bool standard);
-    bool createGameInputs(bool standard);
+    // Where a profile comes from: the player's choice, the file the game
+    // ships, or, when that gives no input that acts either, the code.
+    enum ProfileSource { CHOSEN, STANDARD, BUILT_IN };
+    bool loadProfile(InputConfig*& profile, int key, ProfileSource source);
+    ProfileSource fallBack(const InputConfig& profile, int key, const char* what);
+    bool createMenuInputs(ProfileSource source);
+    bool createGameInputs(ProfileSource source);
+    bool menuInputsAct() const;
+    bool gameInputsAct() const;
+    // The menu or the game side of the profiles.
+    struct ProfileKind {
+        int key;
+        const char* what;
+        InputConfig* Impl::*profile;
+        bool (GameClient::*create)(ProfileSource);
+        bool (GameClient::*acts)() const;
+    };
+    bool createInputs(const ProfileKind& kind);
     // Deletes the controllers of the slots from the given one on.
     void clearControllers(std::size_t from);
 };

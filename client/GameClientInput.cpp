@@ -51,6 +51,22 @@ bool raisesActions(const Input::InputController* controller, bool mouseOn)
     return false;
 }
 
+// Names a profile the generators build in memory rather than a file.
+const std::string BUILT_IN_FILE = "built-in:";
+
+// The keys of the standard profile of the slot as the game ships them, for
+// when that file gives no input that acts.
+std::vector<std::pair<std::string, std::string> > builtInProfile(int key)
+{
+    if (key == Game::OPTION_MENU_PROFILE)
+        return {{"MOUSE_ON", "YES"},
+                {"MENUS_USE_KEYS", "YES"},
+                {"MENUS_WRAP_AROUND", "YES"},
+                {"MENU_INPUT_FILE", BUILT_IN_FILE + "KWEP_MENUS_STANDARD.sic"},
+                {"TPAGE_INPUT_FILE", BUILT_IN_FILE + "KWEP_MENUS_TPAGE_STANDARD.sic"}};
+    return {{"MOUSE_ON", "YES"}, {"GAME_INPUT_FILE", BUILT_IN_FILE + "KWEP_GAME_STANDARD.sic"}};
+}
+
 // The profile the game ships for the slot, in the configuration's folder.
 std::string standardProfile(int key)
 {
@@ -62,16 +78,29 @@ std::string standardProfile(int key)
 } // namespace
 
 GameClient::InputConfig::InputConfig(const std::string& fileName)
-    : CFG::Info(fileName, CFG::getDefaultOverrides()),
-      m_fileName(fileName),
-      m_mouseOn(isYes(*this, "MOUSE_ON")),
-      m_useKeys(isYes(*this, "MENUS_USE_KEYS")),
-      m_wrapAround(isYes(*this, "MENUS_WRAP_AROUND")),
-      m_powerSelectWrapAround(isYes(*this, "POWER_SELECT_WRAP_AROUND")),
-      m_powerFile(get("POWER_CONFIG_FILE")),
-      m_busFile(get("BUS_CONFIG_FILE")),
-      m_otherFiles(fileList(get("OTHER_INPUT_FILES")))
+    : CFG::Info(fileName, CFG::getDefaultOverrides()), m_fileName(fileName)
 {
+    readKeys();
+}
+
+GameClient::InputConfig::InputConfig(const std::string& name,
+                                     const std::vector<std::pair<std::string, std::string> >& keys)
+    : CFG::Info(CFG::getDefaultOverrides()), m_fileName(name)
+{
+    for (const auto& key : keys)
+        add(key.first, key.second);
+    readKeys();
+}
+
+void GameClient::InputConfig::readKeys()
+{
+    m_mouseOn = isYes(*this, "MOUSE_ON");
+    m_useKeys = isYes(*this, "MENUS_USE_KEYS");
+    m_wrapAround = isYes(*this, "MENUS_WRAP_AROUND");
+    m_powerSelectWrapAround = isYes(*this, "POWER_SELECT_WRAP_AROUND");
+    m_powerFile = get("POWER_CONFIG_FILE");
+    m_busFile = get("BUS_CONFIG_FILE");
+    m_otherFiles = fileList(get("OTHER_INPUT_FILES"));
 }
 
 bool GameClient::setInputController(unsigned index, const std::string& file)
@@ -87,9 +116,12 @@ bool GameClient::setInputController(unsigned index, const std::string& file)
     }
     if (!slot)
         slot = new Input::InputController(static_cast<int>(index), d.areaRenderer);
-    if (CreateSicFiles::deser(*slot, file))
+    const bool builtIn = file.compare(0, BUILT_IN_FILE.size(), BUILT_IN_FILE) == 0;
+    if (builtIn ? CreateSicFiles::readBuiltIn(*slot, file.substr(BUILT_IN_FILE.size()))
+                : CreateSicFiles::deser(*slot, file))
         return true;
-    std::cerr << getProgramName() << ": the input controller file \"" << Format::printable(file) << "\" does not read" << std::endl;
+    std::cerr << getProgramName() << ": the input controller file \"" << Format::printable(file)
+              << "\" does not read" << std::endl;
     return false;
 }
 
@@ -101,49 +133,67 @@ bool GameClient::addOtherInputs(const std::vector<std::string>& files)
     return read;
 }
 
-// Replaces the profile by the one the option key names (or, with standard,
-// by the one the game ships); false, with a message, when that file is
-// missing or empty.
-bool GameClient::loadProfile(InputConfig*& profile, int key, bool standard)
+// Replaces the profile by the one the source gives; false, with a message,
+// when its file does not read.
+bool GameClient::loadProfile(InputConfig*& profile, int key, ProfileSource source)
 {
     delete profile;
     profile = nullptr;
-    const std::string* name = getConfig() ? getConfig()->getStringPtr(key) : nullptr;
-    const std::string file = standard ? standardProfile(key) : name ? *name : std::string();
-    profile = new InputConfig(file);
-    if (!file.empty() && Files::TextFile::size(file) > 0)
+    if (source == BUILT_IN) {
+        profile = new InputConfig("the profile built into the game", builtInProfile(key));
         return true;
-    std::cerr << getProgramName() << ": the input profile \"" << Format::printable(file) << "\" is missing or empty" << std::endl;
+    }
+    const std::string* name = getConfig() ? getConfig()->getStringPtr(key) : nullptr;
+    const std::string file = source == STANDARD ? standardProfile(key) : name ? *name : std::string();
+    profile = new InputConfig(file);
+    const std::string why = Files::TextFile::whyUnusable(file);
+    if (why.empty())
+        return true;
+    std::cerr << getProgramName() << ": the input profile " << why << std::endl;
     return false;
 }
 
 // A profile that leaves the player no way to act (lines lost, a misspelt
 // key, a value that is no YES) is named and replaced, for this run only,
-// by the standard profile; the option keeps the player's choice.
-bool GameClient::fallBackToStandard(const InputConfig& profile, int key, const char* what)
+// by the standard profile, and that one, when it is as dead, by the
+// profile built into the game; the option keeps the player's choice.
+GameClient::ProfileSource GameClient::fallBack(const InputConfig& profile, int key, const char* what)
 {
-    if (profile.getFileName() == standardProfile(key))
-        return false;
-    std::cerr << getProgramName() << ": the " << what << " input profile \"" << Format::printable(profile.getFileName())
-              << "\" gives no input that acts; the standard profile is used instead" << std::endl;
-    return true;
+    const bool standard = profile.getFileName() == standardProfile(key);
+    std::cerr << getProgramName() << ": the " << (standard ? "standard " : "") << what << " input profile \""
+              << Format::printable(profile.getFileName()) << "\" gives no input that acts; "
+              << (standard ? "the profile built into the game" : "the standard profile") << " is used instead"
+              << std::endl;
+    return standard ? BUILT_IN : STANDARD;
+}
+
+// Each round moves on to a later source, so the loop ends.
+bool GameClient::createInputs(const ProfileKind& kind)
+{
+    for (ProfileSource source = CHOSEN;; source = fallBack(*(m_impl->*kind.profile), kind.key, kind.what)) {
+        if (!(this->*kind.create)(source))
+            return false;
+        if (source == BUILT_IN || (this->*kind.acts)())
+            return true;
+    }
 }
 
 bool GameClient::createMenuInputControllers()
 {
-    if (!createMenuInputs(false))
-        return false;
-    const Impl& d = *m_impl;
-    if (d.menuProfile->getUseKeys() || raisesActions(getMenuInputController(), d.menuProfile->isMouseOn())
-        || !fallBackToStandard(*d.menuProfile, Game::OPTION_MENU_PROFILE, "menu"))
-        return true;
-    return createMenuInputs(true);
+    return createInputs({Game::OPTION_MENU_PROFILE, "menu", &Impl::menuProfile, &GameClient::createMenuInputs,
+                         &GameClient::menuInputsAct});
 }
 
-bool GameClient::createMenuInputs(bool standard)
+bool GameClient::menuInputsAct() const
+{
+    const Impl& d = *m_impl;
+    return d.menuProfile->getUseKeys() || raisesActions(getMenuInputController(), d.menuProfile->isMouseOn());
+}
+
+bool GameClient::createMenuInputs(ProfileSource source)
 {
     Impl& d = *m_impl;
-    if (!loadProfile(d.menuProfile, Game::OPTION_MENU_PROFILE, standard))
+    if (!loadProfile(d.menuProfile, Game::OPTION_MENU_PROFILE, source))
         return false;
     bool read = setInputController(MENU_SLOT, d.menuProfile->get("MENU_INPUT_FILE"));
     read = setInputController(TPAGE_SLOT, d.menuProfile->get("TPAGE_INPUT_FILE")) && read;
@@ -163,20 +213,24 @@ bool GameClient::createMenuInputs(bool standard)
 // profile brings its own.
 bool GameClient::createGameInputControllers()
 {
-    if (!createGameInputs(false))
-        return false;
+    return createInputs({Game::OPTION_GAME_PROFILE, "game", &Impl::gameProfile, &GameClient::createGameInputs,
+                         &GameClient::gameInputsAct});
+}
+
+bool GameClient::gameInputsAct() const
+{
     const Impl& d = *m_impl;
     for (std::size_t slot = GAME_SLOT; slot < d.controllers.size(); ++slot)
         if (raisesActions(d.controllers[slot], d.gameProfile->isMouseOn()))
             return true;
-    return !fallBackToStandard(*d.gameProfile, Game::OPTION_GAME_PROFILE, "game") || createGameInputs(true);
+    return false;
 }
 
-bool GameClient::createGameInputs(bool standard)
+bool GameClient::createGameInputs(ProfileSource source)
 {
     Impl& d = *m_impl;
     clearControllers(GAME_SLOT + 1);
-    if (!loadProfile(d.gameProfile, Game::OPTION_GAME_PROFILE, standard))
+    if (!loadProfile(d.gameProfile, Game::OPTION_GAME_PROFILE, source))
         return false;
     const bool read = setInputController(GAME_SLOT, d.gameProfile->get("GAME_INPUT_FILE"));
     return addOtherInputs(d.gameProfile->getOtherInputFiles()) && read;

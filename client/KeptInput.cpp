@@ -16,14 +16,11 @@ long squaredDistance(int x1, int y1, int x2, int y2)
 
 } // namespace
 
-KeptInput::KeptInput() : m_mouse(nullptr), m_joypad(nullptr), m_showing(0) {}
+KeptInput::KeptInput() : m_showing(0) {}
 
-KeptInput::~KeptInput() { clear(); }
+KeptInput::~KeptInput() = default;
 
-KeptInput::KeptInput(const KeptInput& other)
-    : m_mouse(nullptr), m_joypad(nullptr), m_showing(other.m_showing)
-{
-}
+KeptInput::KeptInput(const KeptInput& other) : m_showing(other.m_showing) {}
 
 void KeptInput::follow(unsigned showing)
 {
@@ -35,16 +32,14 @@ void KeptInput::follow(unsigned showing)
 
 void KeptInput::clear()
 {
-    delete m_mouse;
-    m_mouse = nullptr;
-    delete m_joypad;
-    m_joypad = nullptr;
+    m_mouse.reset();
+    m_joypad.reset();
 }
 
 bool KeptInput::mouseMoved(const EVT::Event_Mouse& event, int maxSquared)
 {
     if (!m_mouse) {
-        m_mouse = new EVT::Event_Mouse(event);
+        m_mouse = std::make_unique<EVT::Event_Mouse>(event);
         return false;
     }
     return event.button != m_mouse->button || event.pressed != m_mouse->pressed
@@ -54,7 +49,7 @@ bool KeptInput::mouseMoved(const EVT::Event_Mouse& event, int maxSquared)
 bool KeptInput::mouseTravelled(const EVT::Event_Mouse& event, int maxSquared)
 {
     if (!m_mouse) {
-        m_mouse = new EVT::Event_Mouse(event);
+        m_mouse = std::make_unique<EVT::Event_Mouse>(event);
         return false;
     }
     return squaredDistance(event.x, event.y, m_mouse->x, m_mouse->y) > maxSquared;
@@ -63,7 +58,7 @@ bool KeptInput::mouseTravelled(const EVT::Event_Mouse& event, int maxSquared)
 bool KeptInput::joypadMoved(const EVT::Event_Joypad& event)
 {
     if (!m_joypad) {
-        m_joypad = new EVT::Event_Joypad(event);
+        m_joypad = std::make_unique<EVT::Event_Joypad>(event);
         return false;
     }
     if (event.number != m_joypad->number
@@ -78,7 +73,7 @@ bool KeptInput::joypadMoved(const EVT::Event_Joypad& event)
 bool KeptInput::joypadTravelled(const EVT::Event_Joypad& event)
 {
     if (!m_joypad) {
-        m_joypad = new EVT::Event_Joypad(event);
+        m_joypad = std::make_unique<EVT::Event_Joypad>(event);
         return false;
     }
     return event.number == m_joypad->number

@@ -1,6 +1,8 @@
 #ifndef KWEP_KEPTINPUT_H
 #define KWEP_KEPTINPUT_H
 
+#include <memory>
+
 namespace EVT { class Event_Joypad; class Event_Mouse; }
 
 namespace KWEP {
@@ -40,8 +42,8 @@ public:
     bool hasJoypad() const { return m_joypad != nullptr; }
 
 private:
-    EVT::Event_Mouse* m_mouse;   // owned copy or null
-    EVT::Event_Joypad* m_joypad; // owned copy or null
+    std::unique_ptr<EVT::Event_Mouse> m_mouse;   // null until one is seen
+    std::unique_ptr<EVT::Event_Joypad> m_joypad; // null until one is seen
     unsigned m_showing;
 };
 

@@ -2,19 +2,21 @@
 
 #include "core/CFG.h"
 #include "core/Conversions.h"
+#include "core/FileLimit.h"
 #include "core/Info.h"
 #include "sound/MODFile.h"
 
-#include <iostream>
+#include <utility>
 
 namespace KWEP {
 
 namespace {
 
-// A module may render in a child process, and a fork is only safe while no
-// other thread of ours is busy: such a module, and what follows it, load on
-// the game thread. A MOD whose pitch cannot run away renders in this process
-// and loads early like any other sound.
+// A module that may run away renders in a helper process, which can take up
+// to the render wait per stalled piece: such a module, and what follows it,
+// load on the game thread, in the order the sound manager asks for them. A
+// MOD whose pitch cannot run away renders in this process and loads early
+// like any other sound.
 bool rendersApart(const std::string& file)
 {
     const std::string::size_type dot = file.rfind('.');
@@ -25,8 +27,9 @@ bool rendersApart(const std::string& file)
 
 } // namespace
 
-SoundPreloader::SoundPreloader(Sound::I_SoundController* controller, const std::string& configFile)
-    : m_controller(controller)
+SoundPreloader::SoundPreloader(std::unique_ptr<Sound::I_SoundController> controller,
+                               const std::string& configFile)
+    : m_controller(std::move(controller))
 {
     for (const std::string& file : soundFiles(configFile))
         m_early.push_back(Early{file, 0, false, false});
@@ -36,7 +39,7 @@ SoundPreloader::SoundPreloader(Sound::I_SoundController* controller, const std::
 
 SoundPreloader::~SoundPreloader()
 {
-    delete ready();
+    ready();
 }
 
 std::vector<std::string> SoundPreloader::soundFiles(const std::string& configFile)
@@ -46,11 +49,10 @@ std::vector<std::string> SoundPreloader::soundFiles(const std::string& configFil
         return files;
     CFG::Info info(CFG::getDefaultOverrides());
     // The sound manager reads the file again and reports what is wrong with
-    // it; this early read stays quiet, so no message comes twice. No other
-    // thread runs yet.
-    std::streambuf* const kept = std::cerr.rdbuf(nullptr);
-    info.addConfig(configFile);
-    std::cerr.rdbuf(kept);
+    // it; this early read stays quiet, so no message comes twice.
+    info.setQuiet(true);
+    if (Files::FileLimit::check(configFile) == Files::FileLimit::FITS)
+        info.addConfig(configFile);
     const std::string dir = info.get("SOUND_DIR");
     std::vector<std::string> items;
     Util::splitString(info.get("SOUND_FILES"), ",", items, false);
@@ -82,7 +84,7 @@ Sound::I_SoundController* SoundPreloader::ready()
 {
     if (m_thread.joinable())
         m_thread.join();
-    return m_controller;
+    return m_controller.get();
 }
 
 bool SoundPreloader::init()

@@ -2,6 +2,7 @@
 #define KWEP_SOUNDPRELOADER_H
 
 #include <map>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -14,7 +15,7 @@ namespace KWEP {
 // the window and its GL context open, then stands in for the controller it
 // wraps. The thread opens the controller and loads the files in the order
 // the configuration lists them, stopping at the first module that may render
-// in a child process (left to the game thread); a MOD that renders in this
+// in a helper process (left to the game thread); a MOD that renders in this
 // process loads on the thread like the rest. A file that fails is
 // left out with its message naming it, as a load from the game thread would
 // be, and the rest go on. Every call joins the
@@ -25,8 +26,8 @@ namespace KWEP {
 class SoundPreloader : public Sound::I_SoundController {
 public:
     // Starts the thread over the files named by the configuration file.
-    SoundPreloader(Sound::I_SoundController* controller, const std::string& configFile);
-    // Joins the thread and deletes the wrapped controller.
+    SoundPreloader(std::unique_ptr<Sound::I_SoundController> controller, const std::string& configFile);
+    // Joins the thread, then the wrapped controller goes.
     ~SoundPreloader() override;
 
     SoundPreloader(const SoundPreloader&) = delete;
@@ -57,7 +58,7 @@ private:
     void preload();
     Sound::I_SoundController* ready();
 
-    Sound::I_SoundController* m_controller;
+    std::unique_ptr<Sound::I_SoundController> m_controller;
     std::vector<Early> m_early;
     bool m_opened = false;
     bool m_initAnswered = false;

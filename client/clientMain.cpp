@@ -116,8 +116,8 @@ int clientMain(int argc, char** argv, ClientBackends& backends)
     const Game::I_Config& options = *client->getConfig();
     // The sounds decode on a thread of their own while the window and its GL
     // context open: both take a while, and neither needs the other.
-    std::unique_ptr<Sound::I_SoundController> sound(
-        new SoundPreloader(backends.makeSoundController(), CFG::get("SOUNDS_CONFIG_FILE")));
+    std::unique_ptr<Sound::I_SoundController> sound(new SoundPreloader(
+        std::unique_ptr<Sound::I_SoundController>(backends.makeSoundController()), CFG::get("SOUNDS_CONFIG_FILE")));
     std::unique_ptr<Game::I_WindowApp> window(backends.makeWindowApp(
         "Frelmory", *options.getIntPtr(Game::OPTION_WINDOW_WIDTH), *options.getIntPtr(Game::OPTION_WINDOW_HEIGHT),
         *options.getBoolPtr(Game::OPTION_FULLSCREEN), &argc, argv));

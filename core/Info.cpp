@@ -134,6 +134,7 @@ public:
 
     Map entries;
     Info* parent;
+    bool quiet = false;
 
 private:
     // What one read of a file met that the syntax lets pass but a whole,
@@ -188,7 +189,8 @@ bool Info::Impl::readFile(const std::string& fileName, bool& parsed)
     m_report.lastLineOpen = lastLineOpen;
     parsed = populateMap(entries, position, lines, FILE_END_MARKER);
     m_report.quoteRunsOut = !parsed;
-    reportDamage(fileName, text);
+    if (!quiet)
+        reportDamage(fileName, text);
     return true;
 }
 
@@ -466,6 +468,11 @@ Info::~Info()
 void Info::reset()
 {
     Impl::deleteMap(m_impl->entries);
+}
+
+void Info::setQuiet(bool quiet)
+{
+    m_impl->quiet = quiet;
 }
 
 bool Info::addConfig(const std::string& fileName)

@@ -54,6 +54,10 @@ public:
     // result.
     virtual bool addConfig(const std::string& fileName);
 
+    // With quiet on, later reads say nothing about the damage they meet (for
+    // a second reader of a file whose first reader reports it); off at first.
+    void setQuiet(bool quiet);
+
     // Parses the single line "key == value" as a file line would be.
     virtual bool add(const std::string& key, const std::string& value);
 

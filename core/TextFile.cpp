@@ -259,7 +259,8 @@ bool TextFile::reportCutShort(const std::string& fileName, const std::string& wh
 
 void TextFile::warnCutShort(const std::string& fileName, const std::string& what)
 {
-    std::cerr << what << " \"" << Format::printable(fileName) << "\": the last line has no line end; the file may be cut short"
+    std::cerr << what << " \"" << Format::printable(fileName)
+              << "\": the last line has no line end; the file may be cut short"
               << std::endl;
 }
 

@@ -9,6 +9,8 @@
 #include "input/TriggerId.h"
 
 #include <fstream>
+#include <map>
+#include <sstream>
 
 namespace KWEP
 {
@@ -179,7 +181,7 @@ namespace KWEP
 
         // A one-switch profile: the space bar anywhere, with its release (a short
         // press) and hold-press actions.
-        void writeOneSwitch(Input::I_ScreenAreaRenderer* renderer, int controllerId,
+        void writeOneSwitch(CreateSicFiles& maker, Input::I_ScreenAreaRenderer* renderer, int controllerId,
                             const Input::TriggerId& trigger, int release, int holdPress,
                             const std::string& file)
         {
@@ -187,7 +189,7 @@ namespace KWEP
             Input::Switch* sw = addSwitch(c, addAnywhere(c), trigger);
             sw->setReleaseActionId(Input::ActionId(release, ""));
             sw->setHoldPressActionId(Input::ActionId(holdPress, ""));
-            CreateSicFiles::ser(c, file);
+            maker.output(c, file);
         }
 
         // The joypad, space bar and mouse switches shared by the standard menu and
@@ -282,6 +284,33 @@ namespace KWEP
         controller.serialize(&serializer);
     }
 
+    void CreateSicFiles::output(const Input::InputController& controller, const std::string& file)
+    {
+        if (!m_texts)
+        {
+            ser(controller, file);
+            return;
+        }
+        std::stringstream stream;
+        Util::TextSerializer serializer(stream);
+        controller.serialize(&serializer);
+        (*m_texts)[file] = stream.str();
+    }
+
+    bool CreateSicFiles::readBuiltIn(Input::InputController& controller, const std::string& file)
+    {
+        std::map<std::string, std::string> texts;
+        CreateSicFiles maker;
+        maker.m_texts = &texts;
+        maker.create(nullptr, BUILT_IN_MENU_ID, BUILT_IN_TPAGE_ID, BUILT_IN_GAME_ID);
+        const auto found = texts.find(file);
+        if (found == texts.end())
+            return false;
+        std::stringstream stream(found->second);
+        Util::TextSerializer serializer(stream);
+        return controller.deserialize(&serializer);
+    }
+
     void CreateSicFiles::create(Input::I_ScreenAreaRenderer* renderer, int menuId, int tpageId,
                                 int gameId)
     {
@@ -298,13 +327,13 @@ namespace KWEP
             const unsigned long anywhere = addAnywhere(c);
             addPress(c, anywhere, dwell(750, 750), ACTION_MENU_DOWN);
             addPress(c, anywhere, space(), ACTION_MENU_SELECT);
-            ser(c, "KWEP_MENUS_ONEPRESS.sic");
+            output(c, "KWEP_MENUS_ONEPRESS.sic");
         }
         // One switch: a short press selects, holding it moves down repeatedly; or a
         // short press moves down and holding it selects.
-        writeOneSwitch(renderer, id, space(1, 0, 750, 500), ACTION_MENU_SELECT, ACTION_MENU_DOWN,
+        writeOneSwitch(*this, renderer, id, space(1, 0, 750, 500), ACTION_MENU_SELECT, ACTION_MENU_DOWN,
                        "KWEP_MENUS_ONESWITCH1.sic");
-        writeOneSwitch(renderer, id, space(1, 0, 750, 0), ACTION_MENU_DOWN, ACTION_MENU_SELECT,
+        writeOneSwitch(*this, renderer, id, space(1, 0, 750, 0), ACTION_MENU_DOWN, ACTION_MENU_SELECT,
                        "KWEP_MENUS_ONESWITCH2.sic");
         {
             // Head tracker: dwell areas at the screen's edges, clear of the title and
@@ -318,10 +347,10 @@ namespace KWEP
             addDwellArea(c, "BottomRight", HT_MENU_DOWN, ICON_DOWN, HT_MOVE_FIRST, HT_MOVE_REPEAT,
                          ACTION_MENU_DOWN);
             addDwellArea(c, "MiddleRight", HT_MENU_SELECT, ICON_RIGHT, HT_CHOOSE, 0, ACTION_MENU_SELECT);
-            ser(c, "KWEP_MENUS_HEADTRACKER1.sic");
+            output(c, "KWEP_MENUS_HEADTRACKER1.sic");
             addDwellArea(c, "TopRight", HT_MENU_UP, ICON_UP, HT_MOVE_FIRST, HT_MOVE_REPEAT, ACTION_MENU_UP);
             addDwellArea(c, "MiddleLeft", HT_MENU_BACK, ICON_LEFT, HT_CHOOSE, 0, ACTION_MENU_BACK);
-            ser(c, "KWEP_MENUS_HEADTRACKER2.sic");
+            output(c, "KWEP_MENUS_HEADTRACKER2.sic");
         }
         // ANYWHERE, then the down, up and select areas, made in this order.
         const auto standard = [this, renderer, id](const std::string& file, const Rect& down,
@@ -350,13 +379,13 @@ namespace KWEP
         addPointerArea(c, cArea, "DownMiddle", ARROW_COLOUR, ICON_DOWN, ACTION_MENU_DOWN, t);
         addPointerArea(c, b, "UpMiddle", ARROW_COLOUR, ICON_UP, ACTION_MENU_UP, t);
         addPointerArea(c, d, "Middle", SELECT_COLOUR, ICON_FRAME, ACTION_MENU_SELECT, t);
-        ser(c, file);
+        output(c, file);
     }
 
     void CreateSicFiles::createTPageInputs(Input::I_ScreenAreaRenderer* renderer, int id)
     {
         // One switch: a short press scrolls down, holding it selects (leaves).
-        writeOneSwitch(renderer, id, space(1, 0, 750, 250), ACTION_MENU_DOWN, ACTION_MENU_SELECT,
+        writeOneSwitch(*this, renderer, id, space(1, 0, 750, 250), ACTION_MENU_DOWN, ACTION_MENU_SELECT,
                        "KWEP_MENUS_TPAGE_ONESWITCH2.sic");
         {
             // Head tracker: below the text, which reaches about 45% down; the lines of
@@ -365,9 +394,9 @@ namespace KWEP
             addDwellArea(c, "BottomRight", HT_TPAGE_DOWN, ICON_DOWN, HT_MOVE_FIRST, HT_MOVE_REPEAT,
                          ACTION_MENU_DOWN);
             addDwellArea(c, "MiddleRight", HT_TPAGE_SELECT, ICON_RIGHT, HT_CHOOSE, 0, ACTION_MENU_SELECT);
-            ser(c, "KWEP_MENUS_TPAGE_HEADTRACKER1.sic");
+            output(c, "KWEP_MENUS_TPAGE_HEADTRACKER1.sic");
             addDwellArea(c, "BottomLeft", HT_TPAGE_BACK, ICON_LEFT, HT_CHOOSE, 0, ACTION_MENU_BACK);
-            ser(c, "KWEP_MENUS_TPAGE_HEADTRACKER2.sic");
+            output(c, "KWEP_MENUS_TPAGE_HEADTRACKER2.sic");
         }
         // ANYWHERE, then the down and select areas, made in this order.
         const auto standard = [this, renderer, id](const std::string& file, const Rect& down,
@@ -392,7 +421,7 @@ namespace KWEP
         addBackgroundSwitches(c, a, t);
         addPointerArea(c, b, "DownMiddle", ARROW_COLOUR, ICON_DOWN, ACTION_MENU_DOWN, t);
         addPointerArea(c, cArea, "Middle", SELECT_COLOUR, ICON_FRAME, ACTION_MENU_SELECT, t);
-        ser(c, file);
+        output(c, file);
     }
 
     void CreateSicFiles::createGameInputs(Input::I_ScreenAreaRenderer* renderer, int id)
@@ -411,7 +440,7 @@ namespace KWEP
             sw->setPressActionId(Input::ActionId(ACTION_GRAB, "LOCKED"));
             sw->setReleaseActionId(release);
             addSwitch(c, anywhere, enterLeave())->setReleaseActionId(release);
-            ser(c, "KWEP_GAME_STANDARD.sic");
+            output(c, "KWEP_GAME_STANDARD.sic");
         }
         {
             // Head tracker: dwelling grabs, locked, so the carrot does not swing under
@@ -436,7 +465,7 @@ namespace KWEP
             addPress(c, left, enterLeave(), ACTION_RELEASE);
             addPress(c, right, enterLeave(), ACTION_RELEASE);
             addPress(c, pause, enterLeave(), ACTION_PAUSE);
-            ser(c, "KWEP_GAME_HEADTRACKER1.sic");
+            output(c, "KWEP_GAME_HEADTRACKER1.sic");
         }
     }
 }

@@ -1,6 +1,7 @@
 #ifndef INPUT_CREATESICFILES_H
 #define INPUT_CREATESICFILES_H
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,22 @@ namespace KWEP
         // a file that cannot be opened for writing, writes nothing.
         static void ser(const Input::InputController& controller, const std::string& file);
 
+        // Reads the standard profile the generators write under the file name
+        // (for instance "KWEP_MENUS_STANDARD.sic") into the controller, built in
+        // memory: no file is read or written. False for a name no generator
+        // writes.
+        static bool readBuiltIn(Input::InputController& controller, const std::string& file);
+
+        // The controller numbers the game client reads the profiles into: the
+        // menus 1, the text pages 2, play 3.
+        static const int BUILT_IN_MENU_ID = 1;
+        static const int BUILT_IN_TPAGE_ID = 2;
+        static const int BUILT_IN_GAME_ID = 3;
+
+        // Writes a generated profile to the file, or keeps its text in memory
+        // while readBuiltIn builds them.
+        void output(const Input::InputController& controller, const std::string& file);
+
         // Every standard profile: the menus, the text pages and play, each with its
         // own controller number.
         void create(Input::I_ScreenAreaRenderer* renderer, int menuId, int tpageId, int gameId);
@@ -48,6 +65,11 @@ namespace KWEP
         // The same for a text page: a (background), b (down) and c (select).
         void createStandardTPage(Input::InputController& controller, const std::string& file,
                                  unsigned long a, unsigned long b, unsigned long c);
+
+    private:
+        // The texts of the profiles by file name, while readBuiltIn builds
+        // them; null when the generators write files.
+        std::map<std::string, std::string>* m_texts = nullptr;
     };
 
     // Makes the whole-screen area "ANYWHERE" (area and highlight colour 0, icon 0).

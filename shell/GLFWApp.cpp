@@ -334,6 +334,7 @@ GLFWApp::GLFWApp(const char* title, int width, int height, bool fullScreen, int*
         return;
     }
     X11WindowLoss::forget();
+    X11WindowLoss::own(window);
     X11WindowLoss::watch();
     g_window.window = window;
     g_window.owner = this;
@@ -355,6 +356,7 @@ GLFWApp::~GLFWApp() {
     glfwDestroyWindow(g_window.window);
     glfwTerminate();
     X11WindowLoss::unwatch();
+    X11WindowLoss::own(0, 0);
     g_window = WindowState();
 }
 

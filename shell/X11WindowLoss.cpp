@@ -1,8 +1,16 @@
 #include "shell/X11WindowLoss.h"
 
+#include <GLFW/glfw3.h>
 #include <X11/Xlib.h>
 
 #include <cstdio>
+
+// The window library's native access (GLFW 3.2 and later). Its own header
+// for them also wants the XRandR headers, which nothing else here needs.
+extern "C" {
+Window glfwGetX11Window(GLFWwindow* window);
+XID glfwGetGLXWindow(GLFWwindow* window);
+}
 
 namespace Game {
 
@@ -11,8 +19,17 @@ namespace {
 bool g_lost = false;
 bool g_watching = false;
 XErrorHandler g_previous = nullptr;
+XID g_window = 0;
+XID g_drawable = 0;
+
+bool aboutOurWindow(const XErrorEvent& error) {
+    return error.resourceid != 0 && (error.resourceid == g_window || error.resourceid == g_drawable);
+}
 
 int noteError(Display* display, XErrorEvent* error) {
+    if (!aboutOurWindow(*error)) {
+        return g_previous != nullptr ? g_previous(display, error) : 0;
+    }
     if (!g_lost) {
         char text[160] = "";
         XGetErrorText(display, error->error_code, text, sizeof text);
@@ -24,6 +41,15 @@ int noteError(Display* display, XErrorEvent* error) {
 }
 
 } // namespace
+
+void X11WindowLoss::own(unsigned long window, unsigned long drawable) {
+    g_window = window;
+    g_drawable = drawable;
+}
+
+void X11WindowLoss::own(GLFWwindow* window) {
+    own(window != nullptr ? glfwGetX11Window(window) : 0, window != nullptr ? glfwGetGLXWindow(window) : 0);
+}
 
 void X11WindowLoss::watch() {
     const XErrorHandler previous = XSetErrorHandler(noteError);

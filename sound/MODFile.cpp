@@ -6,8 +6,12 @@
 #include <cstdlib>
 #include <string>
 
+#include <cstring>
+
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,6 +20,8 @@
 #include "core/FileLimit.h"
 #include "core/TextFile.h"
 #include "sound/ModuleScan.h"
+
+extern char** environ;
 
 namespace Media {
 
@@ -40,22 +46,47 @@ void startDumb()
     (void)l_started;
 }
 
-// The first of the four loaders that takes the file; mod tells whether it
-// was the MOD loader, the one format whose patterns are checked before
-// a render.
-DUH* loadAnyModule(const char* path, bool& mod)
+// The first of the four loaders that takes the file.
+DUH* loadAnyModule(const char* path)
 {
-    mod = false;
     DUH* duh = dumb_load_it(path);
     if (!duh)
         duh = dumb_load_xm(path);
     if (!duh)
         duh = dumb_load_s3m(path);
-    if (!duh) {
+    if (!duh)
         duh = dumb_load_mod(path);
-        mod = duh != nullptr;
-    }
     return duh;
+}
+
+// Whether the IT, XM or S3M loader, tried before the MOD loader, would take
+// the file: each looks for its signature first.
+bool hasOtherSignature(const std::string& path)
+{
+    char head[48] = {};
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return true;
+    const bool read = ::read(fd, head, sizeof head) == static_cast<ssize_t>(sizeof head);
+    ::close(fd);
+    return !read || std::memcmp(head, "IMPM", 4) == 0 || std::memcmp(head, "Extended Module: ", 17) == 0
+        || std::memcmp(head + 44, "SCRM", 4) == 0;
+}
+
+// The helper is installed beside the game; a build tree keeps it where the
+// build puts its programs.
+std::string helperPath()
+{
+    char self[4096];
+    const ssize_t size = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    std::string folder = size > 0 ? std::string(self, static_cast<std::size_t>(size)) : std::string();
+    folder = folder.substr(0, folder.find_last_of('/') == std::string::npos ? 0 : folder.find_last_of('/'));
+    for (const std::string& place : {folder, std::string(FRELMORY_HELPER_DIR)}) {
+        const std::string path = place + "/" + MODFile::RENDER_HELPER;
+        if (!place.empty() && ::access(path.c_str(), X_OK) == 0)
+            return path;
+    }
+    return std::string();
 }
 
 // Reads the pipe to its end into out. False when no byte comes within the
@@ -87,11 +118,15 @@ bool readWhileProgressing(int fd, std::vector<unsigned char>& out, int waitSecon
     }
 }
 
-// What became of a render child, in words, for the error.
+// What became of a render process, in words, for the error.
 std::string endOf(int status)
 {
     if (WIFSIGNALED(status))
         return "the render stopped on signal " + std::to_string(WTERMSIG(status));
+    if (WIFEXITED(status) && WEXITSTATUS(status) == MODFile::RENDER_NOT_A_MODULE)
+        return "it is not an IT, XM, S3M or MOD module";
+    if (WIFEXITED(status) && WEXITSTATUS(status) == MODFile::RENDER_FAILED)
+        return "the module cannot be rendered";
     return "the render could not hand back its samples";
 }
 
@@ -146,39 +181,86 @@ public:
         return true;
     }
 
-    void renderHere(DUH_SIGRENDERER* renderer)
+    // Renders the loaded song to its end or loop and unloads it.
+    template <class Take>
+    bool renderSong(DUH* duh, long chunk, Take take)
     {
-        render(renderer, CHUNK_SAMPLES, [this](const unsigned char* bytes, std::size_t size) {
+        DUH_SIGRENDERER* renderer = duh_start_sigrenderer(duh, 0, channels, 0);
+        if (!renderer) {
+            unload_duh(duh);
+            return fail("the module cannot be rendered");
+        }
+        // End the render where the song would loop or stop, so it is rendered once.
+        DUMB_IT_SIGRENDERER* it = duh_get_it_sigrenderer(renderer);
+        if (it) {
+            dumb_it_set_loop_callback(it, &dumb_it_callback_terminate, nullptr);
+            dumb_it_set_xm_speed_zero_callback(it, &dumb_it_callback_terminate, nullptr);
+        }
+        reserveFor(duh);
+        const bool rendered = render(renderer, chunk, take);
+        duh_end_sigrenderer(renderer);
+        unload_duh(duh);
+        return rendered || fail("the render could not hand back its samples");
+    }
+
+    bool renderHere()
+    {
+        DUH* duh = dumb_load_mod(path.c_str());
+        if (!duh)
+            return fail("it is not an IT, XM, S3M or MOD module");
+        return renderSong(duh, CHUNK_SAMPLES, [this](const unsigned char* bytes, std::size_t size) {
             pcm.insert(pcm.end(), bytes, bytes + size);
             return true;
         });
     }
 
-    // Renders in a child process that hands each piece back through a pipe
-    // as it is made; the child is stopped when no piece comes within the
-    // render wait.
-    bool renderApart(DUH_SIGRENDERER* renderer)
+    // Starts the helper over the file with its output on a pipe; -1, with
+    // the error set, when it cannot be started.
+    pid_t startHelper(int& output)
     {
+        const std::string helper = helperPath();
+        if (helper.empty()) {
+            fail(std::string("the render helper ") + RENDER_HELPER + " is not installed beside the game");
+            return -1;
+        }
         int ends[2];
-        if (::pipe(ends) != 0)
-            return fail("no pipe for the render");
-        const pid_t child = ::fork();
-        if (child < 0) {
-            ::close(ends[0]);
-            ::close(ends[1]);
-            return fail("no process for the render");
+        if (::pipe2(ends, O_CLOEXEC) != 0) {
+            fail("no pipe for the render");
+            return -1;
         }
-        if (child == 0) {
-            ::close(ends[0]);
-            const int out = ends[1];
-            const auto send = [out](const unsigned char* bytes, std::size_t size) {
-                return Files::TextFile::writeAll(out, bytes, size);
-            };
-            ::_exit(render(renderer, APART_CHUNK_SAMPLES, send) ? 0 : 1);
-        }
+        const std::string args[] = {helper, path, std::to_string(rate), std::to_string(depth), std::to_string(channels)};
+        char* argv[] = {const_cast<char*>(args[0].c_str()), const_cast<char*>(args[1].c_str()),
+                        const_cast<char*>(args[2].c_str()), const_cast<char*>(args[3].c_str()),
+                        const_cast<char*>(args[4].c_str()), nullptr};
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
+        pid_t child = -1;
+        const int error = ::posix_spawn(&child, helper.c_str(), &actions, nullptr, argv, environ);
+        posix_spawn_file_actions_destroy(&actions);
         ::close(ends[1]);
-        const bool read = readWhileProgressing(ends[0], pcm, renderWait);
-        ::close(ends[0]);
+        if (error != 0) {
+            ::close(ends[0]);
+            fail("the render helper " + helper + " cannot be started: " + std::strerror(error));
+            return -1;
+        }
+        output = ends[0];
+        return child;
+    }
+
+    // Renders in a helper process started from its own program, which hands
+    // each piece back through a pipe as it is made; the helper is stopped
+    // when no piece comes within the render wait. A new program, not a copy
+    // of this one: the sound and GL libraries' threads may hold locks a copy
+    // would find held for ever.
+    bool renderApart()
+    {
+        int output = -1;
+        const pid_t child = startHelper(output);
+        if (child < 0)
+            return false;
+        const bool read = readWhileProgressing(output, pcm, renderWait);
+        ::close(output);
         if (!read)
             ::kill(child, SIGKILL);
         int status = 0;
@@ -209,30 +291,8 @@ bool MODFile::load()
     d.pcm.clear();
     if (!Files::FileLimit::admit(d.path))
         return d.fail("the file cannot be opened");
-    bool mod = false;
-    DUH* duh = loadAnyModule(d.path.c_str(), mod);
-    if (!duh)
-        return d.fail("it is not an IT, XM, S3M or MOD module");
-    DUH_SIGRENDERER* renderer = duh_start_sigrenderer(duh, 0, d.channels, 0);
-    if (!renderer) {
-        unload_duh(duh);
-        return d.fail("the module cannot be rendered");
-    }
-    // End the render where the song would loop or stop, so it is rendered once.
-    DUMB_IT_SIGRENDERER* it = duh_get_it_sigrenderer(renderer);
-    if (it) {
-        dumb_it_set_loop_callback(it, &dumb_it_callback_terminate, nullptr);
-        dumb_it_set_xm_speed_zero_callback(it, &dumb_it_callback_terminate, nullptr);
-    }
-    d.reserveFor(duh);
     // Only a song that may run away pays for a process of its own.
-    bool rendered = true;
-    if (mod && pitchStaysInRange(d.path))
-        d.renderHere(renderer);
-    else
-        rendered = d.renderApart(renderer);
-    duh_end_sigrenderer(renderer);
-    unload_duh(duh);
+    const bool rendered = rendersHere(d.path) ? d.renderHere() : d.renderApart();
     if (!rendered)
         std::vector<unsigned char>().swap(d.pcm);
     return rendered;
@@ -240,16 +300,24 @@ bool MODFile::load()
 
 bool MODFile::rendersHere(const std::string& path)
 {
-    // The scan reads only the header and patterns, and turns most files away
-    // before DUMB loads anything; load() renders here on the same two answers.
-    if (Files::FileLimit::check(path) != Files::FileLimit::FITS || !pitchStaysInRange(path))
-        return false;
-    startDumb();
-    bool mod = false;
-    DUH* duh = loadAnyModule(path.c_str(), mod);
-    if (duh)
-        unload_duh(duh);
-    return mod;
+    // The scan reads only the header and patterns; DUMB loads the file once,
+    // in load().
+    return Files::FileLimit::check(path) == Files::FileLimit::FITS && pitchStaysInRange(path)
+        && !hasOtherSignature(path);
+}
+
+int MODFile::renderTo(int fd, const char* path, long rate, int depth, int channels)
+{
+    MODFile module(path);
+    if (!module.setRate(rate) || !module.setDepth(depth) || !module.setNumChannels(channels))
+        return RENDER_FAILED;
+    DUH* duh = loadAnyModule(module.m_impl->path.c_str());
+    if (!duh)
+        return RENDER_NOT_A_MODULE;
+    const auto send = [fd](const unsigned char* bytes, std::size_t size) {
+        return Files::TextFile::writeAll(fd, bytes, size);
+    };
+    return module.m_impl->renderSong(duh, APART_CHUNK_SAMPLES, send) ? 0 : RENDER_FAILED;
 }
 
 const std::vector<unsigned char>& MODFile::getData() const { return m_impl->pcm; }

@@ -21,9 +21,14 @@ public:
     // that runs apart. A module whose notes slide in pitch can drive DUMB's
     // resampler into a loop that never returns (a slide on a looping note
     // that runs its pitch out of range), so such a song, and any module
-    // format whose patterns are not checked here, renders in a child process
-    // that is stopped when it stops producing samples.
+    // format whose patterns are not checked here, renders in a process of
+    // the helper program RENDER_HELPER (installed beside the game), which is
+    // stopped when it stops producing samples.
     static constexpr int MAX_RENDER_WAIT = 10;
+    static constexpr const char* RENDER_HELPER = "frelmory-module-render";
+    // The helper's exit codes besides 0.
+    static const int RENDER_NOT_A_MODULE = 2;
+    static const int RENDER_FAILED = 3;
 
     explicit MODFile(const char* path);
     ~MODFile();
@@ -38,11 +43,16 @@ public:
     bool load();
 
     // True when load() would render the file here, in this process: a MOD
-    // that only the MOD loader takes and whose pitch stays in range. Such a
-    // load starts no process, so it may run on a thread while others are
-    // busy. Nothing is rendered and nothing is said; false for a file that
-    // is missing or that the FileLimit gate turns away.
+    // whose pitch stays in range and that bears no other format's signature.
+    // Such a load starts no process. Only the header and patterns are read:
+    // nothing is loaded or rendered and nothing is said; false for a file
+    // that is missing or that the FileLimit gate turns away.
     static bool rendersHere(const std::string& path);
+
+    // The helper's work: loads the file with any of the four loaders and
+    // writes the song's samples, as load() would keep them, to the open
+    // descriptor piece by piece. 0, RENDER_NOT_A_MODULE or RENDER_FAILED.
+    static int renderTo(int fd, const char* path, long rate, int depth, int channels);
 
     const std::vector<unsigned char>& getData() const;
     // Bits per sample, 16 by default; only 8 and 16 are taken.

@@ -3,6 +3,7 @@
 // the input profiles with their controller slots.
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -431,6 +432,44 @@ TEST(GameClientInput, ProfilesThatDoNotReadAreReported)
         EXPECT_EQ(c.ok, client.createGameInputControllers());
         EXPECT_NE(std::string::npos, testing::internal::GetCapturedStderr().find(c.named));
     }
+}
+
+// A standard profile that gives no input that acts is named, and the
+// profile built into the game stands in: the player can still act.
+TEST(GameClientInput, ADeadStandardProfileGivesWayToTheBuiltInOne)
+{
+    const std::string folder = TestSupport::tempPath("client_dead_standard/");
+    ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+    ASSERT_EQ(::mkdir((folder + "Input").c_str(), 0700), 0);
+    for (const char* profile : {"KWEP_MENU_INPUT_STANDARD.cfg", "KWEP_GAME_INPUT_STANDARD.cfg"})
+        writeFile(folder + "Input/" + profile, "MOUSE_ON == YES\nMENU_INPUT_FIL == cut.sic\n");
+    useConfig("CONFIG_DIR == " + folder + "\n");
+    const std::string chosen = writeTestFile("client_dead_chosen.cfg", "MOUSE_ON == YES\n");
+    for (const std::string& first : {std::string(), chosen}) {
+        SCOPED_TRACE(first.empty() ? "the standard profile chosen" : "a dead profile chosen");
+        RecordingClient client;
+        for (int key : {Game::OPTION_MENU_PROFILE, Game::OPTION_GAME_PROFILE})
+            if (!first.empty())
+                *client.getConfig()->getStringPtr(key) = first;
+        testing::internal::CaptureStderr();
+        ASSERT_TRUE(client.createMenuInputControllers());
+        ASSERT_TRUE(client.createGameInputControllers());
+        const std::string errors = testing::internal::GetCapturedStderr();
+        for (const char* what : {"menu", "game"})
+            EXPECT_NE(errors.find(std::string("the standard ") + what + " input profile \"" + folder + "Input/"),
+                      std::string::npos) << errors;
+        EXPECT_NE(errors.find("the profile built into the game is used instead"), std::string::npos) << errors;
+        for (const Input::InputController* built : {client.getMenuInputController(),
+                                                    client.getTPageInputController(),
+                                                    client.getGameInputController()}) {
+            ASSERT_NE(built, nullptr);
+            EXPECT_NE(built->getSwitch(1), nullptr);
+        }
+        EXPECT_EQ(*client.getConfig()->getStringPtr(Game::OPTION_GAME_PROFILE),
+                  first.empty() ? folder + "Input/KWEP_GAME_INPUT_STANDARD.cfg" : first)
+            << "the option keeps the player's choice";
+    }
+    std::system(("rm -rf '" + folder + "'").c_str());
 }
 
 // The menus drive the controllers of slots 1 and 2: a menu profile chosen

@@ -1,6 +1,10 @@
 // The early sound loading: what the game thread sees must be what loading
 // the sounds itself would have given, with the thread's work done first.
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <iostream>
+#include <thread>
 #include <memory>
 #include <fstream>
 #include <string>
@@ -30,7 +34,7 @@ protected:
         m_recorder = new SoundTest::RecordingController();
         m_recorder->failingFile = failing;
         m_recorder->initResult = opens;
-        return new KWEP::SoundPreloader(m_recorder, m_config);
+        return new KWEP::SoundPreloader(std::unique_ptr<Sound::I_SoundController>(m_recorder), m_config);
     }
 
     std::string m_config = TestSupport::tempPath("preload_sounds.cfg");
@@ -45,6 +49,29 @@ TEST_F(SoundPreloaderTest, ListsTheConfiguredFilesInOrderQuietly)
     EXPECT_EQ("", ::testing::internal::GetCapturedStderr());
     EXPECT_EQ((std::vector<std::string>{"snd/a.wav", "snd/b.ogg", "snd/c.mod"}), files);
     EXPECT_TRUE(KWEP::SoundPreloader::soundFiles("").empty());
+}
+
+// The quiet read must not silence the error stream for the whole process:
+// what another thread says meanwhile still arrives, every line of it.
+TEST_F(SoundPreloaderTest, OtherThreadsMessagesArriveWhileTheListIsRead)
+{
+    std::string damaged = "SOUND_FILES == A:a.wav\n";
+    for (int i = 0; i < 20000; ++i)
+        damaged += "stray line " + std::to_string(i) + "\n";
+    std::ofstream(m_config) << damaged;
+    std::atomic<bool> reading(true);
+    int said = 0;
+    ::testing::internal::CaptureStderr();
+    std::thread other([&] {
+        for (; reading || said < 100; ++said)
+            std::cerr << "other thread\n";
+    });
+    for (int i = 0; i < 20; ++i)
+        KWEP::SoundPreloader::soundFiles(m_config);
+    reading = false;
+    other.join();
+    const std::string heard = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), '\n'), said);
 }
 
 TEST_F(SoundPreloaderTest, LoadsAheadAndTranslatesTheCallersNumbers)

@@ -41,6 +41,8 @@ extern "C" int XGetInputFocus(Display* display, Window* focus, int* revertTo) {
     return l_real(display, focus, revertTo);
 }
 
+#include "shell/X11WindowLoss.h"
+
 namespace {
 
 // Keeps a copy of every event of the ids it is subscribed to, in arrival
@@ -488,4 +490,52 @@ TEST(GLFWApp, WindowDestroyedByAnotherClientEndsTheLoopAsACloseDoes) {
     EXPECT_LT(renders, frameLimit) << "the loss was never noticed";
     EXPECT_EQ(1u, recorder.all<EVT::Event>(EVT::EVENT_QUIT).size());
     EXPECT_NE(std::string::npos, said.find("The window was lost")) << said;
+}
+
+namespace {
+
+std::vector<unsigned long> g_passedOn;
+
+int recordError(Display*, XErrorEvent* error) {
+    g_passedOn.push_back(error->resourceid);
+    return 0;
+}
+
+} // namespace
+
+// Errors about other X resources (another window, a library's own) are
+// none of the game's: they reach the handler that was there before, and
+// only one about the game's window or GL drawable marks the window lost.
+TEST(X11WindowLoss, OnlyErrorsAboutTheGamesWindowAreTakenTheRestPassOn) {
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    const XErrorHandler before = XSetErrorHandler(recordError);
+    Game::X11WindowLoss::forget();
+    Game::X11WindowLoss::own(0x400001, 0x400002);
+    Game::X11WindowLoss::watch();
+    const XErrorHandler installed = XSetErrorHandler(nullptr);
+    XSetErrorHandler(installed);
+    XErrorEvent error = {};
+    error.type = 0;
+    error.display = display;
+    error.error_code = BadWindow;
+    for (const unsigned long foreign : {0x123456ul, 0ul}) {
+        error.resourceid = foreign;
+        installed(display, &error);
+    }
+    EXPECT_FALSE(Game::X11WindowLoss::lost());
+    EXPECT_EQ(g_passedOn, (std::vector<unsigned long>{0x123456ul, 0ul}));
+    testing::internal::CaptureStderr();
+    for (const unsigned long own : {0x400002ul, 0x400001ul}) {
+        error.resourceid = own;
+        installed(display, &error);
+        EXPECT_TRUE(Game::X11WindowLoss::lost());
+        Game::X11WindowLoss::forget();
+    }
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(g_passedOn.size(), 2u) << "the game's own errors are not passed on";
+    Game::X11WindowLoss::unwatch();
+    EXPECT_EQ(XSetErrorHandler(before), recordError);
+    Game::X11WindowLoss::own(0, 0);
+    XCloseDisplay(display);
 }

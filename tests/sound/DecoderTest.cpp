@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <pthread.h>
+
 #include <ogg/ogg.h>
 
 #include <algorithm>
@@ -435,6 +437,29 @@ TEST(MODFile, ASongRenderedApartMayTakeLongerThanTheWaitWhileItProgresses)
     ASSERT_TRUE(mod.setRenderWait(1));
     ASSERT_TRUE(mod.load()) << mod.getError();
     EXPECT_EQ(mod.getData().size(), static_cast<std::size_t>(Media::MODFile::MAX_SECONDS) * RATE_FOR_A_LONG_RENDER * 2);
+}
+
+int g_forks = 0;
+
+// A song rendered apart runs in a new program, not in a copy of this one: a
+// copy would inherit locks that the threads of the sound and GL libraries
+// may hold at that moment. A copy runs the fork handlers; a new program's
+// start does not.
+TEST(MODFile, ASongRenderedApartRunsInANewProgramNotACopyOfThisOne)
+{
+    static bool l_counting = false;
+    if (!l_counting) {
+        ASSERT_EQ(::pthread_atfork([] { ++g_forks; }, nullptr, nullptr), 0);
+    }
+    l_counting = true;
+    g_forks = 0;
+    TempFile file("apart.mod", module({{0, note(1, 428, 0, 0)}, {2, note(0, 0, 0xE, 0x10)}}, 1));
+    ASSERT_FALSE(Media::MODFile::rendersHere(file.path()));
+    Media::MODFile mod(file.path());
+    ASSERT_TRUE(mod.setRate(2000));
+    ASSERT_TRUE(mod.load()) << mod.getError();
+    EXPECT_FALSE(mod.getData().empty());
+    EXPECT_EQ(g_forks, 0);
 }
 
 struct ScanCase {
