@@ -68,13 +68,16 @@ MenuBand::Box screenBox(double left, double right, double bottom, double top, do
 {
     const double h = depth * halfHeight;
     const double w = depth * halfWidth;
-    return MenuBand::Box{static_cast<float>(50.0 + 50.0 * left / w), static_cast<float>(50.0 - 50.0 * top / h),
-                         static_cast<float>(50.0 * (right - left) / w), static_cast<float>(50.0 * (top - bottom) / h)};
+    return MenuBand::Box{static_cast<float>(50.0 + 50.0 * left / w),
+                         static_cast<float>(50.0 - 50.0 * top / h),
+                         static_cast<float>(50.0 * (right - left) / w),
+                         static_cast<float>(50.0 * (top - bottom) / h)};
 }
 
 bool inside(const MenuBand::Box& inner, const MenuBand::Box& outer)
 {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.left + inner.width <= outer.left + outer.width
+    return inner.left >= outer.left && inner.top >= outer.top
+        && inner.left + inner.width <= outer.left + outer.width
         && inner.top + inner.height <= outer.top + outer.height;
 }
 

@@ -116,10 +116,13 @@ bool measuredLetters(const Text3D::TextObject& text, float fovDegrees, float asp
     const float halfWidth = halfHeight * aspect;
     float left = 1e9f, right = -1e9f, top = 1e9f, bottom = -1e9f;
     for (const Game::MoveableItem* letter : text.getLetters()) {
-        const Model::Model* model = dynamic_cast<const Model::Model*>(letter->getModel()->getModelData());
+        const Model::I_DisplayableModel* shown = letter->getModel();
+        const Model::Model* model = shown ? dynamic_cast<const Model::Model*>(shown->getModelData()) : nullptr;
+        if (model == nullptr)
+            continue;
         MathStuff::Matrix4x4<float> placement;
         letter->getOrientation().getTransformation(placement);
-        for (const MathStuff::Vector3<float>& point : model ? model->getPoints() : std::vector<MathStuff::Vector3<float> >()) {
+        for (const MathStuff::Vector3<float>& point : model->getPoints()) {
             const MathStuff::Vector3<float> p = placement.transform(point);
             const float x = 50.0f + 50.0f * p.x / (-p.z * halfWidth);
             const float y = 50.0f - 50.0f * p.y / (-p.z * halfHeight);
