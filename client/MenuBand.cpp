@@ -4,26 +4,24 @@
 #include <cmath>
 #include <string>
 
+#include "core/Matrix4x4.h"
+#include "core/Pi.h"
 #include "input/I_ScreenAreaRenderer.h"
 #include "input/ScreenArea.h"
+#include "shell/I_DisplayableModel.h"
+#include "shell/I_ModelData.h"
+#include "shell/MoveableItem.h"
 #include "shell/TextObject.h"
 
 namespace KWEP {
 
 namespace {
 
-// Letters are 7 units apart and 5 wide; their bodies stand 3.5 above and
-// below the line's position, and the tails of g, p, y and a few more hang 2
-// lower. Lines
-// of a text are 10 apart, rows of a menu 12. The band reaches a little beyond
-// the letters on each side and fills the row around them.
+// Lines of a text are 10 apart, rows of a menu 12. The band reaches a little
+// beyond the line's letter positions on each side and fills the row around
+// them; it also holds whatever the letter models take beyond that.
 const float LETTER_STEP = 7.0f;
 const float LINE_STEP = 10.0f;
-const float GLYPH_WIDTH = 5.0f;
-const float GLYPH_ABOVE = 3.5f;
-const float GLYPH_BELOW = 3.5f;
-const float TAIL = 2.0f;
-const char* const TAILED = ",;gjpqy";
 const float BAND_LEFT = 4.0f;
 const float BAND_RIGHT = 9.0f;
 const float BAND_BELOW = 6.0f;
@@ -32,7 +30,6 @@ const int ICON_FILL = 0;
 const int ICON_FRAME = 6;
 // The frame icon's border, percent of the window's width.
 const float FRAME_PERCENT = 0.5f;
-const double PI = 3.14159265358979323846;
 
 // Columns of the longest line and the number of lines of a text.
 void measure(const std::string& text, int& columns, int& lines)
@@ -54,6 +51,67 @@ void measure(const std::string& text, int& columns, int& lines)
         ++lines;
 }
 
+// The menu camera's view: half its height and width one world unit in front
+// of it; false when the view is not usable.
+bool viewScale(float fovDegrees, float aspect, double& halfHeight, double& halfWidth)
+{
+    if (!(fovDegrees > 0.0f && fovDegrees < 180.0f) || !(aspect > 0.0f))
+        return false;
+    halfHeight = std::tan(fovDegrees * MathStuff::PI / 360.0);
+    halfWidth = halfHeight * aspect;
+    return true;
+}
+
+// A box in percent of the screen around the world rectangle at the depth.
+MenuBand::Box screenBox(double left, double right, double bottom, double top, double depth, double halfHeight,
+                        double halfWidth)
+{
+    const double h = depth * halfHeight;
+    const double w = depth * halfWidth;
+    return MenuBand::Box{static_cast<float>(50.0 + 50.0 * left / w),
+                         static_cast<float>(50.0 - 50.0 * top / h),
+                         static_cast<float>(50.0 * (right - left) / w),
+                         static_cast<float>(50.0 * (top - bottom) / h)};
+}
+
+bool inside(const MenuBand::Box& inner, const MenuBand::Box& outer)
+{
+    return inner.left >= outer.left && inner.top >= outer.top
+        && inner.left + inner.width <= outer.left + outer.width
+        && inner.top + inner.height <= outer.top + outer.height;
+}
+
+MenuBand::Box unite(const MenuBand::Box& a, const MenuBand::Box& b)
+{
+    const float left = std::min(a.left, b.left);
+    const float top = std::min(a.top, b.top);
+    return MenuBand::Box{left, top, std::max(a.left + a.width, b.left + b.width) - left,
+                         std::max(a.top + a.height, b.top + b.height) - top};
+}
+
+// The box a letter's model takes on the screen: each corner of its bounds,
+// placed as the letter stands, seen from the camera. False when the model has
+// no points or a corner is not in front of the camera.
+bool letterBox(const Game::MoveableItem& letter, double halfHeight, double halfWidth, MenuBand::Box& box)
+{
+    const Model::I_DisplayableModel* model = letter.getModel();
+    MathStuff::Vector3<float> low;
+    MathStuff::Vector3<float> high;
+    if (model == nullptr || model->getModelData() == nullptr || !model->getModelData()->getBounds(low, high))
+        return false;
+    MathStuff::Matrix4x4<float> placement;
+    letter.getOrientation().getTransformation(placement);
+    for (int corner = 0; corner < 8; ++corner) {
+        const MathStuff::Vector3<float> p = placement.transform(MathStuff::Vector3<float>(
+            corner & 1 ? high.x : low.x, corner & 2 ? high.y : low.y, corner & 4 ? high.z : low.z));
+        if (!(p.z < 0.0f))
+            return false;
+        const MenuBand::Box dot = screenBox(p.x, p.x, p.y, p.y, -p.z, halfHeight, halfWidth);
+        box = corner == 0 ? dot : unite(box, dot);
+    }
+    return true;
+}
+
 } // namespace
 
 // The text's lines from `below` under the first line's position to `above`
@@ -66,33 +124,42 @@ bool MenuBand::project(const Text3D::TextObject& text, float fovDegrees, float a
     measure(text.getText(), columns, lines);
     const MathStuff::Vector3<float>& at = text.getOrientation().position;
     const double depth = -static_cast<double>(at.z);
-    if (columns == 0 || !(depth > 0.0) || !(fovDegrees > 0.0f && fovDegrees < 180.0f)
-        || !(aspect > 0.0f))
+    double halfHeight = 0.0;
+    double halfWidth = 0.0;
+    if (columns == 0 || !(depth > 0.0) || !viewScale(fovDegrees, aspect, halfHeight, halfWidth))
         return false;
-    // Half the view's height at the text's depth, in world units.
-    const double halfHeight = depth * std::tan(fovDegrees * PI / 360.0);
-    const double halfWidth = halfHeight * aspect;
-    const double left = at.x - margins.left;
-    const double right = at.x + (columns - 1) * LETTER_STEP + margins.right;
-    const double top = at.y + margins.above;
-    const double bottom = at.y - margins.below - (lines - 1) * LINE_STEP;
-    box.left = static_cast<float>(50.0 + 50.0 * left / halfWidth);
-    box.width = static_cast<float>(50.0 * (right - left) / halfWidth);
-    box.top = static_cast<float>(50.0 - 50.0 * top / halfHeight);
-    box.height = static_cast<float>(50.0 * (top - bottom) / halfHeight);
+    box = screenBox(at.x - margins.left, at.x + (columns - 1) * LETTER_STEP + margins.right,
+                    at.y - margins.below - (lines - 1) * LINE_STEP, at.y + margins.above, depth, halfHeight,
+                    halfWidth);
     return true;
 }
 
 bool MenuBand::boxOf(const Text3D::TextObject& text, float fovDegrees, float aspect, Box& box)
 {
-    return project(text, fovDegrees, aspect, {BAND_LEFT, BAND_RIGHT, BAND_BELOW, BAND_ABOVE}, box);
+    Box row{};
+    if (!project(text, fovDegrees, aspect, {BAND_LEFT, BAND_RIGHT, BAND_BELOW, BAND_ABOVE}, row))
+        return false;
+    // Kept as it is when it holds the letters, so as not to move by a rounding.
+    Box letters{};
+    box = lettersOf(text, fovDegrees, aspect, letters) && !inside(letters, row) ? unite(row, letters) : row;
+    return true;
 }
 
 bool MenuBand::lettersOf(const Text3D::TextObject& text, float fovDegrees, float aspect, Box& box)
 {
-    const bool tails = text.getText().find_first_of(TAILED) != std::string::npos;
-    return project(text, fovDegrees, aspect,
-                   {0.0f, GLYPH_WIDTH, GLYPH_BELOW + (tails ? TAIL : 0.0f), GLYPH_ABOVE}, box);
+    double halfHeight = 0.0;
+    double halfWidth = 0.0;
+    if (!viewScale(fovDegrees, aspect, halfHeight, halfWidth))
+        return false;
+    bool any = false;
+    for (const Game::MoveableItem* letter : text.getLetters()) {
+        Box one{};
+        if (!letterBox(*letter, halfHeight, halfWidth, one))
+            continue;
+        box = any ? unite(box, one) : one;
+        any = true;
+    }
+    return any;
 }
 
 std::vector<MenuBand::Box> MenuBand::shapesOf(const Input::ScreenArea& area, float aspect)

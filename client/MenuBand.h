@@ -29,12 +29,15 @@ public:
 
     // The box around a text's letters as the menu camera sees them: the
     // camera at the origin looking along -z, with the vertical field of view
-    // in degrees and the window's width over its height. False, and the box
-    // untouched, when the text is empty, lies behind the camera or the view
-    // is not usable.
+    // in degrees and the window's width over its height. It fills the text's
+    // rows around its letter positions and holds all the letter models take
+    // (lettersOf). False, and the box untouched, when the text is empty, lies
+    // behind the camera or the view is not usable.
     static bool boxOf(const Text3D::TextObject& text, float fovDegrees, float aspect, Box& box);
 
-    // The box the text's letters take, by the same view; no margins.
+    // The box the text's letter models take, each corner of each model's
+    // bounds placed as its letter stands, by the same view; no margins. False
+    // when no letter has a model with points, or the view is not usable.
     static bool lettersOf(const Text3D::TextObject& text, float fovDegrees, float aspect, Box& box);
 
     // What an on-screen area shows of itself, in percent of a window of the

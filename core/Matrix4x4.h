@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "core/Pi.h"
 #include "core/Vector3.h"
 
 namespace MathStuff {
@@ -22,7 +23,7 @@ public:
     // OpenGL's rotate builds it. Writes all sixteen entries.
     void loadRotation(T angle, Vector3<T> axis)
     {
-        const T radians = static_cast<T>(angle * (3.14159265358979323846 / 180.0));
+        const T radians = static_cast<T>(angle * (PI / 180.0));
         const T s = static_cast<T>(std::sin(radians));
         const T c = static_cast<T>(std::cos(radians));
         const T t = 1 - c;
@@ -40,6 +41,13 @@ public:
         return Vector3<T>(m[0] * v.x + m[4] * v.y + m[8] * v.z,
                           m[1] * v.x + m[5] * v.y + m[9] * v.z,
                           m[2] * v.x + m[6] * v.y + m[10] * v.z);
+    }
+
+    // The point turned by the 3x3 block, then moved by the translation.
+    Vector3<T> transform(const Vector3<T>& p) const
+    {
+        const Vector3<T> turned = rotate(p);
+        return Vector3<T>(turned.x + m[12], turned.y + m[13], turned.z + m[14]);
     }
 
     T m[16];

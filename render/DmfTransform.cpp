@@ -2,6 +2,7 @@
 
 #include "render/dmf.h"
 #include "render/DmfAlloc.h"
+#include "core/Pi.h"
 
 #include <cfloat>
 #include <cmath>
@@ -207,7 +208,7 @@ int RotateDMF(dmf_t* map, float degrees, float ax, float ay, float az)
     Normalize(axis);
     if (axis[0] == 0.0f && axis[1] == 0.0f && axis[2] == 0.0f)
         return DMF_OK;  // no axis, no turn
-    const float angle = degrees * (3.14159265f / 180.0f);
+    const float angle = degrees * (MathStuff::PI_F / 180.0f);
     const float c = std::cos(angle), s = std::sin(angle), t = 1.0f - c;
     const float x = axis[0], y = axis[1], z = axis[2];
     const float m[3][3] = {{t * x * x + c, t * x * y - s * z, t * x * z + s * y},

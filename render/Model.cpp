@@ -1,5 +1,6 @@
 #include "render/Model.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -74,6 +75,18 @@ Model::~Model() {}
 const std::string& Model::getModelName() const { return m_name; }
 
 const std::vector<MathStuff::Vector3<float> >& Model::getPoints() const { return m_points; }
+
+bool Model::getBounds(MathStuff::Vector3<float>& low, MathStuff::Vector3<float>& high) const
+{
+    if (m_points.empty())
+        return false;
+    low = high = m_points.front();
+    for (const MathStuff::Vector3<float>& p : m_points) {
+        low = MathStuff::Vector3<float>(std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z));
+        high = MathStuff::Vector3<float>(std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z));
+    }
+    return true;
+}
 
 const std::vector<Model::Face_s>& Model::getFaces() const { return m_faces; }
 

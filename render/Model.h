@@ -45,6 +45,7 @@ public:
 
     const std::string& getModelName() const override;
     virtual const std::vector<MathStuff::Vector3<float> >& getPoints() const;
+    bool getBounds(MathStuff::Vector3<float>& low, MathStuff::Vector3<float>& high) const override;
     virtual const std::vector<Face_s>& getFaces() const;
 
     void addFace(const Face_s& face);

@@ -12,6 +12,7 @@
 
 #include "core/CFG.h"
 #include "support/BenchPairs.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -62,11 +63,18 @@ void resolveConfig(benchmark::State& state)
         benchmark::DoNotOptimize(resolveAll(MAIN_CONFIG, l_keys));
 }
 
-// The main configuration copied that many times into one file in the
-// temporary folder, the keys of each later copy renamed; its name.
+// Where the scaled copies go: a folder of this run's own, removed at exit.
+const Bench::TempFolder& copiesFolder()
+{
+    static const Bench::TempFolder l_folder("frelmory_bench_config_");
+    return l_folder;
+}
+
+// The main configuration copied that many times into one file in this run's
+// folder, the keys of each later copy renamed; its name.
 std::string scaledCopy(int copies)
 {
-    const std::string name = "/tmp/frelmory_bench_config_x" + std::to_string(copies) + ".cfg";
+    const std::string name = copiesFolder().path() + "/x" + std::to_string(copies) + ".cfg";
     std::ifstream in(MAIN_CONFIG);
     std::stringstream original;
     original << in.rdbuf();
@@ -104,6 +112,11 @@ bool sameWork()
     std::fprintf(stderr, "configuration: %zu keys resolved, %zu key lines\n", resolved, lines);
     if (resolved == 0 || resolved != lines) {
         std::fprintf(stderr, "configuration: %s gave %zu keys but has %zu key lines\n", MAIN_CONFIG, resolved, lines);
+        return false;
+    }
+    if (!copiesFolder().ok()) {
+        std::fprintf(stderr, "configuration: no folder could be made for the scaled copies (%s)\n",
+                     copiesFolder().path().c_str());
         return false;
     }
     return true;

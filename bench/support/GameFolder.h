@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "TempFolder.h"
+
 namespace Bench {
 
 // A fresh temporary folder for the game to run in, so the options and
@@ -17,10 +19,10 @@ public:
     GameFolder& operator=(const GameFolder&) = delete;
 
     bool ok() const { return m_ok; }
-    const std::string& path() const { return m_path; }
+    const std::string& path() const { return m_folder.path(); }
 
 private:
-    std::string m_path;
+    TempFolder m_folder;
     bool m_ok = false;
 };
 

@@ -90,11 +90,12 @@ public:
         menus.reset();
         menus.reset(new KWEP::ClientMenus);
         menus->setChooseHandler(&handlers);
-        menus->create(&controller, &font, &menuInput, &textInput, file, paused);
+        menus->create(&controller, shownFont, &menuInput, &textInput, file, paused);
     }
 
     MenusGame game;
     Text3D::Font font;
+    const Text3D::Font* shownFont = &font; // the font the menus are built with
     Input::InputController menuInput;
     Input::InputController textInput;
     Menu::MenuController controller;

@@ -4,6 +4,7 @@
 
 #include "core/Matrix4x4.h"
 #include "core/Orientation.h"
+#include "core/Pi.h"
 #include "core/Vector3.h"
 
 namespace {
@@ -71,7 +72,7 @@ TEST(Matrix4x4, RotationFollowsTheRightHandAboutANormalisedAxis)
     expectVector(axis, 0, 0, 2); // taken by value
     for (int i = 0; i < 16; ++i) EXPECT_EQ(a.m[i], b.m[i]) << "entry " << i;
     expectColumns(a, {0, 1, 0, 0, -1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1});
-    const float radians = static_cast<float>(90.0f * (3.14159265358979323846 / 180.0));
+    const float radians = static_cast<float>(90.0f * (MathStuff::PI / 180.0));
     EXPECT_EQ(a.m[0], static_cast<float>(std::cos(radians)));
     EXPECT_NE(a.m[0], 0.0f);
 

@@ -9,6 +9,7 @@
 #include "core/CFG.h"
 #include "core/Conversions.h"
 #include "core/Info.h"
+#include "core/Pi.h"
 #include "world/CarrotSnowmanCollision.h"
 #include "world/MeteorGroundCollision.h"
 
@@ -136,7 +137,7 @@ struct PlayView {
 PlayView playView(float fov)
 {
     const Vec camera = point("CAMERA_XYZ");
-    const float halfHeight = camera.z * std::tan(fov * 0.5f * 3.14159265f / 180.0f);
+    const float halfHeight = camera.z * std::tan(fov * 0.5f * MathStuff::PI_F / 180.0f);
     const float halfWidth = halfHeight * 640.0f / 480.0f;
     const float top = camera.y + halfHeight;
     const float bottom = top - 2.0f * halfHeight * decimal("VIEW_HEIGHT_SCISSOR_PERCENT") / 100.0f;

@@ -10,6 +10,7 @@
 
 #include "WholeRun.h"
 #include "core/CFG.h"
+#include "core/Pi.h"
 #include "core/Event.h"
 #include "input/Keyboard.h"
 
@@ -30,7 +31,7 @@ inline const char* kindName(int kind)
 }
 
 const float FRAME_S = 0.016f;
-const float PI_F = 3.14159265f;
+using MathStuff::PI_F;
 const unsigned char SPACE = Devices::Keyboard::KEY_SPACE;
 const unsigned char RETURN = Devices::Keyboard::KEY_RETURN;
 const char* const MENU_ONESWITCH = "data/Config/Input/KWEP_MENU_INPUT_ONESWITCH.cfg";
