@@ -10,6 +10,9 @@
 #include "core/EventIds.h"
 #include "core/I_Event.h"
 
+#include <cstdlib>
+#include <iostream>
+
 namespace KWEP {
 
 namespace {
@@ -55,6 +58,19 @@ const int SUBSCRIPTIONS[] = {
 };
 
 bool endsLevel(long id) { return id == EVT::EVENT_NEXT_LEVEL || id == EVT::EVENT_GAME_OVER; }
+
+// With FRELMORY_TRACE_START in the environment, each change of state is
+// announced on the error stream, as the first frame and each level's start
+// are: a scripted run of the program follows the game by them, not by the
+// clock.
+void traceChange(unsigned long before, unsigned long after)
+{
+    static const char* const NAMES[] = {"", "splash", "menus", "story", "play", "pause", "end page", "exit"};
+    const bool named = after < sizeof NAMES / sizeof NAMES[0];
+    if (before == after || !named || std::getenv("FRELMORY_TRACE_START") == nullptr)
+        return;
+    std::cerr << "frelmory: state " << NAMES[after] << std::endl;
+}
 
 } // namespace
 
@@ -104,7 +120,9 @@ void ClientFSM::handleEvent(EVT::I_Event* event)
         return;
     }
     processQueue();
+    const unsigned long before = getCurState();
     processEvent(EVT::EVENT_UPDATE, event);
+    traceChange(before, getCurState());
 }
 
 // Events queued by the handlers meanwhile are taken in the same pass.
@@ -125,6 +143,7 @@ void ClientFSM::processOne(EVT::I_Event* event)
         return;
     }
     processEvent(event->getEventID(), event);
+    traceChange(before, getCurState());
     delete event;
     releaseHeld(before);
 }

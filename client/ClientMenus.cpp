@@ -1,6 +1,7 @@
 #include "client/ClientMenus.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 
 #include "client/MenuBand.h"
@@ -237,6 +238,10 @@ void ClientMenus::menuItemChanged(EVT::Event_MenuItem* event)
     m_currentId = current != nullptr ? current->id : 0;
     if (current == nullptr)
         return;
+    // With FRELMORY_TRACE_START in the environment, the line the band moves
+    // to is announced: a scripted run holds the switch until it is there.
+    if (std::getenv("FRELMORY_TRACE_START") != nullptr)
+        std::cerr << "frelmory: menu line " << current->item->getString() << std::endl;
     centrePage(current->item);
     current->text->move(m_pageSelectedMove[m_currentPage]);
     current->text->move(Vec(0.0f, static_cast<float>(m_reservedRows) * m_fixedRowYAdjust, 0.0f));

@@ -12,6 +12,7 @@
 
 #include <AL/al.h>
 #include <AL/alc.h>
+#include <AL/alext.h>
 #include <AL/efx.h>
 
 namespace SAL {
@@ -101,6 +102,7 @@ public:
     };
 
     bool open = false;
+    bool loopback = false;
     ALCdevice* device = nullptr;
     ALCcontext* context = nullptr;
     std::map<int, SoundRecord> sounds;
@@ -162,6 +164,28 @@ public:
         return true;
     }
 
+    // Makes the context on the device and makes it current; the device is
+    // closed again when that fails.
+    bool openOn(ALCdevice* opened, const ALCint* attributes)
+    {
+        device = opened;
+        if (!device)
+            return false;
+        context = alcCreateContext(device, attributes);
+        if (!context) {
+            alcCloseDevice(device);
+            return false;
+        }
+        if (!alcMakeContextCurrent(context)) {
+            alcDestroyContext(context);
+            alcCloseDevice(device);
+            return false;
+        }
+        open = true;
+        alListener3f(AL_POSITION, 0.0f, 0.0f, 0.0f);
+        return true;
+    }
+
     void release()
     {
         alcMakeContextCurrent(context);
@@ -193,25 +217,40 @@ bool salController::init()
         alListener3f(AL_POSITION, 0.0f, 0.0f, 0.0f);
         return true;
     }
-    d.device = alcOpenDevice(nullptr);
-    if (!d.device)
-        return false;
     // The game sends nothing to effects: without auxiliary sends each of the
     // voices OpenAL makes up front is smaller, and the output is the same.
     const ALCint attributes[] = {ALC_MAX_AUXILIARY_SENDS, 0, 0};
-    d.context = alcCreateContext(d.device, attributes);
-    if (!d.context) {
-        alcCloseDevice(d.device);
+    return d.openOn(alcOpenDevice(nullptr), attributes);
+}
+
+bool salController::initLoopback(int rate)
+{
+    Impl& d = *m_impl;
+    if (d.open || rate <= 0 || !alcIsExtensionPresent(nullptr, "ALC_SOFT_loopback"))
         return false;
-    }
-    if (!alcMakeContextCurrent(d.context)) {
-        alcDestroyContext(d.context);
-        alcCloseDevice(d.device);
+    const auto openLoopback = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(
+        alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
+    if (!openLoopback)
         return false;
-    }
-    d.open = true;
-    alListener3f(AL_POSITION, 0.0f, 0.0f, 0.0f);
-    return true;
+    // Floats, since OpenAL Soft dithers integer output: silence stays 0.
+    const ALCint attributes[] = {ALC_MAX_AUXILIARY_SENDS, 0, ALC_FORMAT_CHANNELS_SOFT, ALC_MONO_SOFT,
+                                 ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT, ALC_FREQUENCY, rate, 0};
+    d.loopback = d.openOn(openLoopback(nullptr), attributes);
+    return d.loopback;
+}
+
+std::vector<float> salController::render(int count)
+{
+    std::vector<float> samples;
+    if (!m_impl->loopback || count <= 0)
+        return samples;
+    const auto renderSamples = reinterpret_cast<LPALCRENDERSAMPLESSOFT>(
+        alcGetProcAddress(m_impl->device, "alcRenderSamplesSOFT"));
+    if (!renderSamples)
+        return samples;
+    samples.resize(static_cast<std::size_t>(count));
+    renderSamples(m_impl->device, samples.data(), count);
+    return samples;
 }
 
 bool salController::addSource(int channel, bool loop)

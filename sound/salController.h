@@ -2,6 +2,7 @@
 #define SAL_SALCONTROLLER_H
 
 #include <string>
+#include <vector>
 
 #include "shell/I_SoundController.h"
 
@@ -23,6 +24,14 @@ public:
 
     // Opens the default device; false when there is none (no sound card).
     bool init() override;
+    // Opens an output that plays nothing by itself instead: render() mixes
+    // the next samples when asked (mono floats at `rate` Hz), so what was
+    // played can be measured without the wall clock. False when OpenAL lacks
+    // such output or the controller is open already; init() then keeps it.
+    bool initLoopback(int rate);
+    // The next `count` samples of the output opened by initLoopback; none
+    // for any other.
+    std::vector<float> render(int count);
     bool addSource(int source, bool loop) override;
     // False, with one line on the error stream naming the file and the reason,
     // when no output is open (checked before anything is decoded), the file

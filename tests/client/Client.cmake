@@ -24,12 +24,15 @@ frelmory_add_test(NAME client_whole_tests DISPLAY
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ScriptedWindowApp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WholeGameTest.cpp
-  LIBS client splash_maker PkgConfig::CLIENT_TEST_GLFW3)
+  LIBS client splash_maker PkgConfig::CLIENT_TEST_GLFW3
+  WHOLE_PROGRAM)
 
 # The real binary under Xvfb, driven by xdotool.
 foreach(run keys invalid empty help)
   add_test(NAME client_binary.${run}
     COMMAND ${FRELMORY_WITH_DISPLAY} ${CMAKE_CURRENT_LIST_DIR}/run_frelmory.sh
             $<TARGET_FILE:frelmory> ${PROJECT_SOURCE_DIR} ${run})
-  set_tests_properties(client_binary.${run} PROPERTIES LABELS display TIMEOUT 120)
+  set_tests_properties(client_binary.${run} PROPERTIES LABELS display TIMEOUT ${FRELMORY_TEST_TIMEOUT})
 endforeach()
+# The others end before a window opens; this one runs the frame loop.
+set_tests_properties(client_binary.keys PROPERTIES ${FRELMORY_WHOLE_PROGRAM_PROPERTIES})

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TempPath.h"
+#include "NotRegularFiles.h"
 
 #include <cstdio>
 #include <fstream>
@@ -196,4 +197,20 @@ TEST(TGA, RGBtoRGBAAddsOpaqueAlpha) {
     unsigned char* rgba = Media::TGA::RGBtoRGBA(rgb, 2, 1);
     EXPECT_EQ((Bytes{10, 20, 30, 255, 40, 50, 60, 255}), Bytes(rgba, rgba + 8));
     delete[] rgba;
+}
+
+// A device, a pipe or a folder is turned away by the file gate, with its
+// message, before it is opened.
+TEST(TGA, TheGateRefusesWhatIsNoRegularFile) {
+    TestSupport::NotRegularFiles others;
+    for (const std::string& path : others.paths()) {
+        bool loaded = true;
+        unsigned int width = 0, height = 0, bits = 0;
+        unsigned char* data = nullptr;
+        const std::string errors = others.errorsOf(
+            [&] { loaded = Media::TGA::loadFromFile(path.c_str(), &width, &height, &bits, &data); });
+        EXPECT_FALSE(loaded) << path;
+        EXPECT_EQ(data, nullptr) << path;
+        EXPECT_NE(errors.find(TestSupport::NotRegularFiles::refusal(path)), std::string::npos) << errors;
+    }
 }

@@ -114,15 +114,20 @@ namespace {
 
 // Only regular files within the size limit are read; what would block the
 // open (a pipe), never end (a device) or exhaust memory is refused at once,
-// with a message naming it, and a missing file is left to its reader.
+// with a message naming it, and a missing file is left to its reader. The
+// limit itself is still read: the sizes on either side of it are sparse files.
 TEST_F(TextFileTest, TheGateAdmitsOnlyRegularFilesWithinTheLimit)
 {
     using Files::FileLimit;
     const std::string pipe = path + ".pipe";
+    const std::string limit = path + ".limit";
     const std::string large = path + ".large";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     ASSERT_EQ(::truncate(path.c_str(), 10), 0);
-    { std::ofstream(large, std::ios::binary); }
+    for (const std::string& sparse : {limit, large}) {
+        std::ofstream(sparse, std::ios::binary) << 'x';
+    }
+    ASSERT_EQ(::truncate(limit.c_str(), static_cast<off_t>(FileLimit::MAX_BYTES)), 0);
     ASSERT_EQ(::truncate(large.c_str(), static_cast<off_t>(FileLimit::MAX_BYTES + 1)), 0);
     const struct {
         std::string file;
@@ -134,6 +139,7 @@ TEST_F(TextFileTest, TheGateAdmitsOnlyRegularFilesWithinTheLimit)
         {"/dev/zero", FileLimit::NOT_REGULAR},
         {pipe, FileLimit::NOT_REGULAR},
         {"/tmp", FileLimit::NOT_REGULAR},
+        {limit, FileLimit::FITS},
         {large, FileLimit::TOO_LARGE},
     };
     for (const auto& c : cases) {
@@ -149,6 +155,7 @@ TEST_F(TextFileTest, TheGateAdmitsOnlyRegularFilesWithinTheLimit)
         EXPECT_FALSE(Files::TextFile::reportCutShort(c.file, "The file") && c.verdict != FileLimit::FITS);
     }
     std::remove(pipe.c_str());
+    std::remove(limit.c_str());
     std::remove(large.c_str());
 }
 

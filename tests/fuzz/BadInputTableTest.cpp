@@ -27,25 +27,28 @@ namespace {
 namespace fs = std::filesystem;
 using FuzzTest::readFile;
 
-// The game announces its first frame when asked to: start-up is over then, and
-// it is stopped. One that neither ends nor gets there in this time hangs.
+// The game announces where it is when asked to, and the run follows these
+// lines, never the clock: its first frame (start-up is over then, and it is
+// stopped), each change of state, the level that begins and the menu line
+// the band is on. A game that neither ends nor announces the next line in
+// this time hangs; a busy machine takes far less.
 const char FIRST_FRAME[] = "frelmory: first frame drawn";
-const std::chrono::seconds HANG_ALLOWANCE(120);
-// From the first menu, Return starts a game and Return again leaves the story
-// page for the first level.
-const char START_LEVEL_KEYS[] =
-    "xdotool search --name '^Frelmory' key --delay 700 Return Return >/dev/null 2>&1";
-const std::chrono::seconds LEVEL_ALLOWANCE(10);
-// A level that begins announces it; it is watched for a few seconds of play
-// after that, where a damaged item would show.
+const std::chrono::seconds HANG_ALLOWANCE(600);
+const char MENUS_SHOWN[] = "frelmory: state menus";
+const char STORY_SHOWN[] = "frelmory: state story";
 const char LEVEL_BEGUN[] = "frelmory: level 0 begun";
+const char ON_LEAVE[] = "frelmory: menu line LEAVE FRELMORY";
+// Once the menus show, Return starts a game; once the story shows, Return
+// leaves it for the first level. Down Down brings the band to "leave".
+const char RETURN_KEY[] = "xdotool search --name '^Frelmory' key Return >/dev/null 2>&1";
+const char DOWN_KEYS[] = "xdotool search --name '^Frelmory' key Down Down >/dev/null 2>&1";
+// A level that has begun is watched for a few seconds of play, where a
+// damaged item would show.
 const std::chrono::seconds PLAY_ALLOWANCE(3);
 const char OPTIONS_FILE[] = "KWEP_OPTIONS.cfg";
 // The player's saved options, in the form the game writes them, so that a
 // normal end writes back the same bytes.
 const char PLAYER_OPTIONS[] = "--fov 45\n--tilt 3\n--smooth off\n";
-// From the first menu, Down Down Return quits the game.
-const char QUIT_KEYS[] = "xdotool search --name '^Frelmory' key --delay 500 Down Down Return >/dev/null 2>&1";
 const char SCORE_FILE[] = "KWEP_HIGHSCORE.cfg";
 const char SCORE_TEXT[] = "HIGH_SCORE == 4321\n";
 
@@ -158,6 +161,43 @@ bool waitForEnd(pid_t child, int& status, std::chrono::seconds allowance, const 
     return true;
 }
 
+// Waits until the game ends (true) or has announced the line.
+bool waitForLine(pid_t child, int& status, const fs::path& errors, const char* line)
+{
+    return waitForEnd(child, status, HANG_ALLOWANCE, [&] { return mentions(readFile(errors), line); });
+}
+
+// Sends the keys once the game has announced the line; true when it ended
+// before that.
+bool keysOnLine(pid_t child, int& status, const fs::path& errors, const char* line, const char* keys)
+{
+    if (waitForLine(child, status, errors, line))
+        return true;
+    if (std::system(keys) == -1)
+        ADD_FAILURE() << "xdotool did not run";
+    return false;
+}
+
+// From the menus into the first level, watched for a while once it has begun
+// (a failing level start ends the game on the way); true when it ended.
+bool enterLevel(pid_t child, int& status, const fs::path& errors)
+{
+    if (keysOnLine(child, status, errors, MENUS_SHOWN, RETURN_KEY)
+        || keysOnLine(child, status, errors, STORY_SHOWN, RETURN_KEY)
+        || waitForLine(child, status, errors, LEVEL_BEGUN))
+        return true;
+    return waitForEnd(child, status, PLAY_ALLOWANCE, [] { return false; });
+}
+
+// The player leaves from the first menu; true when the game ended.
+bool quitFromMenus(pid_t child, int& status, const fs::path& errors)
+{
+    if (keysOnLine(child, status, errors, MENUS_SHOWN, DOWN_KEYS)
+        || keysOnLine(child, status, errors, ON_LEAVE, RETURN_KEY))
+        return true;
+    return waitForEnd(child, status, HANG_ALLOWANCE, [] { return false; });
+}
+
 // What a run does once the first frame is drawn.
 enum AfterStart {
     STOP,         // nothing: it is stopped
@@ -192,21 +232,10 @@ GameRun runGame(const fs::path& folder, AfterStart after, const std::vector<std:
     }
     GameRun run;
     int status = 0;
-    bool ended = waitForEnd(child, status, HANG_ALLOWANCE, [&] { return mentions(readFile(errors), FIRST_FRAME); });
+    bool ended = waitForLine(child, status, errors, FIRST_FRAME);
     const bool framed = mentions(readFile(errors), FIRST_FRAME);
-    if (!ended && after != STOP && framed) {
-        // Keys reach the game through the X server; the game answers them
-        // within frames, and a failing level start ends it soon after.
-        if (std::system(after == QUIT ? QUIT_KEYS : START_LEVEL_KEYS) == -1)
-            ADD_FAILURE() << "xdotool did not run";
-        if (after == QUIT) {
-            ended = waitForEnd(child, status, HANG_ALLOWANCE, [] { return false; });
-        } else {
-            ended = waitForEnd(child, status, LEVEL_ALLOWANCE, [&] { return mentions(readFile(errors), LEVEL_BEGUN); });
-            if (!ended && mentions(readFile(errors), LEVEL_BEGUN))
-                ended = waitForEnd(child, status, PLAY_ALLOWANCE, [] { return false; });
-        }
-    }
+    if (!ended && after != STOP && framed)
+        ended = after == QUIT ? quitFromMenus(child, status, errors) : enterLevel(child, status, errors);
     run.started = (!ended || after == QUIT) && framed;
     run.hung = !ended && !run.started;
     if (!ended) {

@@ -3,6 +3,7 @@
 #include "SendEvents.h"
 #include "core/TextSerializer.h"
 #include "input/InputController.h"
+#include "input/ProfileTags.h"
 #include "input/ScreenArea.h"
 #include "input/Switch.h"
 
@@ -85,6 +86,53 @@ TEST(ProfileFile, ExampleReadsAndWritesBackByteForByte)
     EventRecorder recorder{37, 38};   // the read ended in "ANYWHERE"
     tapSpace();
     EXPECT_EQ("37:FREE 38", recorder.take());
+}
+
+namespace
+{
+    // The example with its one area and its one switch each repeated to the
+    // counts, the areas numbered from 7 up.
+    std::string profileWith(int areas, int switches)
+    {
+        const std::string example = exampleProfile();
+        const size_t areaAt = example.find("ScreenArea\n");
+        const size_t switchesAt = example.find("NumSwitches:");
+        const size_t switchAt = example.find("Switch\n", switchesAt);
+        const std::string area = example.substr(areaAt, switchesAt - areaAt);
+        std::string text = "InputControllerId: 3\nNumAreas: " + std::to_string(areas) + "\n";
+        for (int i = 0; i < areas; ++i)
+            text += replaced(area, "  ID: 7", "  ID: " + std::to_string(7 + i));
+        text += "NumSwitches: " + std::to_string(switches) + "\n";
+        for (int i = 0; i < switches; ++i)
+            text += example.substr(switchAt);
+        return text;
+    }
+}
+
+// However well formed its records, a profile with more areas or switches than
+// the cap fails the read: no profile needs that many, and a damaged count
+// must not make the reader build them all.
+TEST(ProfileFile, AreasAndSwitchesReadUpToTheCapAndNotOneMore)
+{
+    const int cap = Input::MAX_PROFILE_RECORDS;
+    const struct
+    {
+        int areas;
+        int switches;
+        bool ok;
+    } cases[] = {{cap, 1, true}, {cap + 1, 1, false}, {1, cap, true}, {1, cap + 1, false}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.areas << " areas, " << c.switches << " switches");
+        FakeAreaRenderer renderer;
+        InputController controller(1, &renderer);
+        EXPECT_EQ(c.ok, read(controller, profileWith(c.areas, c.switches)));
+        EXPECT_EQ(c.ok, controller.getSwitch(static_cast<unsigned int>(c.switches)) != nullptr);
+        if (c.ok)
+        {
+            EXPECT_NE(nullptr, controller.getArea(static_cast<unsigned int>(6 + c.areas)));
+        }
+    }
 }
 
 TEST(ProfileFile, EveryTriggerKindReadsBackInStep)

@@ -13,6 +13,7 @@
 #include "input/Switch.h"
 #include "input/SwitchController.h"
 #include "input/TriggerId.h"
+#include "NotRegularFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -554,4 +555,19 @@ TEST(CreateSicFiles, WritingWithNoNameOrIntoAMissingFolderWritesNothing)
     KWEP::CreateSicFiles::ser(c, "");
     KWEP::CreateSicFiles::ser(c, dir.file("no/such/folder.sic"));
     EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+// A device, a pipe or a folder is turned away by the file gate, with its
+// message, before the profile reader opens it.
+TEST(CreateSicFiles, TheGateRefusesWhatIsNoRegularFile)
+{
+    TestSupport::NotRegularFiles others;
+    for (const std::string& path : others.paths())
+    {
+        Input::InputController c(5, nullptr);
+        bool read = true;
+        const std::string errors = others.errorsOf([&] { read = KWEP::CreateSicFiles::deser(c, path); });
+        EXPECT_FALSE(read) << path;
+        EXPECT_NE(errors.find(TestSupport::NotRegularFiles::refusal(path)), std::string::npos) << errors;
+    }
 }

@@ -36,7 +36,9 @@ public:
     // The length of the frame: fixed when a length was given, else the clock's.
     long frameMs(int frame) const { return fixedFrameMs > 0 ? fixedFrameMs : clockFrameMs(frame); }
 
-    explicit PlayRig(const std::string& settings = "", float snowmanRandom = 0.5f, long fixedFrameMs = 0)
+    // The level number sets how far the snowman stands and how soon it throws.
+    explicit PlayRig(const std::string& settings = "", float snowmanRandom = 0.5f, long fixedFrameMs = 0,
+                     int level = 0)
         : world(new KWEP::World), game(world), random(new TestSupport::FakeRandom({snowmanRandom})),
           fixedFrameMs(fixedFrameMs)
     {
@@ -51,7 +53,7 @@ public:
             return;
         world->defineItems(CFG::get("ALL_ITEMS"));
         ready = world->genisis(CFG::get("LEVEL_FILE"));
-        KWEP::GameStuff::setLevelCount(0);
+        KWEP::GameStuff::setLevelCount(level);
         if (ready)
             KWEP::GameStuff::createSnowman(world);
     }

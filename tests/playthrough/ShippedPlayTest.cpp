@@ -8,6 +8,7 @@
 #include "PlayRig.h"
 #include "core/CFG.h"
 #include "core/Conversions.h"
+#include "core/Event_Sound.h"
 #include "core/Info.h"
 #include "core/Pi.h"
 #include "world/CarrotSnowmanCollision.h"
@@ -76,45 +77,6 @@ Vec point(const std::string& key)
     MathStuff::PointsString(0.0f, false).parse(CFG::get(key), points, false);
     return points.empty() ? Vec() : points[0];
 }
-
-// The file of every "ITEM: name kind file" record.
-std::vector<std::string> itemFiles(const std::string& records)
-{
-    std::vector<std::string> words, files;
-    Util::tokenizeStr(records, words, " \t\r\n");
-    for (size_t i = 0; i + 3 < words.size(); ++i)
-        if (words[i] == "ITEM:")
-            files.push_back(words[i + 3]);
-    return files;
-}
-
-} // namespace
-
-TEST(ShippedPlayData, EndingDelaysZoomLevelsAndPartBindingsHold)
-{
-    {
-        PlayRig rig;
-        ASSERT_TRUE(rig.ready);
-        EXPECT_GE(number("HIT_END_DELAY"), 1);
-        // Flying words and digits go again.
-        EXPECT_GT(decimal("TEXT_SECS_LIMIT"), 0.0f);
-        EXPECT_GT(decimal("TEXT_SCALE_MOVE"), 0.0f);
-        EXPECT_GE(decimal("ZOOM_TRACKER_MIN"), 1.0f);
-        EXPECT_GE(number("NUM_LEVELS"), 1);
-        // Each level throws sooner than the one before, down to the minimum.
-        EXPECT_GT(number("SNOWMAN_THROW_DELAY_DEC"), 0);
-        EXPECT_GT(number("SNOWMAN_THROW_DELAY_MAX"), number("SNOWMAN_THROW_DELAY_MIN"));
-        EXPECT_GE(number("SNOWMAN_THROW_DELAY_MIN"), 1);
-        std::vector<std::string> files = itemFiles(CFG::get("ALL_ITEMS"));
-        EXPECT_GE(files.size(), 8u);
-        for (const std::string& file : files) {
-            CFG::Info item(file, CFG::getDefaultOverrides());
-            EXPECT_NE(item.get("PART_BODY_LIST"), "") << file;
-        }
-    }
-}
-
-namespace {
 
 // The fields of view the settings menu offers.
 std::vector<float> offeredFieldsOfView()
@@ -340,6 +302,69 @@ TEST(ShippedPlay, OneSwitchReleaseScoresInEveryFrameOfItsWindow)
     }
 }
 
+
+namespace {
+
+// When the snowman throws its rock and when the rock lands, by the events of
+// the level.
+class RockTimes : public EVT::I_EventConsumer {
+public:
+    explicit RockTimes(const PlayRig& rig) : m_rig(rig)
+    {
+        EVT::EventBus::instance()->addConsumer(EVT::EVENT_ROCK_THROWN, this);
+        EVT::EventBus::instance()->addConsumer(EVT::EVENT_SOUND, this);
+    }
+    ~RockTimes() override { EVT::EventBus::instance()->removeConsumer(this); }
+
+    void handleEvent(EVT::I_Event* event) override
+    {
+        if (event->getEventID() == EVT::EVENT_ROCK_THROWN && thrownMs < 0)
+            thrownMs = m_rig.elapsedMs;
+        const EVT::Event_Sound* sound = EVT::eventCast<EVT::Event_Sound>(event);
+        if (sound && sound->getString() == "ROCK_HIT" && landedMs < 0)
+            landedMs = m_rig.elapsedMs;
+    }
+
+    long thrownMs = -1;
+    long landedMs = -1;
+
+private:
+    const PlayRig& m_rig;
+};
+
+} // namespace
+
+// Left alone, every level is lost to the rock: each level's snowman throws
+// no later than the one before (the second sooner than the first), always
+// after the one-switch throw's whole window, and the game ends the ending
+// delay after the rock has landed, which leaves a hit time to count.
+TEST(ShippedPlay, EachLevelThrowsNoLaterThanTheOneBeforeAndEndsAfterTheLanding)
+{
+    long previousMs = -1;
+    int levels = 1; // known once the configuration is read
+    for (int level = 0; level < levels; ++level) {
+        SCOPED_TRACE(testing::Message() << "level " << level);
+        PlayRig rig("", 0.5f, 0, level);
+        ASSERT_TRUE(rig.ready);
+        levels = number("NUM_LEVELS") + 1;
+        ASSERT_GE(levels, 2);
+        RockTimes rock(rig);
+        while (rig.elapsedMs < 60000 && rig.overMs < 0)
+            rig.frame();
+        ASSERT_GE(rig.overMs, 0) << "no game over within a minute";
+        EXPECT_EQ(rig.overRule, CFG::get("LOST_GAME_RULE"));
+        EXPECT_GT(rock.thrownMs, ONE_SWITCH_LAST_RELEASE_MS);
+        ASSERT_GT(rock.landedMs, rock.thrownMs);
+        EXPECT_NEAR(rig.overMs - rock.landedMs, number("HIT_END_DELAY"), 2 * PlayRig::clockFrameMs(0));
+        EXPECT_GT(rig.overMs - rock.landedMs, 0);
+        if (level == 1) {
+            EXPECT_LT(rock.thrownMs, previousMs) << "the second level throws sooner";
+        } else if (level > 1) {
+            EXPECT_LE(rock.thrownMs, previousMs);
+        }
+        previousMs = rock.thrownMs;
+    }
+}
 
 namespace {
 

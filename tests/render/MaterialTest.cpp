@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "DmfFixtures.h"
+#include "NotRegularFiles.h"
 #include "TempPath.h"
 #include "core/NameHash.h"
 
@@ -133,4 +135,24 @@ TEST(MaterialStore, LoadsEachPathOnce)
     EXPECT_EQ(stored(path)->getNumLayers(), 1);
     EXPECT_FALSE(store.load(""));
     EXPECT_FALSE(store.load(TestSupport::tempPath("matdef_missing.matdef")));
+}
+
+// A device, a pipe or a folder is turned away by the file gate with its
+// message, for a definition file and a map alike, before either is opened.
+TEST(MaterialStore, TheGateRefusesWhatIsNoRegularFile)
+{
+    TestSupport::NotRegularFiles others;
+    for (const std::string& path : others.paths()) {
+        bool loaded = true;
+        int mapResult = dmf::DMF_OK;
+        const std::string errors = others.errorsOf([&] {
+            loaded = MaterialStore::instance().load(path);
+            DmfFixtures::Map map;
+            mapResult = map.readFile(path);
+        });
+        EXPECT_FALSE(loaded) << path;
+        EXPECT_NE(mapResult, dmf::DMF_OK) << path;
+        EXPECT_EQ(std::count_if(errors.begin(), errors.end(), [](char c) { return c == '\n'; }), 2) << errors;
+        EXPECT_NE(errors.find(TestSupport::NotRegularFiles::refusal(path)), std::string::npos) << errors;
+    }
 }

@@ -2,6 +2,7 @@
 // malformed files written by the tests.
 
 #include "CaseName.h"
+#include "NotRegularFiles.h"
 #include "TempPath.h"
 #include "sound/MODFile.h"
 #include "sound/MODWriter.h"
@@ -21,6 +22,7 @@
 #include <cstdlib>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <limits>
 #include <string>
@@ -537,6 +539,25 @@ TEST(MODFile, RefusesTextCutAndMissingFiles)
         EXPECT_FALSE(mod.getError().empty()) << path;
         EXPECT_TRUE(mod.getData().empty()) << path;
     }
+}
+
+// A device, a pipe or a folder is turned away by the file gate, with its
+// message, before any decoder opens it.
+TEST(Decoders, TheGateRefusesWhatIsNoRegularFile)
+{
+    TestSupport::NotRegularFiles others;
+    const std::function<bool(const std::string&)> decoders[] = {
+        [](const std::string& path) { return Media::WAVFile(path.c_str()).load(); },
+        [](const std::string& path) { return Media::OGGFile(path.c_str()).load(); },
+        [](const std::string& path) { return Media::MODFile(path.c_str()).load(); },
+    };
+    for (const std::string& path : others.paths())
+        for (const auto& decode : decoders) {
+            bool loaded = true;
+            const std::string errors = others.errorsOf([&] { loaded = decode(path); });
+            EXPECT_FALSE(loaded) << path;
+            EXPECT_NE(errors.find(TestSupport::NotRegularFiles::refusal(path)), std::string::npos) << errors;
+        }
 }
 
 } // namespace

@@ -1,55 +1,94 @@
-// The OpenAL back end on OpenAL Soft's null output (ALSOFT_DRIVERS=null): loading,
-// refusals, channels that were never played, and playing to the end or until stopped.
+// The OpenAL back end on OpenAL Soft's loopback output, which mixes only when
+// the test asks for samples: loading, refusals, channels that were never
+// played, playing to the end or until stopped, and what volume and pitch do
+// to what is heard, all measured in samples of output, not on the wall clock.
 
 #include "TempPath.h"
 #include "TestGame.h"
+#include "core/EventBus.h"
+#include "core/EventIds.h"
+#include "core/Event_Sound.h"
+#include "shell/OptionKey.h"
 #include "sound/SoundManager.h"
+#include "sound/WAVWriter.h"
 #include "sound/salController.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
 #include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
 const std::string SOUNDS = std::string(FRELMORY_SOURCE_DIR) + "/data/Sounds/";
+const int RATE = 44100;
 
 enum Channel { MUSIC = 1, FX = 2 };
-enum SoundId { GRAB = 1 };
+enum SoundId { GRAB = 1, TONE = 2 };
 
-// Waits, in small steps, up to the limit for the channel to fall silent.
 std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-bool stopsWithin(SAL::salController& sal, int channel, int limitMs)
+// The stretch of output from its first sound to its last: where it starts,
+// its number of samples, its loudest sample and its number of sign changes.
+struct Heard {
+    std::size_t first = 0;
+    std::size_t length = 0;
+    float peak = 0.0f;
+    int crossings = 0;
+};
+
+Heard heardIn(const std::vector<float>& samples)
 {
-    for (int waited = 0; waited < limitMs; waited += 20) {
-        if (!sal.isPlaying(channel))
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    Heard heard;
+    heard.first = samples.size();
+    std::size_t last = 0;
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        if (samples[i] != 0.0f) {
+            heard.first = std::min(heard.first, i);
+            last = i;
+        }
+    if (heard.first == samples.size())
+        return heard;
+    heard.length = last - heard.first + 1;
+    for (std::size_t i = heard.first; i <= last; ++i) {
+        heard.peak = std::max(heard.peak, std::fabs(samples[i]));
+        heard.crossings += i > heard.first && (samples[i] < 0.0f) != (samples[i - 1] < 0.0f);
     }
-    return !sal.isPlaying(channel);
+    return heard;
+}
+
+// The output from now until the channel has fallen silent, or until five
+// seconds of it when it does not.
+std::vector<float> renderWhilePlaying(SAL::salController& sal, int channel)
+{
+    std::vector<float> all;
+    while (sal.isPlaying(channel) && all.size() < static_cast<std::size_t>(5 * RATE)) {
+        const std::vector<float> more = sal.render(1024);
+        all.insert(all.end(), more.begin(), more.end());
+    }
+    return all;
 }
 
 class Backend : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(sal.init()) << "OpenAL Soft's null output did not open";
+        ASSERT_TRUE(sal.initLoopback(RATE)) << "OpenAL Soft's loopback output did not open";
         ASSERT_TRUE(sal.addSource(MUSIC, true));
         ASSERT_TRUE(sal.addSource(FX, false));
     }
@@ -136,28 +175,105 @@ TEST_F(Backend, ChannelsNeverPlayedIgnoreEveryCall)
     EXPECT_FALSE(sal.isPlaying(FX));
 }
 
+// A pitch of 0 or less plays at the normal speed: as long as at 100, not
+// for ever.
 TEST_F(Backend, AShortSoundPlaysThenStopsAlsoAtPitchZero)
 {
     ASSERT_TRUE(sal.load(GRAB, SOUNDS + "grab.wav")); // 0.15 s
+    std::size_t normal = 0;
     for (int pitch : {100, 0, -5}) {
         sal.play(FX, GRAB, 50, pitch);
         EXPECT_TRUE(sal.isPlaying(FX)) << pitch;
-        EXPECT_TRUE(stopsWithin(sal, FX, 5000)) << pitch;
+        const Heard heard = heardIn(renderWhilePlaying(sal, FX));
+        EXPECT_FALSE(sal.isPlaying(FX)) << pitch;
+        EXPECT_NEAR(heard.length, 0.15 * RATE, 0.02 * RATE) << pitch;
+        if (pitch == 100)
+            normal = heard.length;
+        EXPECT_NEAR(static_cast<double>(heard.length), static_cast<double>(normal), 2.0) << pitch;
     }
 }
 
+// A negative volume plays at 0; the loop goes on, silent, until the volume
+// rises; a paused or stopped channel is silent.
 TEST_F(Backend, ALoopingChannelPlaysUntilStoppedAndPauses)
 {
     ASSERT_TRUE(sal.load(GRAB, SOUNDS + "grab.wav"));
     sal.play(MUSIC, GRAB, -1, 100);
-    std::this_thread::sleep_for(std::chrono::milliseconds(600));
-    EXPECT_TRUE(sal.isPlaying(MUSIC));
+    EXPECT_EQ(heardIn(sal.render(RATE * 6 / 10)).length, 0u);
+    EXPECT_TRUE(sal.isPlaying(MUSIC)) << "four times the sound's length later";
+    sal.setVolume(MUSIC, 100);
+    EXPECT_GT(heardIn(sal.render(RATE / 10)).peak, 0.0f);
     sal.pause(MUSIC);
     EXPECT_FALSE(sal.isPlaying(MUSIC));
+    EXPECT_EQ(heardIn(sal.render(RATE / 10)).length, 0u);
     sal.resume(MUSIC);
     EXPECT_TRUE(sal.isPlaying(MUSIC));
+    EXPECT_GT(heardIn(sal.render(RATE / 10)).peak, 0.0f);
     sal.stop(MUSIC);
     EXPECT_FALSE(sal.isPlaying(MUSIC));
+    EXPECT_EQ(heardIn(sal.render(RATE / 10)).length, 0u);
+}
+
+// Volume and pitch reach OpenAL as gain and pitch: the same tone played at
+// volume 100 and pitch 100, then at volume 50 and pitch 200, is heard at half
+// the loudness, for half the time, at twice the frequency.
+TEST_F(Backend, VolumeScalesTheGainAndPitchTheSpeed)
+{
+    const std::string tone = TestSupport::tempPath("tone.wav");
+    std::vector<std::int16_t> samples(11025); // 0.5 s of 441 Hz at 22050 Hz
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<std::int16_t>(16000 * std::sin(2 * M_PI * 441 * i / 22050.0));
+    ASSERT_TRUE(SoundMaker::WAVWriter::write(tone, samples, 1, 22050, 16, ""));
+    const bool loaded = sal.load(TONE, tone);
+    std::remove(tone.c_str());
+    ASSERT_TRUE(loaded);
+    sal.play(FX, TONE, 100, 100);
+    const Heard plain = heardIn(renderWhilePlaying(sal, FX));
+    sal.play(FX, TONE, 50, 200);
+    const Heard changed = heardIn(renderWhilePlaying(sal, FX));
+    ASSERT_GT(plain.length, 0u);
+    ASSERT_GT(changed.length, 0u);
+    EXPECT_NEAR(plain.length, RATE / 2, RATE / 100);
+    EXPECT_NEAR(changed.peak / plain.peak, 0.5, 0.05);
+    EXPECT_NEAR(static_cast<double>(changed.length) / plain.length, 0.5, 0.05);
+    const double plainRate = static_cast<double>(plain.crossings) / plain.length;
+    EXPECT_NEAR(static_cast<double>(changed.crossings) / changed.length / plainRate, 2.0, 0.1);
+}
+
+// The sound manager plays the grab effect when the event is raised, and not
+// before: the output is silent up to the event and the effect starts within
+// the first few milliseconds rendered after it.
+TEST(BackendWithManager, TheMixIsSilentBeforeGrabAndNotAfter)
+{
+    // The shipped configuration names its sounds relative to the game's folder.
+    ASSERT_EQ(::chdir(FRELMORY_SOURCE_DIR), 0);
+    TestSupport::TestGame game;
+    *game.getConfig()->getBoolPtr(Game::OPTION_MUSIC_ON) = false; // no music: only the effect is heard
+    SAL::salController sal;
+    ASSERT_TRUE(sal.initLoopback(RATE));
+    KWEP::SoundManager manager(&sal, "data/Config/KWEP_SOUNDS.cfg");
+    EXPECT_EQ(heardIn(sal.render(RATE / 2)).length, 0u);
+    EVT::Event_Sound grab(EVT::EVENT_SOUND, "GRAB", true, 0, 0);
+    EVT::EventBus::instance()->raiseEvent(&grab, false);
+    const Heard heard = heardIn(sal.render(RATE / 2));
+    ASSERT_GT(heard.length, 0u) << "nothing was heard";
+    EXPECT_LT(heard.first, static_cast<std::size_t>(RATE / 100));
+    EXPECT_NEAR(heard.length, 0.15 * RATE, 0.02 * RATE) << "the effect lasts 0.15 s";
+}
+
+// The loopback output is only for the controller that opened it.
+TEST(BackendWithoutDevice, OnlyALoopbackOutputRenders)
+{
+    SAL::salController none;
+    EXPECT_TRUE(none.render(64).empty());
+    SAL::salController twice;
+    ASSERT_TRUE(twice.initLoopback(RATE));
+    EXPECT_FALSE(twice.initLoopback(RATE)) << "already open";
+    EXPECT_EQ(twice.render(64).size(), 64u);
+    EXPECT_TRUE(twice.render(0).empty());
+    SAL::salController bad;
+    EXPECT_FALSE(bad.initLoopback(0));
+    EXPECT_TRUE(bad.render(64).empty());
 }
 
 // Nothing is decoded for an output that is not open: a damaged file too
