@@ -1,5 +1,6 @@
 #include "client/KeptInput.h"
 
+#include "core/EventIds.h"
 #include "core/Event_Joypad.h"
 #include "core/Event_Mouse.h"
 
@@ -33,6 +34,13 @@ void KeptInput::follow(unsigned showing)
     m_showing = showing;
 }
 
+void KeptInput::follow(unsigned showing, const Place& opened)
+{
+    follow(showing);
+    if (!m_mouse && opened.known)
+        m_mouse = new EVT::Event_Mouse(EVT::EVENT_MOUSE, opened.x, opened.y, 0, false);
+}
+
 void KeptInput::clear()
 {
     delete m_mouse;
@@ -41,7 +49,7 @@ void KeptInput::clear()
     m_joypad = nullptr;
 }
 
-bool KeptInput::mouseMoved(const EVT::Event_Mouse& event, int maxSquared)
+bool KeptInput::mouseMoved(const EVT::Event_Mouse& event, long maxSquared)
 {
     if (!m_mouse) {
         m_mouse = new EVT::Event_Mouse(event);
@@ -51,7 +59,7 @@ bool KeptInput::mouseMoved(const EVT::Event_Mouse& event, int maxSquared)
         || squaredDistance(event.x, event.y, m_mouse->x, m_mouse->y) > maxSquared;
 }
 
-bool KeptInput::mouseTravelled(const EVT::Event_Mouse& event, int maxSquared)
+bool KeptInput::mouseTravelled(const EVT::Event_Mouse& event, long maxSquared)
 {
     if (!m_mouse) {
         m_mouse = new EVT::Event_Mouse(event);

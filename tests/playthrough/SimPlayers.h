@@ -704,7 +704,7 @@ inline Result playGame(int kind, unsigned seed, int levels = 0)
                          }});
         steps.push_back({States::STATE_STARTING, [](WholeRun& run, int frame) {
                              if (frame >= 4)
-                                 run.pointerPercent(50, 40 + frame % 2);
+                                 run.pointerPercent(50, frame == 4 ? 40 : 60); // a deliberate move
                              return frame >= 5;
                          }});
     } else if (kind == SWITCH_POINTER || kind == ONE_SWITCH) {
