@@ -149,6 +149,7 @@ private:
     void storeWindowSize();
     void levelCleared();
     bool expandFitting(std::string& out, const std::string& rule) const;
+    void watchFlight(World& world);
     bool placePlayer(World& world);
     bool makeMapCamera();
     void leavePlay();

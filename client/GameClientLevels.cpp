@@ -28,14 +28,17 @@
 #include "input/Screen.h"
 #include "input/rglScreenAreaRenderer.h"
 #include "menu/MenuController.h"
+#include "physics/ChipmunkItem.h"
 #include "shell/CameraItem.h"
 #include "shell/Font.h"
 #include "shell/I_Config.h"
 #include "shell/OptionKey.h"
 #include "shell/TextRenderer.h"
+#include "world/Carrot.h"
 #include "world/CarrotCamera.h"
 #include "world/GameStuff.h"
 #include "world/Player.h"
+#include "world/Snowman.h"
 #include "world/World.h"
 #include "world/glHUD.h"
 
@@ -83,6 +86,27 @@ void traceLevelBegun(int level)
 
 void raiseQueued(EVT::I_Event& event) { EVT::EventBus::instance()->raiseEvent(&event, true); }
 
+// The x of the first body of the first live actor of the kind; false when
+// there is none. Decorations may share the kind: they are not the actor.
+template <class Actor>
+bool firstActorX(World& world, const char* kind, float& x)
+{
+    std::vector<unsigned long> ids;
+    world.getItems(kind, ids);
+    for (unsigned long id : ids) {
+        const Actor* actor = dynamic_cast<Actor*>(world.findItem(id));
+        const Physics::ChipmunkItem* item = actor ? actor->getChipmunkItem() : nullptr;
+        std::vector<MathStuff::Orientation<float> > bodies;
+        if (item)
+            item->getPositions(bodies);
+        if (!bodies.empty()) {
+            x = bodies.front().position.x;
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string replaceAll(std::string text, const std::string& from, const std::string& to)
 {
     for (std::string::size_type at = text.find(from); at != std::string::npos;
@@ -126,8 +150,7 @@ void GameClient::beginLevel(int level)
     world->genisis(CFG::get("LEVEL_FILE"));
     d.level = level;
     d.levelCleared = false;
-    d.carrotLetGo = false;
-    d.carrotHit = false;
+    d.carrot.clear();
     GameStuff::setLevelCount(level);
     GameStuff::createSnowman(world);
     if (level == 0) {
@@ -356,14 +379,12 @@ std::string GameClient::endPageText(const std::string& rule)
     return text.empty() ? FALLBACK_END_TEXT : text;
 }
 
-// The variant of the rule for what the carrot did; false when it has none
-// or there is nothing to tell.
+// The variant of the rule for what the carrot did; false when it has none.
 bool GameClient::expandFitting(std::string& out, const std::string& rule) const
 {
     const Impl& d = *m_impl;
-    const char* suffix = d.carrotHit ? "_HIT" : d.carrotLetGo ? "_MISSED" : nullptr;
     std::string fitting;
-    if (!suffix || !d.spurter->get(fitting, rule + suffix))
+    if (!d.spurter->get(fitting, rule + CarrotRecord::suffix(d.carrot.outcome())))
         return false;
     out += fitting;
     return true;
@@ -443,8 +464,22 @@ void GameClient::createMenus(bool paused)
 
 void GameClient::updateWorld(long ms)
 {
-    if (World* world = getWorld())
-        world->update(ms);
+    World* world = getWorld();
+    if (!world)
+        return;
+    world->update(ms);
+    if (m_impl->carrot.inFlight())
+        watchFlight(*world);
+}
+
+// How far the carrot got, against the snowman, in the plane of play. Nothing
+// to note while either is gone.
+void GameClient::watchFlight(World& world)
+{
+    float carrotX = 0.0f;
+    float snowmanX = 0.0f;
+    if (firstActorX<Carrot>(world, "VEG", carrotX) && firstActorX<Snowman>(world, "BOSS", snowmanX))
+        m_impl->carrot.noteFlight(carrotX, snowmanX);
 }
 
 void GameClient::setPlayBackground()
