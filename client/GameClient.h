@@ -150,6 +150,7 @@ private:
     void levelCleared();
     bool expandFitting(std::string& out, const std::string& rule) const;
     void watchFlight(World& world);
+    void hideAreas(bool hidden);
     bool placePlayer(World& world);
     bool makeMapCamera();
     void leavePlay();

@@ -121,6 +121,7 @@ void GameClient::startingGame()
 {
     Impl& d = *m_impl;
     switchControllers(false);
+    hideAreas(true);
     deleteMenus();
     replaceMainCamera();
     delete d.pageText;
@@ -140,6 +141,7 @@ void GameClient::beginLevel(int level)
     if (!world)
         return;
     deletePage();
+    hideAreas(false);
     setPlayBackground();
     raiseFieldOfView(*getConfig()->getFloatPtr(Game::OPTION_PLAY_FOV));
     if (getKeyboard())
@@ -330,6 +332,7 @@ void GameClient::endingGame(const std::string& rule)
         getWorld()->apocalypse();
     raiseFieldOfView(*getConfig()->getFloatPtr(Game::OPTION_MENU_FOV));
     switchControllers(false);
+    hideAreas(true);
     replaceMainCamera();
     delete d.pageText;
     d.pageText = new Text3D::TextRenderer(d.font, PAGE_COLUMNS, PAGE_ROWS);
@@ -452,6 +455,7 @@ void GameClient::createMenus(bool paused)
     if (d.menuProfile)
         d.menus->setProfileFiles(d.menuProfile->get("MENU_INPUT_FILE"), d.menuProfile->get("TPAGE_INPUT_FILE"));
     switchControllers(true);
+    hideAreas(false);
     Menu::MenuController* controller = getMenuController();
     if (controller && d.menuProfile) {
         controller->setUseKeys(d.menuProfile->getUseKeys());
@@ -495,6 +499,14 @@ void GameClient::setMouse(bool gameProfile)
     if (getMouse())
         getMouse()->setParams(profile && profile->isMouseOn(),
                               *getConfig()->getBoolPtr(Game::OPTION_REVERSE_Y), 0, 0);
+}
+
+// The story and end pages leave the play profile at work but show none of
+// its areas; the menus and play show them.
+void GameClient::hideAreas(bool hidden)
+{
+    if (m_impl->areaRenderer)
+        m_impl->areaRenderer->setHidden(hidden);
 }
 
 // An empty slot is left alone: its profile names no controller file.
