@@ -5,6 +5,7 @@ list(APPEND CLIENT_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/GameClient.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameClientInput.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameClientLevels.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CarrotRecord.cpp
   ${CMAKE_CURRENT_LIST_DIR}/InputEventManager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClientFunctor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KeptInput.cpp

@@ -1,6 +1,7 @@
 #ifndef KWEP_CLIENTFUNCTOR_H
 #define KWEP_CLIENTFUNCTOR_H
 
+#include "client/KeptInput.h"
 #include "core/EventHandler.h"
 
 namespace EVT { class I_Event; }
@@ -23,6 +24,14 @@ protected:
     static long eventIdOf(FSM::StatePair* pair);
     // Why the machine calls: FSM::StateMachine::MODE_ENTER, _HANDLER or _EXIT.
     static int modeOf(FSM::StatePair* pair);
+    // The squared distance in pixels a pointer must pass to leave a page that
+    // waits for the player: a tenth of the window's height, so that a head
+    // tracker's tremor or a nudged mouse leaves the page to be read. The
+    // smallest window the settings offer (480 high) stands in before there
+    // is a screen.
+    long deliberateMoveSquared() const;
+    // The pointer's place now, as the game's mouse holds it.
+    static KeptInput::Place pointerPlace();
 
 private:
     GameClient* m_client;

@@ -297,15 +297,8 @@ void GameClient::handleEvent(EVT::I_Event* event)
     case EVT::EVENT_SNOWMAN_DOWN:
         levelCleared();
         return;
-    case EVT::EVENT_HIT_BELOW_LIMIT:
-    case EVT::EVENT_PART_EXPLODED:
-    case EVT::EVENT_LAST_PART_EXPLODED:
-        m_impl->carrotHit = true;
-        return;
-    case EVT::EVENT_ITEM_RELEASED:
-        m_impl->carrotLetGo = true;
-        return;
     default:
+        m_impl->carrot.note(event->getEventID());
         return;
     }
 }
@@ -318,8 +311,7 @@ void GameClient::setLevel(int level)
 {
     m_impl->level = level;
     m_impl->levelCleared = false;
-    m_impl->carrotLetGo = false;
-    m_impl->carrotHit = false;
+    m_impl->carrot.clear();
 }
 void GameClient::setSpurter(Stuff::Spurt* spurter)
 {

@@ -161,6 +161,8 @@ private:
     void saveHighScore();
     void levelCleared();
     bool expandFitting(std::string& out, const std::string& rule) const;
+    void watchFlight(World& world);
+    void hideAreas(bool hidden);
     bool placePlayer(World& world);
     bool makeMapCamera();
     void leavePlay();

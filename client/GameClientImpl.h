@@ -4,6 +4,7 @@
 #include <climits>
 #include <vector>
 
+#include "client/CarrotRecord.h"
 #include "client/GameClient.h"
 
 namespace Game { class CameraItem; }
@@ -49,9 +50,7 @@ struct GameClient::Impl {
     bool keepScoreFile = false; // the high-score file did not read: never write it
     int level = 0;
     bool levelCleared = false; // the snowman of this level is already down
-    // What the carrot did in this level, for the words of the end page.
-    bool carrotLetGo = false;  // the hand let go of what it held
-    bool carrotHit = false;    // the carrot struck the snowman
+    CarrotRecord carrot; // what the carrot did in this level, for the end page
     bool started = false;      // the start-up succeeded: the shutdown may keep the high score
     bool menuInputPending = false; // the menu profile changed while menus were shown
 };

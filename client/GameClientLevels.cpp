@@ -29,14 +29,17 @@
 #include "input/Screen.h"
 #include "input/rglScreenAreaRenderer.h"
 #include "menu/MenuController.h"
+#include "physics/ChipmunkItem.h"
 #include "shell/CameraItem.h"
 #include "shell/Font.h"
 #include "shell/I_Config.h"
 #include "shell/OptionKey.h"
 #include "shell/TextRenderer.h"
+#include "world/Carrot.h"
 #include "world/CarrotCamera.h"
 #include "world/GameStuff.h"
 #include "world/Player.h"
+#include "world/Snowman.h"
 #include "world/World.h"
 #include "world/glHUD.h"
 
@@ -84,6 +87,27 @@ void traceLevelBegun(int level)
 
 void raiseQueued(EVT::I_Event& event) { EVT::EventBus::instance()->raiseEvent(&event, true); }
 
+// The x of the first body of the first live actor of the kind; false when
+// there is none. Decorations may share the kind: they are not the actor.
+template <class Actor>
+bool firstActorX(World& world, const char* kind, float& x)
+{
+    std::vector<unsigned long> ids;
+    world.getItems(kind, ids);
+    for (unsigned long id : ids) {
+        const Actor* actor = dynamic_cast<Actor*>(world.findItem(id));
+        const Physics::ChipmunkItem* item = actor ? actor->getChipmunkItem() : nullptr;
+        std::vector<MathStuff::Orientation<float> > bodies;
+        if (item)
+            item->getPositions(bodies);
+        if (!bodies.empty()) {
+            x = bodies.front().position.x;
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string replaceAll(std::string text, const std::string& from, const std::string& to)
 {
     for (std::string::size_type at = text.find(from); at != std::string::npos;
@@ -98,6 +122,7 @@ void GameClient::startingGame()
 {
     Impl& d = *m_impl;
     switchControllers(false);
+    hideAreas(true);
     deleteMenus();
     replaceMainCamera();
     delete d.pageText;
@@ -117,6 +142,7 @@ void GameClient::beginLevel(int level)
     if (!world)
         return;
     deletePage();
+    hideAreas(false);
     setPlayBackground();
     raiseFieldOfView(*getConfig()->getFloatPtr(Game::OPTION_PLAY_FOV));
     if (getKeyboard())
@@ -127,8 +153,7 @@ void GameClient::beginLevel(int level)
     world->genisis(CFG::get("LEVEL_FILE"));
     d.level = level;
     d.levelCleared = false;
-    d.carrotLetGo = false;
-    d.carrotHit = false;
+    d.carrot.clear();
     GameStuff::setLevelCount(level);
     GameStuff::createSnowman(world);
     if (level == 0) {
@@ -308,6 +333,7 @@ void GameClient::endingGame(const std::string& rule)
         getWorld()->apocalypse();
     raiseFieldOfView(*getConfig()->getFloatPtr(Game::OPTION_MENU_FOV));
     switchControllers(false);
+    hideAreas(true);
     replaceMainCamera();
     delete d.pageText;
     d.pageText = new Text3D::TextRenderer(d.font, PAGE_COLUMNS, PAGE_ROWS);
@@ -357,14 +383,12 @@ std::string GameClient::endPageText(const std::string& rule)
     return text.empty() ? FALLBACK_END_TEXT : text;
 }
 
-// The variant of the rule for what the carrot did; false when it has none
-// or there is nothing to tell.
+// The variant of the rule for what the carrot did; false when it has none.
 bool GameClient::expandFitting(std::string& out, const std::string& rule) const
 {
     const Impl& d = *m_impl;
-    const char* suffix = d.carrotHit ? "_HIT" : d.carrotLetGo ? "_MISSED" : nullptr;
     std::string fitting;
-    if (!suffix || !d.spurter->get(fitting, rule + suffix))
+    if (!d.spurter->get(fitting, rule + CarrotRecord::suffix(d.carrot.outcome())))
         return false;
     out += fitting;
     return true;
@@ -432,6 +456,7 @@ void GameClient::createMenus(bool paused)
     if (d.menuProfile)
         d.menus->setProfileFiles(d.menuProfile->get("MENU_INPUT_FILE"), d.menuProfile->get("TPAGE_INPUT_FILE"));
     switchControllers(true);
+    hideAreas(false);
     Menu::MenuController* controller = getMenuController();
     if (controller && d.menuProfile) {
         controller->setUseKeys(d.menuProfile->getUseKeys());
@@ -444,8 +469,22 @@ void GameClient::createMenus(bool paused)
 
 void GameClient::updateWorld(long ms)
 {
-    if (World* world = getWorld())
-        world->update(ms);
+    World* world = getWorld();
+    if (!world)
+        return;
+    world->update(ms);
+    if (m_impl->carrot.inFlight())
+        watchFlight(*world);
+}
+
+// How far the carrot got, against the snowman, in the plane of play. Nothing
+// to note while either is gone.
+void GameClient::watchFlight(World& world)
+{
+    float carrotX = 0.0f;
+    float snowmanX = 0.0f;
+    if (firstActorX<Carrot>(world, "VEG", carrotX) && firstActorX<Snowman>(world, "BOSS", snowmanX))
+        m_impl->carrot.noteFlight(carrotX, snowmanX);
 }
 
 void GameClient::setPlayBackground()
@@ -461,6 +500,14 @@ void GameClient::setMouse(bool gameProfile)
     if (getMouse())
         getMouse()->setParams(profile && profile->isMouseOn(),
                               *getConfig()->getBoolPtr(Game::OPTION_REVERSE_Y), 0, 0);
+}
+
+// The story and end pages leave the play profile at work but show none of
+// its areas; the menus and play show them.
+void GameClient::hideAreas(bool hidden)
+{
+    if (m_impl->areaRenderer)
+        m_impl->areaRenderer->setHidden(hidden);
 }
 
 // An empty slot is left alone: its profile names no controller file.

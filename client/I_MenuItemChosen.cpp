@@ -1,5 +1,7 @@
 #include "client/I_MenuItemChosen.h"
 
+#include <algorithm>
+
 #include <cstddef>
 #include <limits>
 #include <vector>
@@ -111,7 +113,21 @@ void I_MenuItemChosen::choseResolution(const std::string&, int index)
 
 void I_MenuItemChosen::setResolutions(const Resolutions& resolutions)
 {
+    m_allowed = resolutions;
     m_resolutions = resolutions;
+}
+
+void I_MenuItemChosen::offerSizeInForce(int width, int height)
+{
+    m_resolutions = m_allowed;
+    const std::pair<int, int> inForce(width, height);
+    if (width < 1 || height < 1
+        || std::find(m_resolutions.begin(), m_resolutions.end(), inForce) != m_resolutions.end())
+        return;
+    Resolutions::iterator at = m_resolutions.begin();
+    while (at != m_resolutions.end() && *at < inForce)
+        ++at;
+    m_resolutions.insert(at, inForce);
 }
 
 const I_MenuItemChosen::Resolutions& I_MenuItemChosen::getResolutions() const

@@ -41,7 +41,12 @@ public:
     // list does nothing. Raises nothing itself.
     void choseResolution(const std::string& text, int index);
 
+    // The sizes the window allows; the list offered starts as these.
     void setResolutions(const Resolutions& resolutions);
+    // The list offered: the allowed sizes, and the size in force where it is
+    // none of them (a size from the command line or the options file), in its
+    // place by width, then height; so the page can show what is in force.
+    void offerSizeInForce(int width, int height);
     const Resolutions& getResolutions() const;
     void setMenuInputFileInfo(const std::string& directory, const std::string& prefix,
                               const std::string& suffix);
@@ -65,7 +70,8 @@ private:
     void setVolume(int key, const std::string& text) const;
     void setString(int key, const FileInfo& info, const std::string& text) const;
 
-    Resolutions m_resolutions;
+    Resolutions m_allowed;
+    Resolutions m_resolutions; // offered: the allowed ones and the size in force
     FileInfo m_menuInput;
     FileInfo m_gameInput;
 };

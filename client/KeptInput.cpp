@@ -1,5 +1,6 @@
 #include "client/KeptInput.h"
 
+#include "core/EventIds.h"
 #include "core/Event_Joypad.h"
 #include "core/Event_Mouse.h"
 
@@ -30,13 +31,20 @@ void KeptInput::follow(unsigned showing)
     m_showing = showing;
 }
 
+void KeptInput::follow(unsigned showing, const Place& opened)
+{
+    follow(showing);
+    if (!m_mouse && opened.known)
+        m_mouse = new EVT::Event_Mouse(EVT::EVENT_MOUSE, opened.x, opened.y, 0, false);
+}
+
 void KeptInput::clear()
 {
     m_mouse.reset();
     m_joypad.reset();
 }
 
-bool KeptInput::mouseMoved(const EVT::Event_Mouse& event, int maxSquared)
+bool KeptInput::mouseMoved(const EVT::Event_Mouse& event, long maxSquared)
 {
     if (!m_mouse) {
         m_mouse = std::make_unique<EVT::Event_Mouse>(event);
@@ -46,7 +54,7 @@ bool KeptInput::mouseMoved(const EVT::Event_Mouse& event, int maxSquared)
         || squaredDistance(event.x, event.y, m_mouse->x, m_mouse->y) > maxSquared;
 }
 
-bool KeptInput::mouseTravelled(const EVT::Event_Mouse& event, int maxSquared)
+bool KeptInput::mouseTravelled(const EVT::Event_Mouse& event, long maxSquared)
 {
     if (!m_mouse) {
         m_mouse = std::make_unique<EVT::Event_Mouse>(event);

@@ -14,6 +14,13 @@ namespace KWEP {
 // the page's showing number changes.
 class KeptInput {
 public:
+    // Where the pointer was when a page opened; not known without a mouse.
+    struct Place {
+        bool known = false;
+        int x = 0;
+        int y = 0;
+    };
+
     KeptInput();
     ~KeptInput();
     // A copy starts with nothing kept.
@@ -23,17 +30,21 @@ public:
     // Drops the kept events when the showing differs from the one they were
     // kept in.
     void follow(unsigned showing);
+    // As above; then, while no mouse event is kept, the pointer's place when
+    // the page opened stands as the first one (a motion, no button), so that
+    // the first move is measured from there.
+    void follow(unsigned showing, const Place& opened);
     void clear();
 
     // The first event is kept and answers false. A later one answers true when
     // its button mask or pressed flag differs from the kept one, or when it
     // lies further than the square root of maxSquared pixels from it.
-    bool mouseMoved(const EVT::Event_Mouse& event, int maxSquared);
+    bool mouseMoved(const EVT::Event_Mouse& event, long maxSquared);
     // The first event is kept and answers false. A later one answers true for
     // another joystick, axes 2 or more apart (squared), or any other button.
     bool joypadMoved(const EVT::Event_Joypad& event);
     // As mouseMoved, with the position alone compared.
-    bool mouseTravelled(const EVT::Event_Mouse& event, int maxSquared);
+    bool mouseTravelled(const EVT::Event_Mouse& event, long maxSquared);
     // As joypadMoved, with the axes alone compared, and those of the kept
     // joystick only: another one answers false.
     bool joypadTravelled(const EVT::Event_Joypad& event);

@@ -58,6 +58,16 @@ std::string windowSize()
     return Util::numToStr(screen->getWidth(), 10, 0) + "x" + Util::numToStr(screen->getHeight(), 10, 0);
 }
 
+// The window's size joins the sizes offered, so that the page marks it even
+// when the screen's list of modes lacks it.
+void offerSizeInForce(Menu::I_MenuItemChosen& handler)
+{
+    Game::I_Game* game = Game::I_Game::instance();
+    const Devices::Screen* screen = game != nullptr ? game->getScreen() : nullptr;
+    if (screen != nullptr)
+        handler.offerSizeInForce(screen->getWidth(), screen->getHeight());
+}
+
 void markChosen(Menu::MenuPage* page, int index)
 {
     if (Menu::MenuChoicePage* choices = dynamic_cast<Menu::MenuChoicePage*>(page))
@@ -149,6 +159,7 @@ void ClientMenus::MenuMaker::makeScreenPages()
 {
     std::vector<std::string> sizes;
     if (m_menus.m_chooseHandler != nullptr) {
+        offerSizeInForce(*m_menus.m_chooseHandler);
         for (const std::pair<int, int>& size : m_menus.m_chooseHandler->getResolutions())
             sizes.push_back(Util::numToStr(size.first, 10, 0) + "x" + Util::numToStr(size.second, 10, 0));
     }

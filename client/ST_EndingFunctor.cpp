@@ -21,6 +21,7 @@ const long GUARD_TIME = 2000;
 
 long ST_EndingFunctor::m_totalTime = 0;
 unsigned ST_EndingFunctor::s_showing = 0;
+KeptInput::Place ST_EndingFunctor::s_opened;
 
 ST_EndingFunctor::ST_EndingFunctor(GameClient* client) : ClientFunctor(client) { m_totalTime = 0; }
 
@@ -36,11 +37,12 @@ void ST_EndingFunctor::pageShown()
 {
     m_totalTime = 0;
     ++s_showing;
+    s_opened = pointerPlace();
 }
 
 bool ST_EndingFunctor::operator()(FSM::StatePair* pair)
 {
-    m_kept.follow(s_showing);
+    m_kept.follow(s_showing, s_opened);
     EVT::I_Event* event = eventOf(pair);
     const long id = eventIdOf(pair);
     if (id == EVT::EVENT_UPDATE) {
@@ -58,7 +60,7 @@ bool ST_EndingFunctor::operator()(FSM::StatePair* pair)
         return true;
     case EVT::EVENT_MOUSE: {
         const EVT::Event_Mouse* mouse = EVT::eventCast<EVT::Event_Mouse>(event);
-        return askToLeave(mouse && m_kept.mouseMoved(*mouse, 20));
+        return askToLeave(mouse && m_kept.mouseMoved(*mouse, deliberateMoveSquared()));
     }
     case EVT::EVENT_KEY: {
         const EVT::Event_Key* key = EVT::eventCast<EVT::Event_Key>(event);

@@ -9,7 +9,8 @@ namespace KWEP {
 // The end page (state 6): steps the world on each update and ignores all
 // input for the first two seconds of updates. After that a key press, a mouse
 // event that differs from the first one kept by a button, the pressed flag or
-// more than the square root of 20 pixels, or a joypad event that differs from
+// a deliberate move (more than a tenth of the window's height), or a joypad
+// event that differs from
 // the first one kept asks for the menus by raising event 2 (queued); event 2
 // then ends the game.
 class ST_EndingFunctor : public ClientFunctor {
@@ -33,6 +34,7 @@ private:
 
     KeptInput m_kept;
     static unsigned s_showing;
+    static KeptInput::Place s_opened; // the pointer when the page opened
 };
 
 } // namespace KWEP

@@ -10,16 +10,21 @@
 namespace KWEP {
 
 unsigned ST_StartingFunctor::s_showing = 0;
+KeptInput::Place ST_StartingFunctor::s_opened;
 
 ST_StartingFunctor::ST_StartingFunctor(GameClient* client) : ClientFunctor(client) {}
 
 ST_StartingFunctor::~ST_StartingFunctor() {}
 
-void ST_StartingFunctor::pageShown() { ++s_showing; }
+void ST_StartingFunctor::pageShown()
+{
+    ++s_showing;
+    s_opened = pointerPlace();
+}
 
 bool ST_StartingFunctor::operator()(FSM::StatePair* pair)
 {
-    m_kept.follow(s_showing);
+    m_kept.follow(s_showing, s_opened);
     m_presses.follow(s_showing);
     EVT::I_Event* event = eventOf(pair);
     switch (eventIdOf(pair)) {
@@ -38,7 +43,7 @@ bool ST_StartingFunctor::operator()(FSM::StatePair* pair)
             return false;
         // Both look at every event: the first is the reference of each.
         const bool released = m_presses.mouseReleased(*mouse);
-        const bool travelled = m_kept.mouseTravelled(*mouse, 1);
+        const bool travelled = m_kept.mouseTravelled(*mouse, deliberateMoveSquared());
         return (released || travelled) && leave();
     }
     case EVT::EVENT_JOYPAD: {

@@ -10,8 +10,9 @@ namespace KWEP {
 // The story page (state 3): steps the world on each update and starts the
 // first level on the release of a key, mouse button or joypad button pressed
 // while the page was shown (the release of the one that chose to play does
-// not count), on a pointer more than one pixel from the first mouse event
-// kept on this page, or on a stick moved from the first joypad event kept.
+// not count), on a pointer moved more than a tenth of the window's height
+// from the first mouse event kept on this page, or on a stick moved from the
+// first joypad event kept.
 class ST_StartingFunctor : public ClientFunctor {
 public:
     explicit ST_StartingFunctor(GameClient* client);
@@ -30,6 +31,7 @@ private:
     KeptInput m_kept;
     PagePresses m_presses;
     static unsigned s_showing;
+    static KeptInput::Place s_opened; // the pointer when the page opened
 };
 
 } // namespace KWEP

@@ -31,7 +31,7 @@ namespace KWEP
         const unsigned long ARROW_COLOUR = 0xff00ff1fUL;
         const unsigned long SELECT_COLOUR = 0x00ff003fUL;
         const unsigned long STANDARD_HIGHLIGHT = 0x00ff007fUL;
-        const unsigned long GAME_CORNER_HIGHLIGHT = 0x3f3f3f7fUL;
+        const unsigned long GAME_CORNER_HIGHLIGHT = 0xffffffa0UL;
 
         // Icons of the area renderer.
         const int ICON_RECTANGLE = 0;
@@ -40,6 +40,8 @@ namespace KWEP
         const int ICON_UP = 3;
         const int ICON_LEFT = 4;
         const int ICON_FRAME = 6;
+        const int ICON_PAUSE = 8;
+        const int ICON_LET_GO = 9;
 
         const char* const ANYWHERE = "ANYWHERE";
 
@@ -384,7 +386,7 @@ namespace KWEP
 
     void CreateSicFiles::createTPageInputs(Input::I_ScreenAreaRenderer* renderer, int id)
     {
-        // One switch: a short press scrolls down, holding it selects (leaves).
+        // One switch: a short press moves down, holding it selects.
         writeOneSwitch(*this, renderer, id, space(1, 0, 750, 250), ACTION_MENU_DOWN, ACTION_MENU_SELECT,
                        "KWEP_MENUS_TPAGE_ONESWITCH2.sic");
         {
@@ -450,13 +452,14 @@ namespace KWEP
             // for a carrot there does neither.
             Input::InputController c(id, renderer);
             const unsigned long anywhere = addGameAnywhere(c);
+            // Each is drawn, while the pointer is in it, as what it does.
             const unsigned long left = addNamedArea(c, "BTMLEFTAREA", 0, 80, 33, 20, 0,
-                                                    GAME_CORNER_HIGHLIGHT, ICON_RECTANGLE);
+                                                    GAME_CORNER_HIGHLIGHT, ICON_LET_GO);
             const unsigned long right = addNamedArea(c, "BTMRIGHTAREA", 67, 80, 33, 20, 0,
-                                                     GAME_CORNER_HIGHLIGHT, ICON_RECTANGLE);
+                                                     GAME_CORNER_HIGHLIGHT, ICON_LET_GO);
             // Made last, it covers the inner parts of both corners.
             const unsigned long pause = addNamedArea(c, "PAUSEAREA", 25, 80, 50, 20, 0,
-                                                     GAME_CORNER_HIGHLIGHT, ICON_RECTANGLE);
+                                                     GAME_CORNER_HIGHLIGHT, ICON_PAUSE);
             addPress(c, anywhere, dwell(250, 250), ACTION_GRAB, "LOCKED");
             addSwitch(c, anywhere, enterLeave())->setReleaseActionId(release);
             addPress(c, anywhere, escape(), ACTION_PAUSE);

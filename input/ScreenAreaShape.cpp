@@ -1,5 +1,8 @@
 #include "input/ScreenAreaShape.h"
 
+#include <cmath>
+#include <utility>
+
 namespace KWEP
 {
     void ScreenAreaShape::add(float x, float y)
@@ -13,6 +16,50 @@ namespace KWEP
         add(ax, ay);
         add(bx, by);
         add(cx, cy);
+    }
+
+    void ScreenAreaShape::addFacing(Point a, Point b, Point c)
+    {
+        const float cross = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+        if (cross < 0.0f)
+            std::swap(b, c);
+        addTriangle(a.x, a.y, b.x, b.y, c.x, c.y);
+    }
+
+    void ScreenAreaShape::addQuad(Point a, Point b, Point c, Point d)
+    {
+        addFacing(a, b, c);
+        addFacing(a, c, d);
+    }
+
+    void ScreenAreaShape::addBar(Point a, Point b, float half)
+    {
+        const float length = std::sqrt((b.x - a.x) * (b.x - a.x) + (b.y - a.y) * (b.y - a.y));
+        if (!(length > 0.0f))
+            return;
+        const float nx = -(b.y - a.y) / length * half;
+        const float ny = (b.x - a.x) / length * half;
+        addQuad({a.x + nx, a.y + ny}, {a.x - nx, a.y - ny}, {b.x - nx, b.y - ny}, {b.x + nx, b.y + ny});
+    }
+
+    // Two upright bars in the middle of the area, h being the area's height.
+    void ScreenAreaShape::addPause(float cx, float cy, float h)
+    {
+        for (float side : {-1.0f, 1.0f})
+        {
+            const float inner = cx + side * 0.075f * h;
+            const float outer = cx + side * 0.225f * h;
+            addQuad({inner, cy - 0.3f * h}, {outer, cy - 0.3f * h}, {outer, cy + 0.3f * h}, {inner, cy + 0.3f * h});
+        }
+    }
+
+    // A hand that opens: two jaws spread apart above an arrow pointing down,
+    // the way the carrot goes once let go.
+    void ScreenAreaShape::addLetGo(float cx, float cy, float h)
+    {
+        for (float side : {-1.0f, 1.0f})
+            addBar({cx + side * 0.08f * h, cy + 0.32f * h}, {cx + side * 0.26f * h, cy + 0.04f * h}, 0.04f * h);
+        addFacing({cx - 0.12f * h, cy - 0.06f * h}, {cx + 0.12f * h, cy - 0.06f * h}, {cx, cy - 0.32f * h});
     }
 
     // Fans a six-point arrow outline from its apex. Without `reversed` each triangle is
@@ -92,6 +139,12 @@ namespace KWEP
             s.addTriangle(X, T, X + u, T + H, X, T + H);
             s.addTriangle(X + u, T + H / 3, X + W, T + 2 * H / 3 - u / 3, X + W, T + 2 * H / 3 + u / 3);
             s.addTriangle(X + u, T + H / 3, X + W, T + 2 * H / 3 + u / 2, X + u, T + H);
+            break;
+        case 8: // pause: two upright bars in the middle
+            s.addPause(X + W / 2, M, H);
+            break;
+        case 9: // letting go: an opening hand above an arrow pointing down
+            s.addLetGo(X + W / 2, M, H);
             break;
         default: // 0 and every unknown id: the filled rectangle
             s.addTriangle(X, T, X, T - H, X + W, T);

@@ -30,6 +30,14 @@ namespace KWEP
         void addArrow(Point apex, const Point outline[6], bool reversed);
         void add(float x, float y);
         void addTriangle(float ax, float ay, float bx, float by, float cx, float cy);
+        // As addTriangle, turned counter-clockwise whatever order the corners come in.
+        void addFacing(Point a, Point b, Point c);
+        // A four-cornered shape given by its corners in order round its edge.
+        void addQuad(Point a, Point b, Point c, Point d);
+        // A bar from a to b, `half` pixels either side of the line between them.
+        void addBar(Point a, Point b, float half);
+        void addPause(float cx, float cy, float h);
+        void addLetGo(float cx, float cy, float h);
 
         Primitive m_primitive;
         std::vector<float> m_vertices;

@@ -13,8 +13,14 @@
 
 namespace KWEP
 {
-    rglScreenAreaRenderer::rglScreenAreaRenderer(const Devices::Screen* screen) : m_screen(screen)
+    rglScreenAreaRenderer::rglScreenAreaRenderer(const Devices::Screen* screen)
+        : m_screen(screen), m_hidden(false)
     {
+    }
+
+    void rglScreenAreaRenderer::setHidden(bool hidden)
+    {
+        m_hidden = hidden;
     }
 
     const Devices::Screen* rglScreenAreaRenderer::getScreen() const
@@ -46,7 +52,7 @@ namespace KWEP
     void rglScreenAreaRenderer::drawBox(float left, float top, float width, float height,
                                         unsigned long colour, int iconId)
     {
-        if (!m_screen)
+        if (!m_screen || m_hidden)
             return;
         const ScreenAreaShape shape =
             ScreenAreaShape::build(left, top, width, height, static_cast<float>(m_screen->getWidth()),

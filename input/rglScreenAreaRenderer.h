@@ -27,9 +27,13 @@ namespace KWEP
         void stopRender() override;
         void drawBox(float left, float top, float width, float height,
                      unsigned long colour, int iconId) override;
+        // While hidden nothing is drawn: a page of text is not for the play's
+        // areas to cover. Shown at first.
+        void setHidden(bool hidden);
 
     private:
         const Devices::Screen* m_screen;
+        bool m_hidden;
     };
 }
 

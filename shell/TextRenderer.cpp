@@ -23,12 +23,18 @@ TextObject* TextRenderer::display(int column, int row, int depth, const char* te
 
 TextObject* TextRenderer::display(const MathStuff::Vector3<float>& position, const char* text)
 {
+    return display(position, text, 1.0f);
+}
+
+TextObject* TextRenderer::display(const MathStuff::Vector3<float>& position, const char* text, float scale)
+{
     MathStuff::Matrix4x4<float> halfTurn;
     halfTurn.loadRotation(-180.0f, MathStuff::Vector3<float>(0.0f, 1.0f, 0.0f));
     MathStuff::Orientation<float> orientation;
     orientation.position = position;
     orientation.direction = halfTurn.rotate(MathStuff::Vector3<float>(0.0f, 0.0f, -1.0f));
-    const MathStuff::Vector3<float> spacing(7.0f, 10.0f, 0.0f);
+    orientation.scale = MathStuff::Vector3<float>(scale, scale, 1.0f);
+    const MathStuff::Vector3<float> spacing(7.0f * scale, 10.0f * scale, 0.0f);
     TextObject* object = new TextObject(m_font, text, &orientation, spacing, nullptr);
     m_texts.push_back(object);
     return object;

@@ -27,6 +27,10 @@ public:
     // A new text at the position, facing (0, 0, 1), letter spacing (7, 10, 0),
     // no mover; the renderer keeps ownership.
     virtual TextObject* display(const MathStuff::Vector3<float>& position, const char* text);
+    // As above, every letter and the spacing scaled by the factor in the
+    // plane of the text; the letters keep their depth, so that a text made
+    // large for a wide view does not show deep sides in its corners.
+    virtual TextObject* display(const MathStuff::Vector3<float>& position, const char* text, float scale);
     // Deletes every text.
     virtual void clear();
     // Deletes texts index to index + count - 1 when that range lies in the list;

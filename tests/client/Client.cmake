@@ -5,7 +5,9 @@ frelmory_add_test(NAME client_fsm_tests
     ${CMAKE_CURRENT_LIST_DIR}/StateHandlersTest.cpp
   LIBS client)
 frelmory_add_test(NAME client_game_tests
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/GameClientTest.cpp
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/GameClientTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CarrotRecordTest.cpp
   LIBS client)
 frelmory_add_test(NAME client_main_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ClientMainTest.cpp
@@ -15,7 +17,7 @@ frelmory_add_test(NAME client_sound_preload_tests
   LIBS client)
 frelmory_add_test(NAME client_data_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ShippedClientDataTest.cpp
-  LIBS splash_maker)
+  LIBS splash_maker client)
 
 # Whole runs of the game on a hidden window.
 find_package(PkgConfig REQUIRED)

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ExpectVector.h"
+#include "FakeRenderController.h"
 #include "MenusFixture.h"
 #include "client/ClientMenus.h"
 #include "core/Event.h"
@@ -150,6 +151,19 @@ TEST_F(ClientMenusTest, AnEmptyResolutionListGivesATitleAlone)
 {
     build();
     EXPECT_EQ(pageLabels(Menus::PAGE_SCREEN_RES), std::vector<std::string>{"SIZES"});
+}
+
+TEST_F(ClientMenusTest, TheWindowSizeInForceIsListedAndMarkedWhenTheScreenLacksIt)
+{
+    TestSupport::FakeRenderController render;
+    render.view.w = 640;
+    render.view.h = 480;
+    game.initResult = false; // the screen takes the render controller's size
+    game.runGame(nullptr, nullptr, nullptr, &render, nullptr);
+    handlers.setResolutions({{800, 600}, {1024, 768}});
+    build();
+    EXPECT_EQ(pageLabels(Menus::PAGE_SCREEN_RES),
+              (std::vector<std::string>{"SIZES", "640x480 NOW", "800x600", "1024x768"}));
 }
 
 TEST_F(ClientMenusTest, VolumeItemsStartOnTheOptionsValue)

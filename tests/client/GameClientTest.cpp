@@ -163,18 +163,27 @@ TEST(GameClientLevels, EndPageWordsFitWhatTheCarrotDid)
         const char* rule;
         const char* expected;
     } cases[] = {
-        {"never let go", {}, "LOST", "too slow."},
-        {"let go and missed", {EVT::EVENT_ITEM_GRABBED, EVT::EVENT_ITEM_RELEASED}, "LOST", "missed."},
-        {"hit below the limit", {EVT::EVENT_ITEM_RELEASED, EVT::EVENT_HIT_BELOW_LIMIT}, "LOST", "not hard enough."},
-        {"a part blown off", {EVT::EVENT_ITEM_RELEASED, EVT::EVENT_PART_EXPLODED}, "LOST", "not hard enough."},
-        {"a rule without variants", {EVT::EVENT_ITEM_RELEASED, EVT::EVENT_HIT_BELOW_LIMIT}, "WON", "won."},
+        {"never taken", {EVT::EVENT_ROCK_THROWN}, "LOST", "never taken."},
+        {"taken and held", {EVT::EVENT_ITEM_GRABBED, EVT::EVENT_ROCK_THROWN}, "LOST", "held."},
+        {"let go after the rock", {EVT::EVENT_ITEM_GRABBED, EVT::EVENT_ROCK_THROWN, EVT::EVENT_ITEM_RELEASED},
+         "LOST", "too slow."},
+        {"hit below the limit", {EVT::EVENT_ITEM_GRABBED, EVT::EVENT_ITEM_RELEASED, EVT::EVENT_HIT_BELOW_LIMIT},
+         "LOST", "not hard enough."},
+        {"a part blown off", {EVT::EVENT_ITEM_GRABBED, EVT::EVENT_ITEM_RELEASED, EVT::EVENT_PART_EXPLODED}, "LOST",
+         "not hard enough."},
+        {"let go and nothing hit, no flight seen", {EVT::EVENT_ITEM_GRABBED, EVT::EVENT_ITEM_RELEASED}, "LOST",
+         "short."},
+        {"a variant the rules lack", {EVT::EVENT_ITEM_GRABBED, EVT::EVENT_ITEM_RELEASED, EVT::EVENT_ROCK_THROWN},
+         "WON", "won."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         RecordingClient client;
         Stuff::Spurt* rules = new Stuff::Spurt(nullptr);
-        ASSERT_TRUE(rules->parse(writeTestFile("client_ending.spg", "% LOST\ntoo slow.\n% LOST_MISSED\nmissed.\n"
-                                                                    "% LOST_HIT\nnot hard enough.\n% WON\nwon.\n"),
+        ASSERT_TRUE(rules->parse(writeTestFile("client_ending.spg",
+                                               "% LOST\nlost.\n% LOST_UNTAKEN\nnever taken.\n% LOST_HELD\nheld.\n"
+                                               "% LOST_LATE\ntoo slow.\n% LOST_SHORT\nshort.\n"
+                                               "% LOST_HIT\nnot hard enough.\n% WON\nwon.\n"),
                                  error))
             << error;
         client.setSpurter(rules);
@@ -185,7 +194,7 @@ TEST(GameClientLevels, EndPageWordsFitWhatTheCarrotDid)
         }
         EXPECT_EQ(c.expected, client.endPageText(c.rule));
         client.setLevel(2); // a new level starts with nothing done
-        EXPECT_EQ("too slow.", client.endPageText("LOST"));
+        EXPECT_EQ("never taken.", client.endPageText("LOST"));
     }
 }
 

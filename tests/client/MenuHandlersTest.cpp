@@ -199,3 +199,27 @@ TEST(MenuHandlerResolution, ResizesOnlyForAnIndexInsideTheList)
     EXPECT_EQ(window.sizes, expected);
     EXPECT_TRUE(recorder.keys.empty());
 }
+
+TEST(MenuHandlers, TheSizeInForceJoinsTheOfferedSizesInItsPlace)
+{
+    typedef Menu::I_MenuItemChosen::Resolutions Sizes;
+    const Sizes allowed{{800, 600}, {1024, 768}, {1280, 1024}};
+    const struct {
+        int width, height;
+        Sizes offered;
+    } cases[] = {
+        {640, 480, {{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}}},
+        {1024, 600, {{800, 600}, {1024, 600}, {1024, 768}, {1280, 1024}}},
+        {1920, 1080, {{800, 600}, {1024, 768}, {1280, 1024}, {1920, 1080}}},
+        {1024, 768, allowed},
+        {0, 0, allowed},
+    };
+    Menu::I_MenuItemChosen handlers;
+    handlers.setResolutions(allowed);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
+        // Each offer starts from the allowed sizes: an earlier size in force is gone.
+        handlers.offerSizeInForce(c.width, c.height);
+        EXPECT_EQ(handlers.getResolutions(), c.offered);
+    }
+}

@@ -6,4 +6,5 @@ frelmory_add_test(NAME menus_tests
     ${CMAKE_CURRENT_LIST_DIR}/MenuLayoutTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ClientMenusTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ShippedMenusTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ShippedHelpTest.cpp
   LIBS client)

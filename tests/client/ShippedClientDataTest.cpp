@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "client/CarrotRecord.h"
 #include "client/SplashPicture.h"
 #include "core/Info.h"
 #include "core/Spurt.h"
@@ -43,9 +44,10 @@ TEST(ShippedClientData, EveryPhraseRuleOfTheGameExpands)
     std::vector<std::string> rules;
     for (const char* key : {"STORY_START_RULE", "WON_GAME_RULE", "LOST_GAME_RULE", "CARROT_BANG_RULE"})
         rules.push_back(config.get(key));
-    // The lost game's words for a carrot that hit and for one that missed.
-    rules.push_back(config.get("LOST_GAME_RULE") + "_HIT");
-    rules.push_back(config.get("LOST_GAME_RULE") + "_MISSED");
+    // The lost game's words for each thing the carrot can have done.
+    for (int outcome = KWEP::CarrotRecord::UNTAKEN; outcome <= KWEP::CarrotRecord::SHORT; ++outcome)
+        rules.push_back(config.get("LOST_GAME_RULE")
+                        + KWEP::CarrotRecord::suffix(static_cast<KWEP::CarrotRecord::Outcome>(outcome)));
     for (const std::string& rule : rules) {
         SCOPED_TRACE(rule);
         for (int draw = 0; draw < 20; ++draw) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "RecordingClient.h"
+#include "client/KeptInput.h"
 #include "client/ST_EndingFunctor.h"
 #include "client/ST_StartingFunctor.h"
 #include "client/SplashFunctor.h"
@@ -82,8 +83,12 @@ TEST(ST_StartingFunctor, MouseMovesAndButtonsPressedOnThePageLeave)
         std::vector<EVT::Event_Mouse> trace;
         bool leaves;
     } mice[] = {
-        {"one pixel in x", {mouse(10, 10), mouse(11, 10)}, false},
-        {"one pixel in x and y", {mouse(10, 10), mouse(11, 11)}, true},
+        // Without a screen the page stands for a 480-pixel window: 48 pixels
+        // is a tenth of it.
+        {"a tremor", {mouse(100, 100), mouse(108, 94), mouse(93, 104), mouse(100, 109)}, false},
+        {"a tenth of the height", {mouse(100, 100), mouse(148, 100)}, false},
+        {"past a tenth of the height", {mouse(100, 100), mouse(140, 128)}, true},
+        {"a tremor that ends far from where it began", {mouse(100, 100), mouse(130, 100), mouse(100, 140), mouse(100, 149)}, true},
         {"the release of the click that chose to play", {mouse(10, 10, 1), mouse(10, 10)}, false},
         {"a press", {mouse(10, 10), mouse(10, 10, 1, true)}, false},
         {"a press and its release", {mouse(10, 10, 1, true), mouse(10, 10, 1)}, true},
@@ -153,8 +158,8 @@ TEST(ST_StartingFunctor, ANewStoryPageForgetsTheKeptEventsAndPresses)
     EXPECT_FALSE(run(starting, key(true)));
     KWEP::ST_StartingFunctor::pageShown();
     EXPECT_FALSE(run(starting, key(false))) << "pressed on the page before";
-    EXPECT_FALSE(run(starting, mouse(50, 50))) << "kept afresh, not compared";
-    EXPECT_TRUE(run(starting, mouse(60, 60)));
+    EXPECT_FALSE(run(starting, mouse(150, 150))) << "kept afresh, not compared";
+    EXPECT_TRUE(run(starting, mouse(150, 200)));
 }
 
 TEST(ST_EndingFunctor, GuardThenKeyPressAsksForTheMenus)
@@ -180,7 +185,7 @@ TEST(ST_EndingFunctor, GuardThenKeyPressAsksForTheMenus)
     EXPECT_EQ(std::vector<std::string>{"endGame"}, client.calls);
 }
 
-TEST(ST_EndingFunctor, MouseMovesOfTwentyStayAndLongerOnesLeave)
+TEST(ST_EndingFunctor, ATremblingPointerStaysAndADeliberateMoveLeaves)
 {
     RecordingClient client;
     MenusCounter menus;
@@ -188,10 +193,11 @@ TEST(ST_EndingFunctor, MouseMovesOfTwentyStayAndLongerOnesLeave)
     KWEP::ST_EndingFunctor ending(&client);
     run(ending, update(2001));
     EXPECT_FALSE(run(ending, mouse(100, 100)));
-    EXPECT_FALSE(run(ending, mouse(104, 102)));
-    EXPECT_EQ(0, menus.count) << "squared distance 20";
-    // No whole-pixel move measures 21: 25 is the next one.
-    EXPECT_FALSE(run(ending, mouse(104, 103)));
+    for (int step = 0; step < 40; ++step)
+        run(ending, mouse(100 + (step % 5) * 4 - 8, 100 + (step % 3) * 6 - 6));
+    EXPECT_FALSE(run(ending, mouse(148, 100)));
+    EXPECT_EQ(0, menus.count) << "a tenth of a 480-pixel window stays";
+    EXPECT_FALSE(run(ending, mouse(100, 149)));
     EXPECT_EQ(1, menus.count);
 }
 
@@ -207,6 +213,26 @@ TEST(ST_EndingFunctor, EveryEndPageStartsItsOwnGuardAndReferences)
     EXPECT_EQ(0, KWEP::ST_EndingFunctor::m_totalTime);
     EXPECT_FALSE(run(ending, key(true)));
     run(ending, update(2500));
-    EXPECT_FALSE(run(ending, mouse(50, 50)));
+    EXPECT_FALSE(run(ending, mouse(150, 150)));
     EXPECT_EQ(0, menus.count) << "the old page's reference is gone";
+}
+
+// The pointer's place when the page opened is the reference: one deliberate
+// move leaves at once, and a tremor round that place never does.
+TEST(KeptInput, ThePointerWhereThePageOpenedIsTheFirstReference)
+{
+    KWEP::KeptInput kept;
+    KWEP::KeptInput::Place opened;
+    opened.known = true;
+    opened.x = 100;
+    opened.y = 100;
+    const long tenth = 48 * 48;
+    kept.follow(1, opened);
+    EXPECT_FALSE(kept.mouseTravelled(mouse(108, 94), tenth));
+    EXPECT_FALSE(kept.mouseMoved(mouse(92, 104), tenth));
+    EXPECT_TRUE(kept.mouseTravelled(mouse(100, 149), tenth));
+    EXPECT_TRUE(kept.mouseMoved(mouse(100, 100, 1, true), tenth)) << "a click";
+    kept.follow(2, KWEP::KeptInput::Place());
+    EXPECT_FALSE(kept.mouseTravelled(mouse(300, 300), tenth)) << "without a known place the first event is kept";
+    EXPECT_TRUE(kept.mouseTravelled(mouse(300, 349), tenth));
 }

@@ -188,7 +188,7 @@ TEST_F(AreaRendererTest, BlendingAddsToWhatIsThere)
 
 TEST_F(AreaRendererTest, EveryIconSurvivesBackFaceCullingAndUnknownIdsFill)
 {
-    for (int icon : {0, 1, 2, 3, 4, 5, 6, 7, 8, 100, -1})
+    for (int icon : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 100, -1})
     {
         clear(0, 0, 0);
         draw(25, 50, 50, 20, 0xffffffffUL, icon);
@@ -198,7 +198,7 @@ TEST_F(AreaRendererTest, EveryIconSurvivesBackFaceCullingAndUnknownIdsFill)
     clear(0, 0, 0);
     draw(25, 50, 50, 20, 0xffffffffUL, 0);
     const int filled = litIn(0, 0, WIDTH, HEIGHT);
-    for (int icon : {8, 100, -1})
+    for (int icon : {10, 100, -1})
     {
         clear(0, 0, 0);
         draw(25, 50, 50, 20, 0xffffffffUL, icon);

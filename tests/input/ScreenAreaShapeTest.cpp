@@ -27,7 +27,7 @@ namespace
 
 TEST(ScreenAreaShape, EveryTriangleWindsCounterClockwise)
 {
-    for (int icon = -1; icon <= 8; ++icon)
+    for (int icon = -1; icon <= 10; ++icon)
     {
         ScreenAreaShape s = ScreenAreaShape::build(25, 50, 50, 20, 800, 600, icon);
         if (s.primitive() != ScreenAreaShape::TRIANGLES)
@@ -51,7 +51,8 @@ TEST(ScreenAreaShape, VertexCountsAndPrimitivesByIcon)
         {2, ScreenAreaShape::TRIANGLES, 15}, {3, ScreenAreaShape::TRIANGLES, 15},
         {4, ScreenAreaShape::TRIANGLES, 15}, {5, ScreenAreaShape::LINE_LOOP, 4},
         {6, ScreenAreaShape::TRIANGLES, 24}, {7, ScreenAreaShape::TRIANGLES, 15},
-        {8, ScreenAreaShape::TRIANGLES, 6},  {100, ScreenAreaShape::TRIANGLES, 6},
+        {8, ScreenAreaShape::TRIANGLES, 12}, {9, ScreenAreaShape::TRIANGLES, 15},
+        {10, ScreenAreaShape::TRIANGLES, 6}, {100, ScreenAreaShape::TRIANGLES, 6},
         {-1, ScreenAreaShape::TRIANGLES, 6},
     };
     for (const Row& r : rows)
@@ -97,4 +98,19 @@ TEST(ScreenAreaShape, FlagStandsAboveTheTopEdgeWithinTheAreaWidth)
     EXPECT_FLOAT_EQ(b.maxY, 420.0f);
     EXPECT_GE(b.minX, 200.0f);
     EXPECT_LE(b.maxX, 600.0f);
+}
+
+TEST(ScreenAreaShape, PauseAndLetGoStandInTheMiddleOfTheirArea)
+{
+    // 800 x 600 window, area 25, 50, 50, 20: x 200 to 600, y 180 to 300 from the bottom.
+    for (int icon : {8, 9})
+    {
+        Bounds b = boundsOf(ScreenAreaShape::build(25, 50, 50, 20, 800, 600, icon));
+        EXPECT_NEAR((b.minX + b.maxX) / 2.0f, 400.0f, 0.01f) << "icon " << icon;
+        EXPECT_GT(b.minX, 200.0f) << "icon " << icon;
+        EXPECT_LT(b.maxX, 600.0f) << "icon " << icon;
+        EXPECT_GT(b.minY, 180.0f) << "icon " << icon;
+        EXPECT_LT(b.maxY, 300.0f) << "icon " << icon;
+        EXPECT_GT(b.maxY - b.minY, 60.0f) << "icon " << icon << " is half the area's height or more";
+    }
 }

@@ -263,7 +263,7 @@ TEST(PlayThrough, PointerAloneDwellsMovesAndEntersAreas)
     };
     const WholeRun::Act leaveStory = [](WholeRun& run, int frame) {
         if (frame >= 4)
-            run.pointerPercent(50, 40 + frame % 2);
+            run.pointerPercent(50, frame == 4 ? 40 : 60); // a deliberate move
         return frame >= 5;
     };
     // Resting on the carrot grabs it; entering the bottom right corner lets go.
