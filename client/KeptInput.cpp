@@ -35,7 +35,7 @@ void KeptInput::follow(unsigned showing, const Place& opened)
 {
     follow(showing);
     if (!m_mouse && opened.known)
-        m_mouse = new EVT::Event_Mouse(EVT::EVENT_MOUSE, opened.x, opened.y, 0, false);
+        m_mouse = std::make_unique<EVT::Event_Mouse>(EVT::EVENT_MOUSE, opened.x, opened.y, 0, false);
 }
 
 void KeptInput::clear()
