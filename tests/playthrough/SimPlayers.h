@@ -661,7 +661,9 @@ inline std::unique_ptr<Player> makePlayer(int kind, unsigned seed)
 // The command line of the kind's profiles.
 inline std::vector<std::string> argsOf(int kind)
 {
-    if (kind == SWITCH_POINTER || kind == ONE_SWITCH)
+    if (kind == SWITCH_POINTER)
+        return {"--menu-input", MENU_ONESWITCH, "--game-input", "data/Config/Input/KWEP_GAME_INPUT_SWITCHPOINTER.cfg"};
+    if (kind == ONE_SWITCH)
         return {"--menu-input", MENU_ONESWITCH, "--game-input", GAME_ONESWITCH};
     if (kind == HEAD_TRACKER)
         return {"--menu-input", MENU_HEADTRACKER, "--game-input", GAME_HEADTRACKER};
