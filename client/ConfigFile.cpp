@@ -90,8 +90,8 @@ void Config::applyFileText(const std::string& text, FileMessages& messages)
     std::vector<std::string> entryTokens;
     std::string key;
     while (OptionText::nextToken(text, at, token)) {
-        const Parser::Flag* entry = token == HELP_OPT ? nullptr : gameFlag(token);
-        if (!entry) {
+        const Parser::Flag* entry = gameFlag(token);
+        if (!entry || entry == gameFlags()) {
             if (std::ostream* out = messages.next())
                 *out << "\"" << OptionText::shown(token) << "\" is no option; it is ignored" << std::endl;
             continue;
