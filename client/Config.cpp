@@ -1,6 +1,7 @@
 #include "client/Config.h"
 
 #include "client/ConfigImpl.h"
+#include "client/OptionText.h"
 
 #include "core/CFG.h"
 #include "core/Conversions.h"
@@ -119,23 +120,35 @@ int Config::runTable(const Parser::Flag* table, int* argc, char** argv)
 {
     m_impl->helpShown = false;
     m_impl->failedFlag.clear();
-    m_impl->failedTakes.clear();
+    m_impl->failedTakes = "";
+    m_impl->failedRange = false;
     Parser parser;
     const int result = parser.parse(*this, table, argc, argv);
     m_impl->helpShown = (result == RESULT_HELP_SHOWN);
     return result;
 }
 
-int Config::failed(const char* flag, const std::string& takes)
+int Config::failed(const char* flag, const char* takes)
 {
     m_impl->failedFlag = flag;
     m_impl->failedTakes = takes;
     return RESULT_INVALID;
 }
 
+int Config::failedOutside(const char* flag, float low, float high)
+{
+    m_impl->failedRange = true;
+    m_impl->failedLow = low;
+    m_impl->failedHigh = high;
+    return failed(flag, "a number");
+}
+
 std::string Config::failure() const
 {
-    return "the value of " + m_impl->failedFlag + " is missing or not valid: it takes " + m_impl->failedTakes;
+    std::string takes = m_impl->failedTakes;
+    if (m_impl->failedRange)
+        takes += " from " + OptionText::number(m_impl->failedLow) + " to " + OptionText::number(m_impl->failedHigh);
+    return "the value of " + m_impl->failedFlag + " is missing or not valid: it takes " + takes;
 }
 
 bool Config::keepsOptFile() const { return m_impl->keepFile; }

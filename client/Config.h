@@ -162,7 +162,9 @@ private:
     int volumeValue(Parser* parser, int onKey, int volumeKey, const char* flag);
     int floatValue(Parser* parser, int key, float low, float high, const char* flag);
     // Notes the flag that failed and what it takes ("on or off").
-    int failed(const char* flag, const std::string& takes);
+    int failed(const char* flag, const char* takes);
+    // The same for a number outside low to high.
+    int failedOutside(const char* flag, float low, float high);
     // The flag that stopped the last parse; "" when none did.
     const std::string& failedFlag() const;
 };

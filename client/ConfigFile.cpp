@@ -26,6 +26,9 @@ int valueCount(const std::string& flag) { return flag == WSIZE_OPT ? 2 : 1; }
 // the rest only counted, so the terminal is not flooded and the start is
 // not slowed by the messages.
 const int MAX_FILE_MESSAGES = 10;
+// Bad entries remembered so that a repeat skips its handler; a file of
+// millions of different bad entries must not fill the memory with them.
+const std::size_t MAX_KEPT_FAILURES = 1024;
 
 } // namespace
 
@@ -43,6 +46,8 @@ struct Config::FileMessages {
         std::cerr << "Options file \"" << shownName << "\": ";
         return &std::cerr;
     }
+    // Whether the next message would still be printed.
+    bool shown() const { return !quiet && count < MAX_FILE_MESSAGES; }
     void summary() const
     {
         if (!quiet && count > MAX_FILE_MESSAGES)
@@ -53,12 +58,19 @@ struct Config::FileMessages {
 
 bool Config::isFlag(const std::string& token) { return gameFlag(token) != nullptr; }
 
+// Values far outnumber flags in a file, and every flag starts with "--".
 const Config::Parser::Flag* Config::gameFlag(const std::string& token)
 {
-    for (const Parser::Flag* entry = gameFlags(); entry->flag; ++entry)
-        if (token == entry->flag)
-            return entry;
-    return nullptr;
+    if (token.size() < 3 || token[0] != '-' || token[1] != '-')
+        return nullptr;
+    static const std::unordered_map<std::string, const Parser::Flag*> l_byName = [] {
+        std::unordered_map<std::string, const Parser::Flag*> byName;
+        for (const Parser::Flag* entry = gameFlags(); entry->flag; ++entry)
+            byName.emplace(entry->flag, entry);
+        return byName;
+    }();
+    const auto found = l_byName.find(token);
+    return found == l_byName.end() ? nullptr : found->second;
 }
 
 // One pass over the text, each token read once: an entry is a flag and the
@@ -78,8 +90,8 @@ void Config::applyFileText(const std::string& text, FileMessages& messages)
     std::vector<std::string> entryTokens;
     std::string key;
     while (OptionText::nextToken(text, at, token)) {
-        const Parser::Flag* entry = token == HELP_OPT ? nullptr : gameFlag(token);
-        if (!entry) {
+        const Parser::Flag* entry = gameFlag(token);
+        if (!entry || entry == gameFlags()) {
             if (std::ostream* out = messages.next())
                 *out << "\"" << OptionText::shown(token) << "\" is no option; it is ignored" << std::endl;
             continue;
@@ -96,8 +108,8 @@ void Config::applyFileText(const std::string& text, FileMessages& messages)
             reportFailure(failed->second, messages);
         else if (applyEntry(*entry, entryTokens, messages))
             applied.push_back(entry);
-        else
-            failedEntries.emplace(key, failure());
+        else if (failedEntries.size() < MAX_KEPT_FAILURES)
+            failedEntries.emplace(key, messages.shown() ? failure() : std::string());
     }
     messages.summary();
 }
@@ -143,7 +155,7 @@ bool Config::applyEntry(const Parser::Flag& flag, std::vector<std::string>& entr
     args.push_back(nullptr);
     int count = static_cast<int>(entryTokens.size());
     if (runTable(table, &count, args.data()) != RESULT_OK) {
-        reportFailure(failure(), messages);
+        reportFailure(messages.shown() ? failure() : std::string(), messages);
         return false;
     }
     for (int i = 0; i < count; ++i)

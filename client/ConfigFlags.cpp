@@ -4,7 +4,6 @@
 #include "client/Config.h"
 
 #include "client/OptionNumber.h"
-#include "client/OptionText.h"
 #include "shell/OptionKey.h"
 
 #include <algorithm>
@@ -185,8 +184,7 @@ int Config::floatValue(Parser* parser, int key, float low, float high, const cha
     float value = 0.0f;
     if (!nextWord(parser, word) || !OptionNumber::read(word, value) || value < low
         || value > high)
-        return failed(flag, low == ANY_LOW ? std::string("a number")
-                                           : "a number from " + OptionText::number(low) + " to " + OptionText::number(high));
+        return low == ANY_LOW ? failed(flag, "a number") : failedOutside(flag, low, high);
     *getFloatPtr(key) = value;
     return RESULT_OK;
 }

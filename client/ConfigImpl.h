@@ -20,7 +20,12 @@ struct Config::Impl {
     bool fileRead = false;     // the last load found a file with text in it
     bool quiet = false;        // loads say nothing (a second look at the file)
     std::string failedFlag;    // the flag that stopped the last parse
-    std::string failedTakes;   // what that flag takes, for its message
+    const char* failedTakes = ""; // what that flag takes, for its message
+    // A number flag that takes a range names it; the text is made only
+    // when the message is.
+    bool failedRange = false;
+    float failedLow = 0.0f;
+    float failedHigh = 0.0f;
     // The options file's lines as the options stood after the file was
     // read; empty until it is. What differs at exit is this run's change.
     std::vector<std::string> readLines;

@@ -1,6 +1,7 @@
 #include "client/OptionText.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <locale>
 #include <sstream>
@@ -43,7 +44,18 @@ const char* const SEPARATORS = Util::BLANKS;
 const char QUOTE = '"';
 const char ESCAPE = '\\';
 
-bool isSeparator(char c) { return std::strchr(SEPARATORS, c) != nullptr && c != '\0'; }
+// A table of the separators: the options file is scanned a character at a
+// time, and it may be tens of megabytes long.
+bool isSeparator(char c)
+{
+    static const std::array<bool, 256> l_separators = [] {
+        std::array<bool, 256> table{};
+        for (const char* s = SEPARATORS; *s; ++s)
+            table[static_cast<unsigned char>(*s)] = true;
+        return table;
+    }();
+    return l_separators[static_cast<unsigned char>(c)];
+}
 
 const char LINE_END = '\n';
 
@@ -107,7 +119,9 @@ bool nextToken(const std::string& text, std::size_t& at, std::string& token)
         token = quotedToken(text, at);
         return true;
     }
-    const std::size_t end = std::min(text.find_first_of(SEPARATORS, at), text.size());
+    std::size_t end = at;
+    while (end < text.size() && !isSeparator(text[end]))
+        ++end;
     token.assign(text, at, end - at);
     at = end;
     return true;

@@ -91,10 +91,15 @@ std::string helperPath()
 
 // Reads the pipe to its end into out. False when no byte comes within the
 // wait (the render has stopped making progress) or the pipe fails.
+//
+// The helper first sends one byte, READY_MARK, once its program has started
+// and the module has loaded; that may take a while on a busy machine, and
+// is not the song's doing, so the wait for it is the longest render wait.
 bool readWhileProgressing(int fd, std::vector<unsigned char>& out, int waitSeconds)
 {
     unsigned char buffer[65536];
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(waitSeconds);
+    bool started = false;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(MODFile::MAX_RENDER_WAIT);
     for (;;) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now()).count();
@@ -106,14 +111,16 @@ bool readWhileProgressing(int fd, std::vector<unsigned char>& out, int waitSecon
             continue;
         if (ready <= 0)
             return false;
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        const ssize_t got = ::read(fd, buffer, started ? sizeof buffer : 1);
         if (got < 0 && errno == EINTR)
             continue;
-        if (got < 0)
+        if (got < 0 || (!started && got > 0 && buffer[0] != MODFile::READY_MARK))
             return false;
         if (got == 0)
             return true;
-        out.insert(out.end(), buffer, buffer + got);
+        if (started)
+            out.insert(out.end(), buffer, buffer + got);
+        started = true;
         deadline = std::chrono::steady_clock::now() + std::chrono::seconds(waitSeconds);
     }
 }
@@ -314,6 +321,10 @@ int MODFile::renderTo(int fd, const char* path, long rate, int depth, int channe
     DUH* duh = loadAnyModule(module.m_impl->path.c_str());
     if (!duh)
         return RENDER_NOT_A_MODULE;
+    if (!Files::TextFile::writeAll(fd, &READY_MARK, 1)) {
+        unload_duh(duh);
+        return RENDER_FAILED;
+    }
     const auto send = [fd](const unsigned char* bytes, std::size_t size) {
         return Files::TextFile::writeAll(fd, bytes, size);
     };

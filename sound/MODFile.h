@@ -29,6 +29,8 @@ public:
     // The helper's exit codes besides 0.
     static const int RENDER_NOT_A_MODULE = 2;
     static const int RENDER_FAILED = 3;
+    // The helper's first byte: it has started and the module has loaded.
+    static constexpr unsigned char READY_MARK = 'R';
 
     explicit MODFile(const char* path);
     ~MODFile();
@@ -49,9 +51,9 @@ public:
     // that is missing or that the FileLimit gate turns away.
     static bool rendersHere(const std::string& path);
 
-    // The helper's work: loads the file with any of the four loaders and
-    // writes the song's samples, as load() would keep them, to the open
-    // descriptor piece by piece. 0, RENDER_NOT_A_MODULE or RENDER_FAILED.
+    // The helper's work: loads the file with any of the four loaders, writes
+    // READY_MARK, then the song's samples, as load() would keep them, to the
+    // open descriptor piece by piece. 0, RENDER_NOT_A_MODULE or RENDER_FAILED.
     static int renderTo(int fd, const char* path, long rate, int depth, int channels);
 
     const std::vector<unsigned char>& getData() const;
