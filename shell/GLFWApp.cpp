@@ -278,8 +278,35 @@ void checkJoysticks() {
     }
 }
 
+// With FRELMORY_FRAME_MS in the environment (1 to 1000), every frame moves
+// the game on by that many milliseconds whatever the wall clock did, and with
+// FRELMORY_TRACE_START too each frame announces the game's clock before its
+// update: a scripted run then times its input by the game's own clock, which
+// a busy machine slows down but cannot make skip a moment.
+int fixedFrameMs() {
+    static const int l_ms = [] {
+        const char* text = std::getenv("FRELMORY_FRAME_MS");
+        const int ms = text != nullptr ? std::atoi(text) : 0;
+        return ms >= 1 && ms <= 1000 ? ms : 0;
+    }();
+    return l_ms;
+}
+
+int frameMs(double seconds) {
+    const int fixed = fixedFrameMs();
+    if (fixed == 0) {
+        return g_window.clock.step(seconds);
+    }
+    static long long l_clockMs = 0;
+    l_clockMs += fixed;
+    if (std::getenv("FRELMORY_TRACE_START") != nullptr) {
+        std::fprintf(stderr, "frelmory: clock %lld ms\n", l_clockMs);
+    }
+    return fixed;
+}
+
 void update(double seconds) {
-    EVT::Event_Update event(EVT::EVENT_UPDATE, g_window.clock.step(seconds));
+    EVT::Event_Update event(EVT::EVENT_UPDATE, frameMs(seconds));
     raise(event);
 }
 

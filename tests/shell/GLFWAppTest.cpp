@@ -406,17 +406,32 @@ TEST(GLFWApp, SetSizeAnnouncesTheSizeWithNoZeroSide) {
     }
 }
 
-// The X server's screen, as another client sees it; 0 x 0 without one.
-std::pair<int, int> xScreenSize() {
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
-        return std::make_pair(0, 0);
+// A connection of the test's own to the X server, held while the window
+// opens: the server resets when its last client leaves, and a window opened
+// during the reset would find no display.
+class XConnection {
+public:
+    XConnection() : m_display(XOpenDisplay(nullptr)) {}
+    ~XConnection() {
+        if (m_display != nullptr) {
+            XCloseDisplay(m_display);
+        }
     }
-    const int screen = DefaultScreen(display);
-    const std::pair<int, int> size(DisplayWidth(display, screen), DisplayHeight(display, screen));
-    XCloseDisplay(display);
-    return size;
-}
+    XConnection(const XConnection&) = delete;
+    XConnection& operator=(const XConnection&) = delete;
+
+    // The screen's size; 0 x 0 without a server.
+    std::pair<int, int> screenSize() const {
+        if (m_display == nullptr) {
+            return std::make_pair(0, 0);
+        }
+        const int screen = DefaultScreen(m_display);
+        return std::make_pair(DisplayWidth(m_display, screen), DisplayHeight(m_display, screen));
+    }
+
+private:
+    Display* m_display;
+};
 
 // A window size asked for (a side of -1 stands for the screen's own) and
 // whether it is larger than the screen. A long thin window fails fast when
@@ -433,7 +448,8 @@ class GLFWAppClamp : public ::testing::TestWithParam<AskedSize> {};
 // every pixel: it opens at the screen's size instead, side by side, with a
 // message naming both sizes; one that fits opens as asked, without a word.
 TEST_P(GLFWAppClamp, AWindowLargerThanTheScreenOpensAtTheScreensSize) {
-    const std::pair<int, int> screen = xScreenSize();
+    const XConnection x;
+    const std::pair<int, int> screen = x.screenSize();
     ASSERT_GT(screen.first, 0);
     const auto side = [](int asked, int screenSide) { return asked == -1 ? screenSide : asked; };
     const int width = side(GetParam().width, screen.first);
