@@ -83,6 +83,8 @@ void ScriptedWindowApp::startWindowApp()
         clearWindow(colour ? *colour : 0);
         EVT::Event render(EVT::EVENT_RENDER);
         raise(render);
+        if (afterDraw)
+            afterDraw(m_frames);
         glfwSwapBuffers(m_window);
         glPopMatrix();
         ++m_frames;
@@ -167,5 +169,11 @@ void ScriptedWindowApp::movePointer(int x, int y)
     m_pointerX = x;
     m_pointerY = y;
     EVT::Event_Mouse event(EVT::EVENT_MOUSE, x, y, 0, false);
+    raise(event);
+}
+
+void ScriptedWindowApp::raiseButton(int mask, bool pressed)
+{
+    EVT::Event_Mouse event(EVT::EVENT_MOUSE, m_pointerX, m_pointerY, mask, pressed);
     raise(event);
 }

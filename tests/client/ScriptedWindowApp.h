@@ -38,6 +38,11 @@ public:
     // Raises a key press; its release follows at the start of the next frame.
     void pressKey(unsigned char key);
     void movePointer(int x, int y);
+    // A button event at the pointer's position (mask: 1 left, 2 right, 4 middle).
+    void raiseButton(int mask, bool pressed);
+
+    // The hidden window; null when it did not open.
+    GLFWwindow* window() const { return m_window; }
 
     int frames() const { return m_frames; }
     bool reachedLimit() const { return m_frames >= m_frameLimit; }
@@ -45,6 +50,9 @@ public:
     std::function<void()> onShow;
     // Draws only every this many frames (runs that need no pictures save the time).
     int drawEvery = 1;
+    // Runs after each frame's render pass, before its picture is shown: the
+    // place to read the picture back.
+    std::function<void(int frame)> afterDraw;
 
 private:
     GLFWwindow* m_window;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PlayRig.h"
+#include "core/Pi.h"
 
 namespace PlayThrough {
 
@@ -113,7 +114,7 @@ inline float hangingDegrees(PlayRig& rig, const Vec& pointer)
     Vec carrot;
     if (!placeOf(rig, "VEG", carrot))
         return 0.0f;
-    return std::atan2(carrot.x - pointer.x, carrot.y - pointer.y) * 180.0f / 3.14159265f;
+    return std::atan2(carrot.x - pointer.x, carrot.y - pointer.y) * 180.0f / MathStuff::PI_F;
 }
 
 // Runs the held carrot to the best moment: its time in ms, or -1.

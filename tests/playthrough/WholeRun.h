@@ -9,7 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "Picture.h"
 #include "ScriptedWindowApp.h"
+#include "WindowInput.h"
 #include "client/ClientBackends.h"
 #include "client/ClientFSM.h"
 #include "client/GameClient.h"
@@ -18,8 +20,6 @@
 #include "core/EventBus.h"
 #include "core/EventIds.h"
 #include "core/EventWithString.h"
-#include "core/Event_Key.h"
-#include "core/Event_Mouse.h"
 #include "core/Event_Score.h"
 #include "core/I_EventConsumer.h"
 #include "core/PointsString.h"
@@ -80,6 +80,9 @@ public:
         m_window = new ScriptedWindowApp(
             width, height, [this](ScriptedWindowApp&, int frame) { tick(frame); }, m_frameLimit);
         m_window->drawEvery = drawEvery;
+        WindowInput::install(*m_window);
+        if (onPicture)
+            m_window->afterDraw = [this](int) { onPicture(Picture::read(m_width, m_height)); };
         return m_window;
     }
     Render::I_RenderController* makeRenderController(const Render::ViewData& view) override
@@ -98,22 +101,17 @@ public:
         heard_.push_back(heard);
     }
 
-    // Input as the window raises it.
+    // Input as the window library hands it to the window's callbacks: the
+    // game's key code, the button mask (1 left, 2 right, 4 middle), pixels.
     void key(unsigned char code, bool pressed)
     {
-        EVT::Event_Key event(EVT::EVENT_KEY, code, pressed, 0);
-        EVT::EventBus::instance()->raiseEvent(&event, false);
+        WindowInput::key(m_window->window(), WindowInput::keyToken(code), pressed ? GLFW_PRESS : GLFW_RELEASE);
     }
-    void pointer(int x, int y)
+    void pointer(int x, int y) { WindowInput::pointer(m_window->window(), x, y); }
+    void button(int mask, bool pressed)
     {
-        m_pointerX = x;
-        m_pointerY = y;
-        m_window->movePointer(x, y);
-    }
-    void button(int which, bool pressed)
-    {
-        EVT::Event_Mouse event(EVT::EVENT_MOUSE, m_pointerX, m_pointerY, which, pressed);
-        EVT::EventBus::instance()->raiseEvent(&event, false);
+        const int button = mask == 2 ? GLFW_MOUSE_BUTTON_RIGHT : mask == 4 ? GLFW_MOUSE_BUTTON_MIDDLE : GLFW_MOUSE_BUTTON_LEFT;
+        WindowInput::button(m_window->window(), button, pressed ? GLFW_PRESS : GLFW_RELEASE);
     }
     // Window pixels given in percent of its size.
     void pointerPercent(float x, float y)
@@ -220,6 +218,8 @@ public:
     std::map<unsigned long, int> framesIn; // frames spent in each state
     // Passed on to the window: runs that judge no pictures draw seldom.
     int drawEvery = 1;
+    // Given every picture drawn, read back from the window.
+    std::function<void(const Picture&)> onPicture;
 
 private:
     void tick(int frame)
@@ -251,8 +251,6 @@ private:
     ScriptedWindowApp* m_window = nullptr; // owned by clientMain
     int m_width = 0;
     int m_height = 0;
-    int m_pointerX = 0;
-    int m_pointerY = 0;
     int m_frame = 0;
     std::size_t m_step = 0;
     int m_stepFrame = 0;

@@ -1,70 +1,29 @@
 // Plays seeded whole games with each simulated player and prints how often
-// each wins: players [GAMES] [JOBS] [PLAYER], where PLAYER (0 to 4, in the
-// table's order) plays alone. Every game runs in a child process of its own
-// (the game keeps values for the rest of a run), JOBS at a time.
-#include <sys/wait.h>
-#include <unistd.h>
-
+// each wins: players [GAMES] [JOBS] [PLAYER] [SEED], where PLAYER (0 to 5, in
+// the table's order, -1 for all) plays alone and SEED is the first game's
+// seed. The content was tuned on seeds 1000 to 1199, so the table plays seeds
+// from 5000 by default, held apart from those. Every game runs in a child
+// process of its own, JOBS at a time.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "RunFolder.h"
-#include "SimPlayers.h"
+#include "GameChild.h"
 
 namespace {
 
+using PlayThrough::Sim::GameChild;
 using PlayThrough::Sim::Result;
 
 // The high score a new player finds.
 const int DEFAULT_HIGH_SCORE = 887395;
-
-struct Running {
-    pid_t pid;
-    int pipe;
-    int kind;
-};
-
-// Starts one game in a child that writes its result into a pipe.
-Running start(int kind, unsigned seed)
-{
-    int ends[2];
-    if (::pipe(ends) != 0)
-        return {-1, -1, kind};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(ends[0]);
-        const int quiet = ::open("/dev/null", O_WRONLY);
-        ::dup2(quiet, 1);
-        ::dup2(quiet, 2);
-        Result result;
-        {
-            RunFolder folder("players_" + std::to_string(seed));
-            if (folder.ok())
-                result = PlayThrough::Sim::playGame(kind, seed);
-        }
-        const ssize_t written = ::write(ends[1], &result, sizeof result);
-        ::_exit(written == sizeof result ? 0 : 1);
-    }
-    ::close(ends[1]);
-    return {pid, ends[0], kind};
-}
-
-Result finish(const Running& running)
-{
-    Result result;
-    if (running.pid < 0)
-        return result;
-    if (::read(running.pipe, &result, sizeof result) != sizeof result)
-        result = Result();
-    ::close(running.pipe);
-    int status = 0;
-    ::waitpid(running.pid, &status, 0);
-    return result;
-}
+// The seeds the content was tuned on, and the first the table plays by default.
+const unsigned TUNED_FIRST = 1000;
+const unsigned TUNED_LAST = 1199;
+const unsigned FIRST_SEED = 5000;
 
 double percent(int part, int whole) { return whole ? 100.0 * part / whole : 0.0; }
 
@@ -100,22 +59,26 @@ int main(int argc, char** argv)
     const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
     const int jobs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
     const int only = argc > 3 ? std::atoi(argv[3]) : -1;
+    const unsigned first = argc > 4 ? static_cast<unsigned>(std::strtoul(argv[4], nullptr, 10)) : FIRST_SEED;
     std::vector<std::vector<Result> > results(PlayThrough::Sim::KIND_COUNT);
-    std::vector<Running> running;
+    // Children are kept by pointer: a moved child would still be waited for.
+    std::vector<std::unique_ptr<GameChild> > running;
     for (int game = 0; game < games; ++game) {
         for (int kind = 0; kind < PlayThrough::Sim::KIND_COUNT; ++kind) {
             if (only >= 0 && kind != only)
                 continue;
             if (static_cast<int>(running.size()) >= jobs) {
-                results[running.front().kind].push_back(finish(running.front()));
+                results[running.front()->kind()].push_back(running.front()->finish());
                 running.erase(running.begin());
             }
-            running.push_back(start(kind, 1000u + static_cast<unsigned>(game)));
+            running.emplace_back(new GameChild(kind, first + static_cast<unsigned>(game)));
         }
     }
-    for (const Running& r : running)
-        results[r.kind].push_back(finish(r));
+    for (const std::unique_ptr<GameChild>& child : running)
+        results[child->kind()].push_back(child->finish());
 
+    std::printf("seeds %u to %u (the content was tuned on %u to %u)\n\n", first, first + games - 1, TUNED_FIRST,
+                TUNED_LAST);
     std::printf("%-17s %6s %8s %11s %12s %13s %10s\n", "player", "games", "level 0", "whole game",
                 "median won", "won > 887395", "unfinished");
     for (int kind = 0; kind < PlayThrough::Sim::KIND_COUNT; ++kind) {
