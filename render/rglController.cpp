@@ -104,6 +104,7 @@ struct rglController::Impl {
     std::deque<ViewData> stack;
     float maxLineWidth = s_defaultMaxLineWidth;
     bool lineSmooth = false; // GL_LINE_SMOOTH as the effects set it
+    bool smoothInForce = false; // GL_LINE_SMOOTH as GL has it now (off in a new context)
     Render::OGL::RenderQueue queue;
     rglDrawState drawState;
 
@@ -120,6 +121,7 @@ struct rglController::Impl {
     void applyEffect(const EVT::Event_Effect& effect);
     void applyFog(const EVT::Event_Effect& effect) const;
     void applyLineWidth(float width) const;
+    void smoothLines(bool on);
 };
 
 void rglController::Impl::applyView(const EVT::Event_View& event)
@@ -187,8 +189,21 @@ void rglController::Impl::applyEffect(const EVT::Event_Effect& effect)
         maxLineWidth = s_defaultMaxLineWidth;
     applyLineWidth(effect.lineWidth);
     switchCap(GL_LINE_SMOOTH, effect.lineSmooth);
-    if (effect.lineSmooth == 1 || effect.lineSmooth == 2)
+    if (effect.lineSmooth == 1 || effect.lineSmooth == 2) {
         lineSmooth = effect.lineSmooth == 1;
+        smoothInForce = lineSmooth;
+    }
+}
+
+void rglController::Impl::smoothLines(bool on)
+{
+    if (on == smoothInForce)
+        return;
+    if (on)
+        glEnable(GL_LINE_SMOOTH);
+    else
+        glDisable(GL_LINE_SMOOTH);
+    smoothInForce = on;
 }
 
 void rglController::Impl::applyLineWidth(float width) const
@@ -350,9 +365,22 @@ void rglController::setLineWidth(float width)
     m_impl->applyLineWidth(width);
 }
 
+void rglController::smoothLines(bool on)
+{
+    m_impl->smoothLines(on);
+}
+
+void rglController::restoreLineSmoothing()
+{
+    if (!m_impl->drawState.keeping())
+        m_impl->smoothLines(m_impl->lineSmooth);
+}
+
 void rglController::keepDrawState(bool on)
 {
     m_impl->drawState.keep(on);
+    if (!on)
+        m_impl->smoothLines(m_impl->lineSmooth);
 }
 
 rglDrawState& rglController::drawState()

@@ -39,6 +39,8 @@ public:
     void showScreen(unsigned char* rgba, int x, int y, int w, int h) override;
     bool lineSmoothing() const override;
     void setLineWidth(float width) override;
+    void smoothLines(bool on) override;
+    void restoreLineSmoothing() override;
     // Null for a negative size or when the storage could not be made.
     Render::I_VertexArray* createVertexArray(int bytes, bool writeOnly) override;
     // Null for a type other than RGB or RGBA and whenever the buffer is invalid.

@@ -50,6 +50,12 @@ public:
     // wider than the effects' maximum; 0 leaves the width).
     virtual bool lineSmoothing() const { return false; }
     virtual void setLineWidth(float width) { (void)width; }
+    // Smoothing on or off for the draws that follow, changed only where it
+    // differs from what is in force. restoreLineSmoothing puts back what the
+    // effects set; inside a KeptDrawState scope that waits for the scope's
+    // end, so a run of models changes it only where their parts differ.
+    virtual void smoothLines(bool on) { (void)on; }
+    virtual void restoreLineSmoothing() {}
 
 protected:
     // Turned on and off by a KeptDrawState scope. While on, models drawn one

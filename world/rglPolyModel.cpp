@@ -47,18 +47,6 @@ bool samePlace(const MathStuff::Orientation<float>& a, const MathStuff::Orientat
            sameVector(a.up, b.up) && sameVector(a.scale, b.scale);
 }
 
-// Turns line smoothing on or off unless it already is so.
-void switchSmoothing(bool on, bool& smoothing)
-{
-    if (on == smoothing)
-        return;
-    if (on)
-        glEnable(GL_LINE_SMOOTH);
-    else
-        glDisable(GL_LINE_SMOOTH);
-    smoothing = on;
-}
-
 Render::I_RenderController* renderController()
 {
     Game::I_Game* game = Game::I_Game::instance();
@@ -204,10 +192,10 @@ void rglPolyModel::drawAt(const MathStuff::Orientation<float>* orientations, int
     const bool perPart = count == m_modelPartCount;
     float lastWidth = 0.0f;
     // Smoothing touches only lines, yet Mesa's llvmpipe takes new draw state
-    // for every draw made while it is on: filled parts draw with it off, and
-    // it is as the controller set it again after the model.
+    // for every draw made while it is on: filled parts draw with it off. The
+    // controller puts back what the effects set after the model, or after a
+    // run of models kept alike.
     const bool smooth = m_controller->lineSmoothing();
-    bool smoothing = smooth;
     m_array->beginUsing();
     for (std::size_t i = 0; i < m_parts.size();) {
         const Part& part = *m_parts[i];
@@ -222,14 +210,14 @@ void rglPolyModel::drawAt(const MathStuff::Orientation<float>* orientations, int
                 break;
             count += next.count;
         }
-        switchSmoothing(smooth && part.primitive != GL_TRIANGLES, smoothing);
+        m_controller->smoothLines(smooth && part.primitive != GL_TRIANGLES);
         if (part.width != lastWidth) {
             m_controller->setLineWidth(part.width);
             lastWidth = part.width;
         }
         drawPart(part, orientation, count);
     }
-    switchSmoothing(smooth, smoothing);
+    m_controller->restoreLineSmoothing();
     m_array->endUsing();
 }
 

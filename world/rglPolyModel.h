@@ -72,7 +72,8 @@ private:
     std::vector<Part*> m_parts;
     Render::I_VertexArray* m_array;
     // The controller that made the array, which outlives every draw: it set
-    // the line state, and it is told each new line width.
+    // the line state, and it is told each new line width and the smoothing
+    // each part needs.
     Render::I_RenderController* m_controller;
     int m_modelPartCount;
 };

@@ -1,23 +1,86 @@
 // A line model on a physical body drawn through the real render controller in a
-// GL context under Xvfb, read back from the window.
+// GL context under Xvfb, read back from the window; and the line smoothing a
+// run of line models switches, counted at the GL entry points.
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "TestGame.h"
 #include "core/EventBus.h"
 #include "core/EventIds.h"
 #include "core/Event_Camera.h"
+#include "core/Event_Effect.h"
 #include "physics/ChipmunkBlueprint.h"
 #include "physics/ChipmunkItem.h"
 #include "physics/ChipmunkWorldItem.h"
 #include "physics/ModelInfo.h"
 #include "render/rglController.h"
+#include "shell/KeptDrawState.h"
 #include "world/rglPolyModel.h"
+
+// The test defines glEnable, glDisable and glDrawArrays itself (its own
+// definitions win over the GL library's at link time): each counts what the
+// line smoothing does, then passes the call on to the library.
+namespace SmoothingLog {
+
+struct Log {
+    int switches = 0;              // glEnable or glDisable of GL_LINE_SMOOTH
+    bool on = false;               // GL's smoothing, off in a new context
+    std::vector<bool> drawnSmooth; // per draw, whether smoothing was on
+};
+
+Log& log()
+{
+    static Log l_log;
+    return l_log;
+}
+
+template <typename Entry>
+Entry library(const char* name)
+{
+    return reinterpret_cast<Entry>(dlsym(RTLD_NEXT, name));
+}
+
+void switched(GLenum cap, bool on)
+{
+    if (cap != GL_LINE_SMOOTH)
+        return;
+    ++log().switches;
+    log().on = on;
+}
+
+} // namespace SmoothingLog
+
+extern "C" {
+
+void glEnable(GLenum cap)
+{
+    static const auto l_enable = SmoothingLog::library<void (*)(GLenum)>("glEnable");
+    SmoothingLog::switched(cap, true);
+    l_enable(cap);
+}
+
+void glDisable(GLenum cap)
+{
+    static const auto l_disable = SmoothingLog::library<void (*)(GLenum)>("glDisable");
+    SmoothingLog::switched(cap, false);
+    l_disable(cap);
+}
+
+void glDrawArrays(GLenum mode, GLint first, GLsizei count)
+{
+    static const auto l_draw = SmoothingLog::library<void (*)(GLenum, GLint, GLsizei)>("glDrawArrays");
+    SmoothingLog::log().drawnSmooth.push_back(SmoothingLog::log().on);
+    l_draw(mode, first, count);
+}
+
+} // extern "C"
 
 namespace {
 
@@ -85,6 +148,34 @@ private:
 TEST_F(rglPolyModelPixelTest, ClockwiseZySquareOnABodyShowsItsColour)
 {
     EXPECT_EQ(drawOnBody("SQUARE"), (Rgb{0x20, 0xC0, 0x40}));
+}
+
+// A frame draws many line models one after another: filled parts draw
+// unsmoothed and lines smoothed, yet smoothing is switched only where one
+// part differs from the one before, and what the effects set comes back once
+// at the end of the kept run, or after the model drawn alone.
+TEST_F(rglPolyModelPixelTest, AKeptRunOfModelsSwitchesSmoothingOnlyWhereThePartsDiffer)
+{
+    EVT::Event_Effect smooth(EVT::EVENT_EFFECT, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1);
+    EVT::EventBus::instance()->raiseEvent(&smooth, false);
+    Physics::ModelInfo info(FILE_NAME);
+    KWEP::rglPolyModel filled(info.makeModel("SQUARE"));
+    KWEP::rglPolyModel outlined(info.makeModel("OUTLINED"));
+    const MathStuff::Orientation<float> place;
+    SmoothingLog::log() = SmoothingLog::Log{0, true, {}};
+    {
+        const Render::KeptDrawState kept(&controller);
+        for (KWEP::rglPolyModel* model : {&filled, &filled, &filled, &outlined, &filled, &filled})
+            model->display(&place);
+    }
+    EXPECT_EQ(SmoothingLog::log().drawnSmooth, (std::vector<bool>{false, false, false, false, true, false, false}));
+    // Off before the first fill, on for the rim, off after it, on at the end.
+    EXPECT_EQ(SmoothingLog::log().switches, 4);
+    EXPECT_TRUE(glIsEnabled(GL_LINE_SMOOTH));
+
+    filled.display(&place);
+    EXPECT_EQ(SmoothingLog::log().switches, 6);
+    EXPECT_TRUE(glIsEnabled(GL_LINE_SMOOTH));
 }
 
 TEST_F(rglPolyModelPixelTest, CounterClockwiseSquareDrawsNothing)

@@ -33,6 +33,14 @@ public:
     Render::I_VertexArray* createVertexArray(int, bool) override { return nullptr; }
 };
 
+// Turns the recorded smoothing as the real controller turns GL's, so each
+// recorded draw tells whether it was smoothed.
+class SmoothingController : public TestSupport::FakeRenderController {
+public:
+    void smoothLines(bool on) override { RecordingGL::setSmooth(on); }
+    void restoreLineSmoothing() override { RecordingGL::setSmooth(smoothing); }
+};
+
 const Points CLOCKWISE_SQUARE{Vec(0, 0, 0), Vec(0, 1, 0), Vec(1, 1, 0), Vec(1, 0, 0)};
 const Points ANTICLOCKWISE_SQUARE{Vec(0, 0, 0), Vec(1, 0, 0), Vec(1, 1, 0), Vec(0, 1, 0)};
 
@@ -107,7 +115,7 @@ protected:
         return o;
     }
 
-    TestSupport::FakeRenderController renderer;
+    SmoothingController renderer;
     TestSupport::TestGame game;
 };
 
