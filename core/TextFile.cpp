@@ -293,18 +293,4 @@ std::string TextFile::whyUnusable(const std::string& fileName)
     }
 }
 
-std::streampos TextFile::size(const std::string& fileName)
-{
-    if (FileLimit::check(fileName) != FileLimit::FITS) return 0;
-    std::ifstream in(fileName, std::ios::in | std::ios::binary | std::ios::ate);
-    if (!in) return 0;
-    const std::streampos end = in.tellg();
-    // A directory or a stream that cannot seek has no meaningful size.
-    if (end == std::streampos(-1)) return 0;
-    char probe = 0;
-    in.seekg(0);
-    if (end > 0 && !in.read(&probe, 1)) return 0;
-    return end;
-}
-
 } // namespace Files

@@ -1,7 +1,6 @@
 #ifndef FRELMORY_CORE_TEXTFILE_H
 #define FRELMORY_CORE_TEXTFILE_H
 
-#include <ios>
 #include <string>
 #include <vector>
 
@@ -56,10 +55,6 @@ public:
     // missing, empty, refused by the FileLimit gate or does not read (with
     // the system's reason); "" when it holds text.
     static std::string whyUnusable(const std::string& fileName);
-
-    // The file's size in bytes; 0 when it cannot be opened or does not pass
-    // the FileLimit gate, so 0 does not tell an empty file: read() does.
-    static std::streampos size(const std::string& fileName);
 
     // When the file's last byte is something other than a line end, says so
     // on the error stream, naming the file after what (for instance "The

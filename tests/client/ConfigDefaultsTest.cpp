@@ -74,8 +74,8 @@ TEST_F(ConfigDefaultsTest, TheShippedConfigurationFillsTheOptionsAndTheHelp)
     const std::string root = std::string(FRELMORY_SOURCE_DIR) + "/";
     ASSERT_TRUE(CFG::s_GlobalConfig.addConfig(root + "KWEP.cfg"));
     Config config;
-    EXPECT_GT(Files::TextFile::size(root + *config.getStringPtr(Game::OPTION_MENU_PROFILE)), 0);
-    EXPECT_GT(Files::TextFile::size(root + *config.getStringPtr(Game::OPTION_GAME_PROFILE)), 0);
+    EXPECT_EQ(Files::TextFile::whyUnusable(root + *config.getStringPtr(Game::OPTION_MENU_PROFILE)), "");
+    EXPECT_EQ(Files::TextFile::whyUnusable(root + *config.getStringPtr(Game::OPTION_GAME_PROFILE)), "");
     EXPECT_GT(*config.getFloatPtr(Game::OPTION_NEAR_PLANE), 0.0f);
     EXPECT_GT(*config.getFloatPtr(Game::OPTION_FAR_PLANE), 700.0f * 2);
     EXPECT_NE(*config.getULongPtr(Game::OPTION_CLEAR_COLOUR), 0xFFFFFFFFul);

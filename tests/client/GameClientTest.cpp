@@ -240,22 +240,24 @@ TEST(GameClientFiles, HighScoreIsWrittenOnceOverTwoShutdownsOfAStartedGame)
     const std::string path = TestSupport::tempPath("client_highscore.cfg");
     std::remove(path.c_str());
     useConfig("SCORE_FILE == " + path + "\n");
+    std::string text;
+    std::string why;
     {
         RecordingClient notStarted;
         notStarted.setHighScore(887395);
         notStarted.shutdownGame();
-        EXPECT_EQ(0, static_cast<int>(Files::TextFile::size(path))) << "a failed start-up writes nothing";
+        EXPECT_EQ(Files::TextFile::read(path, text, "\n", why), Files::TextFile::MISSING)
+            << "a failed start-up writes nothing";
     }
     RecordingClient client;
     client.setStarted();
     client.setHighScore(887395);
     client.shutdownGame();
-    std::string text;
     ASSERT_TRUE(Files::TextFile::load(path, text, "\n"));
     EXPECT_EQ("HIGH_SCORE == 887395\n", text);
     std::remove(path.c_str());
     client.shutdownGame();
-    EXPECT_EQ(0, static_cast<int>(Files::TextFile::size(path)));
+    EXPECT_EQ(Files::TextFile::read(path, text, "\n", why), Files::TextFile::MISSING);
 }
 
 // Starts a client over the configuration (the start-up reads the high score

@@ -51,7 +51,7 @@ public:
     {
         std::ofstream(m_path + "/" + name, std::ios::binary) << text;
     }
-    bool has(const std::string& name) const { return Files::TextFile::size(m_path + "/" + name) > 0; }
+    bool has(const std::string& name) const { return Files::TextFile::whyUnusable(m_path + "/" + name).empty(); }
     std::string read(const std::string& name) const
     {
         std::string text;

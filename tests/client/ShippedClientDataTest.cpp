@@ -82,8 +82,8 @@ TEST(ShippedClientData, MainConfigurationDefinesEachKeyOnceAndNamesShippedFiles)
     for (const char* key : {"SPLASH_SCREEN", "STORY_SPG", "FONT_YADJ_FILE", "SOUNDS_CONFIG_FILE",
                             "MENUS_CONFIG_FILE", "LEVEL_FILE"}) {
         SCOPED_TRACE(key);
-        EXPECT_GT(Files::TextFile::size(SOURCE + "/" + config.get(key)), 0);
+        EXPECT_EQ(Files::TextFile::whyUnusable(SOURCE + "/" + config.get(key)), "");
     }
-    EXPECT_GT(Files::TextFile::size(SOURCE + "/" + config.get("MODELS_DIR") + "/Font_" + config.get("FONT") + ".dmf"), 0);
+    EXPECT_EQ(Files::TextFile::whyUnusable(SOURCE + "/" + config.get("MODELS_DIR") + "/Font_" + config.get("FONT") + ".dmf"), "");
     EXPECT_EQ("KWEP_HIGHSCORE.cfg", config.get("SCORE_FILE"));
 }
