@@ -9,6 +9,29 @@
 
 namespace Game {
 
+namespace {
+
+// One walk under way for as long as it lives: removals meanwhile only blank
+// their entry, and the end of the outermost walk drops the blanks, however
+// the walk is left (a visitor that throws included).
+class WalkUnderWay {
+public:
+    WalkUnderWay(int& walks, std::list<WorldItem*>& items) : m_walks(walks), m_items(items) { ++m_walks; }
+    ~WalkUnderWay()
+    {
+        if (--m_walks == 0)
+            m_items.remove(nullptr);
+    }
+    WalkUnderWay(const WalkUnderWay&) = delete;
+    WalkUnderWay& operator=(const WalkUnderWay&) = delete;
+
+private:
+    int& m_walks;
+    std::list<WorldItem*>& m_items;
+};
+
+} // namespace
+
 I_World::I_World() : m_cameraItem(nullptr)
 {
     EVT::EventBus::instance()->addConsumer(EVT::EVENT_RENDER, this);
@@ -68,15 +91,13 @@ void I_World::walkItems(const std::function<void(WorldItem*)>& visit)
     // A walk never erases, so the last entry stays valid as its end mark even
     // when that item goes.
     const auto last = std::prev(m_items.end());
-    ++m_walks;
+    const WalkUnderWay walk(m_walks, m_items);
     for (auto it = m_items.begin();; ++it) {
         if (*it)
             visit(*it);
         if (it == last)
             break;
     }
-    if (--m_walks == 0)
-        m_items.remove(nullptr);
 }
 
 WorldItem* I_World::findItem(unsigned long id)

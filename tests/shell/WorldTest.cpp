@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <list>
+#include <stdexcept>
 #include <vector>
 
 #include "ExpectVector.h"
@@ -168,6 +170,28 @@ TEST(World, WalkSurvivesItemsDeletedAndAddedByTheVisitedItems)
     EXPECT_EQ(world.listed(), (std::list<Game::WorldItem*>{added}));
     delete added;
     world.walkItems([&](Game::WorldItem*) { ADD_FAILURE() << "empty world visited"; });
+}
+
+// A visitor that throws still ends its walk: the blank its removal left is
+// dropped, and removals after it erase their entry at once.
+TEST(World, WalkEndsWhenAVisitorThrows)
+{
+    TestSupport::TestGame game;
+    TestSupport::TestWorld& world = *game.testWorld();
+    Item* gone = new Item;
+    Item* kept = new Item;
+    Item* later = new Item;
+    EXPECT_THROW(world.walkItems([&](Game::WorldItem* item) {
+        if (item != gone)
+            return;
+        delete gone;
+        throw std::runtime_error("visitor failed");
+    }),
+                 std::runtime_error);
+    EXPECT_EQ(world.listed(), (std::list<Game::WorldItem*>{kept, later}));
+    world.removeItem(kept);
+    EXPECT_EQ(world.listed(), (std::list<Game::WorldItem*>{later}));
+    delete kept;
 }
 
 TEST(WorldItem, DrawsItsModelAtItsOrientation)
