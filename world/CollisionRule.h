@@ -7,14 +7,12 @@ namespace KWEP {
 
 class World;
 
-// A collision rule of play: it works in one world, not owned. The rules live
-// for the whole run; the world that registers them with its level's physics
-// gives itself again, so a rule never refers to a world that has gone.
+// A collision rule of play: it works in one world, which owns it and
+// registers it with each level's physics.
 class CollisionRule : public Physics::I_CollisionHandler {
 public:
     explicit CollisionRule(World* world) : m_world(world) {}
 
-    void setWorld(World* world) { m_world = world; }
     World* getWorld() const { return m_world; }
 
 protected:

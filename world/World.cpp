@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iostream>
 #include <map>
+#include <memory>
 
 #include "core/CFG.h"
 #include "core/DeleteIt.h"
@@ -126,6 +127,18 @@ struct ViewKeys {
 
 } // namespace
 
+// The collision rules of play, working in one world.
+struct World::CollisionRules {
+    explicit CollisionRules(World* world)
+        : carrotGround(world), carrotSnowman(world), snowmanGround(world), rockGround(world)
+    {
+    }
+    CarrotGroundCollision carrotGround;
+    CarrotSnowmanCollision carrotSnowman;
+    SnowmanGroundCollision snowmanGround;
+    MeteorGroundCollision rockGround;
+};
+
 struct World::Impl {
     Impl(const Impl&) = delete;
     Impl& operator=(const Impl&) = delete;
@@ -158,6 +171,9 @@ struct World::Impl {
     Text3D::Font* font;
     std::list<Game::I_CameraItem*> cameras;
     ViewKeys* keys;
+    // Made with the first level, whose configuration holds their tuning;
+    // they go after the physics world that calls them.
+    std::unique_ptr<CollisionRules> rules;
     // Each item's draw fills it in turn; kept from walk to walk, so drawing
     // allocates nothing once it has grown.
     std::vector<MathStuff::Orientation<float> > drawScratch;
@@ -305,23 +321,18 @@ void World::addDecoration(const std::string& name, const MathStuff::Vector3<floa
 
 void World::setupCollsions()
 {
-    static CarrotGroundCollision l_carrotGround(this);
-    static CarrotSnowmanCollision l_carrotSnowman(this);
-    static SnowmanGroundCollision l_snowmanGround(this);
-    static MeteorGroundCollision l_rockGround(this);
-    // A world made after the first takes the rules over.
-    for (CollisionRule* rule : std::initializer_list<CollisionRule*>{&l_carrotGround, &l_carrotSnowman,
-                                                                      &l_snowmanGround, &l_rockGround})
-        rule->setWorld(this);
+    std::unique_ptr<CollisionRules>& rules = m_impl->rules;
+    if (!rules)
+        rules.reset(new CollisionRules(this));
     Physics::ChipmunkWorld* physics = m_impl->physics;
     if (!physics)
         return;
     // Collision types: 1 ground, 2 carrot, 3 snowman, 4 snowman part, 6 rock.
-    physics->registerCollisionHandler(2, 1, &l_carrotGround);
-    physics->registerCollisionHandler(2, 3, &l_carrotSnowman);
-    physics->registerCollisionHandler(2, 4, &l_carrotSnowman);
-    physics->registerCollisionHandler(4, 1, &l_snowmanGround);
-    physics->registerCollisionHandler(6, 1, &l_rockGround);
+    physics->registerCollisionHandler(2, 1, &rules->carrotGround);
+    physics->registerCollisionHandler(2, 3, &rules->carrotSnowman);
+    physics->registerCollisionHandler(2, 4, &rules->carrotSnowman);
+    physics->registerCollisionHandler(4, 1, &rules->snowmanGround);
+    physics->registerCollisionHandler(6, 1, &rules->rockGround);
 }
 
 void World::update(long ms)

@@ -100,6 +100,7 @@ public:
     PartBodyPairs getPartBodyPairs(const std::string& name) const;
 
 private:
+    struct CollisionRules;
     struct Impl;
     void defineItem(const std::string& name, const std::string& kind, const std::string& fileName);
     void dropPhysicsWorld();
