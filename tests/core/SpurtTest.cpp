@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "TempPath.h"
+#include "TempFolder.h"
 
 #include <fstream>
 #include <string>
@@ -25,7 +25,9 @@ private:
 };
 
 std::string writeRules(const std::string& name, const std::string& text) {
-    std::string path = TestSupport::tempPath("spurt_" + name);
+    // In a folder of this test process's own that goes when the process ends.
+    static const TestSupport::TempFolder l_folder("spurt");
+    std::string path = l_folder.file(name);
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "TempPath.h"
+#include "TempFolder.h"
 #include "NotRegularFiles.h"
 
 #include <cstdio>
@@ -15,7 +15,12 @@ namespace {
 
 typedef std::vector<unsigned char> Bytes;
 
-std::string tempPath(const std::string& name) { return TestSupport::tempPath("tga_" + name); }
+// The files of this test process's test, in a folder of its own that goes
+// when the process ends.
+std::string tempPath(const std::string& name) {
+    static const TestSupport::TempFolder l_folder("tga");
+    return l_folder.file(name);
+}
 
 Bytes header(unsigned char type, unsigned int width, unsigned int height, unsigned char depth,
              unsigned char descriptor, unsigned char idLength = 0, unsigned char colourMap = 0) {

@@ -5,7 +5,7 @@
 // becomes the working directory (the game names textures and material files by
 // paths relative to it: data/Textures, data/Config).
 
-#include "TempPath.h"
+#include "TempFolder.h"
 #include "core/TGA.h"
 #include "render/Material.h"
 
@@ -22,23 +22,21 @@ namespace RenderTest {
 
 class DataFolder {
 public:
-    DataFolder() : m_root(TestSupport::tempPath("gl_data"))
+    DataFolder()
     {
         char here[4096] = {};
         if (::getcwd(here, sizeof here) != nullptr)
             m_previous = here;
-        ::mkdir(m_root.c_str(), 0700);
-        ::mkdir((m_root + "/data").c_str(), 0700);
-        ::mkdir((m_root + "/data/Textures").c_str(), 0700);
-        ::mkdir((m_root + "/data/Config").c_str(), 0700);
-        m_ok = ::chdir(m_root.c_str()) == 0;
+        const std::string& root = m_root.path();
+        ::mkdir((root + "/data").c_str(), 0700);
+        ::mkdir((root + "/data/Textures").c_str(), 0700);
+        ::mkdir((root + "/data/Config").c_str(), 0700);
+        m_ok = m_root.ok() && ::chdir(root.c_str()) == 0;
     }
+    // The folder goes after this body: the process leaves it first.
     ~DataFolder()
     {
         if (!m_previous.empty() && ::chdir(m_previous.c_str()) != 0)
-            return;
-        const std::string command = "rm -rf '" + m_root + "'";
-        if (std::system(command.c_str()) != 0)
             return;
     }
     DataFolder(const DataFolder&) = delete;
@@ -47,7 +45,7 @@ public:
     bool ok() const { return m_ok; }
 
 private:
-    std::string m_root;
+    TestSupport::TempFolder m_root{"gl_data"};
     std::string m_previous;
     bool m_ok = false;
 };
