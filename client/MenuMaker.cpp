@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "client/Config.h"
 #include "client/I_MenuItemChosen.h"
 #include "client/MenuPos.h"
+#include "client/OptionText.h"
 #include "core/CFG.h"
 #include "core/Conversions.h"
 #include "core/Event.h"
@@ -66,6 +68,26 @@ void offerSizeInForce(Menu::I_MenuItemChosen& handler)
     const Devices::Screen* screen = game != nullptr ? game->getScreen() : nullptr;
     if (screen != nullptr)
         handler.offerSizeInForce(screen->getWidth(), screen->getHeight());
+}
+
+// The play field of view in force joins the angles offered, before the
+// first larger one, so that the page marks it even when the menu file does
+// not list it (a --fov flag or an options file may set any angle). Returns
+// its position, or -1 when there is none to mark.
+int offerAngleInForce(std::vector<std::string>& angles)
+{
+    Game::I_Config* config = options();
+    const float* fov = config != nullptr ? config->getFloatPtr(Game::OPTION_PLAY_FOV) : nullptr;
+    if (fov == nullptr || !(*fov >= MIN_FOV && *fov <= MAX_FOV))
+        return -1;
+    const int listed = indexOfValue(angles, *fov);
+    if (listed >= 0)
+        return listed;
+    std::size_t at = 0;
+    while (at < angles.size() && !(Util::strToNum<float>(angles[at], 10, *fov) > *fov))
+        ++at;
+    angles.insert(angles.begin() + static_cast<std::ptrdiff_t>(at), OptionText::number(*fov));
+    return static_cast<int>(at);
 }
 
 void markChosen(Menu::MenuPage* page, int index)
@@ -167,11 +189,10 @@ void ClientMenus::MenuMaker::makeScreenPages()
     const auto size = std::find(sizes.begin(), sizes.end(), windowSize());
     markChosen(m_menus.m_pages[PAGE_SCREEN_RES],
                size != sizes.end() ? static_cast<int>(size - sizes.begin()) : -1);
-    const std::vector<std::string> angles = getChoices("ITEM_CHOICES_FOV");
+    std::vector<std::string> angles = getChoices("ITEM_CHOICES_FOV");
+    const int angle = offerAngleInForce(angles);
     newChoicePage(PAGE_SCREEN_FOV, "PAGE_SCREEN_FOV", angles, &Menu::I_MenuItemChosen::choseFieldOfView);
-    Game::I_Config* config = options();
-    const float* fov = config != nullptr ? config->getFloatPtr(Game::OPTION_PLAY_FOV) : nullptr;
-    markChosen(m_menus.m_pages[PAGE_SCREEN_FOV], fov != nullptr ? indexOfValue(angles, *fov) : -1);
+    markChosen(m_menus.m_pages[PAGE_SCREEN_FOV], angle);
     setReceivingPage(PAGE_CONFIG_SCREEN);
     addItemGotoPage("PAGE_SCREEN_RES_ITEM", PAGE_SCREEN_RES);
     addOnOffChoice("PAGE_SCREEN_FULLSCREEN_ITEM", "ITEM_CHOICES_FULLSCREEN", Game::OPTION_FULLSCREEN,

@@ -23,12 +23,19 @@ namespace
 
     const int ACTION_GRAB = 37;
     const int ACTION_RELEASE = 38;
+    // While the switch is down the grab comes again this often, so a press
+    // made before the carrot came under the pointer takes it when it does,
+    // on this pass of the swing or the next; a hand that holds something
+    // already ignores it. A pass keeps the leaves under the pointer for more
+    // than half a second, so a held switch never lets one go by.
+    const long GRAB_REPEAT_MS = 400;
 
     // One-switch play: the space bar or joypad button 1 grabs freely while it
     // is down and lets go when it comes up. The pointer stays hidden in the
     // centre, so the whole screen is one area.
-    void addGrabSwitch(Input::InputController& c, unsigned long area, const Input::TriggerId& trigger)
+    void addGrabSwitch(Input::InputController& c, unsigned long area, Input::TriggerId trigger)
     {
+        trigger.setTimes(0, GRAB_REPEAT_MS, 0, 0);
         Input::Switch* sw = c.getSwitch(c.newSwitch(0));
         sw->setTriggerAreaId(area);
         sw->setTriggerId(trigger);

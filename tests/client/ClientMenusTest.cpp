@@ -120,8 +120,9 @@ TEST_F(ClientMenusTest, EveryPageHoldsItsItemsInOrder)
     EXPECT_EQ(pageLabels(Menus::PAGE_CONFIG_SOUND),
               (Labels{"SOUND", "EFFECTS ON", "MUSIC ON", "MUSIC VOLUME 80", "EFFECTS VOLUME 100"}));
     EXPECT_EQ(pageLabels(Menus::PAGE_SCREEN_RES), (Labels{"SIZES", "800x600", "1024x768"}));
-    // Empty pieces of the list are dropped.
-    EXPECT_EQ(pageLabels(Menus::PAGE_SCREEN_FOV), (Labels{"VIEW", "30", "45", "60"}));
+    // Empty pieces of the list are dropped; the angle in force (the default
+    // 33) joins them in its place.
+    EXPECT_EQ(pageLabels(Menus::PAGE_SCREEN_FOV), (Labels{"VIEW", "30", "33 NOW", "45", "60"}));
 
     const Menu::MenuPage::ItemList& help = menus->getPage(Menus::PAGE_MAIN_HELP)->itemList();
     ASSERT_EQ(help.size(), 4u);
@@ -164,6 +165,41 @@ TEST_F(ClientMenusTest, TheWindowSizeInForceIsListedAndMarkedWhenTheScreenLacksI
     build();
     EXPECT_EQ(pageLabels(Menus::PAGE_SCREEN_RES),
               (std::vector<std::string>{"SIZES", "640x480 NOW", "800x600", "1024x768"}));
+}
+
+TEST_F(ClientMenusTest, TheFieldOfViewInForceIsListedAndMarkedWhenTheFileLacksIt)
+{
+    typedef std::vector<std::string> Labels;
+    // The file offers 30, 45 and 60.
+    const struct {
+        float fov;
+        Labels labels;
+    } cases[] = {
+        {50.0f, {"VIEW", "30", "45", "50 NOW", "60"}},
+        {20.0f, {"VIEW", "20 NOW", "30", "45", "60"}},
+        {90.0f, {"VIEW", "30", "45", "60", "90 NOW"}},
+        {37.5f, {"VIEW", "30", "37.5 NOW", "45", "60"}},
+        {45.0f, {"VIEW", "30", "45 NOW", "60"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fov);
+        *options().getFloatPtr(Game::OPTION_PLAY_FOV) = c.fov;
+        build();
+        EXPECT_EQ(pageLabels(Menus::PAGE_SCREEN_FOV), c.labels);
+    }
+    // The joined line opens the page and hands the handler its own angle.
+    *options().getFloatPtr(Game::OPTION_PLAY_FOV) = 52.5f;
+    build();
+    // SETTINGS, SCREEN, then past FULL to VIEW.
+    for (int id : {EVT::EVENT_MENU_DOWN, EVT::EVENT_MENU_SELECT, EVT::EVENT_MENU_DOWN, EVT::EVENT_MENU_SELECT,
+                   EVT::EVENT_MENU_DOWN, EVT::EVENT_MENU_DOWN, EVT::EVENT_MENU_SELECT})
+        action(id);
+    ASSERT_EQ(menus->getCurrentPage(), Menus::PAGE_SCREEN_FOV);
+    ASSERT_NE(controller.getCurItem(), nullptr);
+    EXPECT_EQ(controller.getCurItem()->getString(), "52.5 NOW");
+    *options().getFloatPtr(Game::OPTION_PLAY_FOV) = 33.0f;
+    action(EVT::EVENT_MENU_SELECT);
+    EXPECT_FLOAT_EQ(*options().getFloatPtr(Game::OPTION_PLAY_FOV), 52.5f);
 }
 
 TEST_F(ClientMenusTest, VolumeItemsStartOnTheOptionsValue)
@@ -315,6 +351,7 @@ TEST_F(ClientMenusTest, ScrollingBringsTheShownBodyUpToDate)
 
 TEST_F(ClientMenusTest, ChoosingAFieldOfViewClosesItsPageSafely)
 {
+    *options().getFloatPtr(Game::OPTION_PLAY_FOV) = 30.0f;
     build();
     action(EVT::EVENT_MENU_DOWN);   // SETTINGS
     action(EVT::EVENT_MENU_SELECT);
@@ -324,7 +361,7 @@ TEST_F(ClientMenusTest, ChoosingAFieldOfViewClosesItsPageSafely)
     action(EVT::EVENT_MENU_DOWN);   // VIEW
     action(EVT::EVENT_MENU_SELECT);
     ASSERT_EQ(menus->getCurrentPage(), Menus::PAGE_SCREEN_FOV);
-    EXPECT_EQ(shownTexts(), (std::vector<std::string>{"VIEW", "30", "45", "60", "BACK"}));
+    EXPECT_EQ(shownTexts(), (std::vector<std::string>{"VIEW", "30 NOW", "45", "60", "BACK"}));
     expectVec(shownPos(2), 0, -52, -100); // own item position 0,0,-100
     MenusTest::ConfigRecorder recorder;
     action(EVT::EVENT_MENU_DOWN);   // 45

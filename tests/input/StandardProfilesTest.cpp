@@ -277,6 +277,9 @@ namespace
           "ANYWHERE ESC 0/0/0/0 press 3", "ANYWHERE LMB 0/0/0/0 release 38",
           "ANYWHERE RMB 0/0/0/0 release 38", "BTMLEFTAREA ENTERLEAVE 0/0/0/0 press 38",
           "BTMRIGHTAREA ENTERLEAVE 0/0/0/0 press 38", "PAUSEAREA ENTERLEAVE 0/0/0/0 press 3"}},
+        // A held switch grabs again every 0.4 s.
+        {"KWEP_GAME_ONESWITCH.sic", 3, {ANYWHERE},
+         {"ANYWHERE SPACE 0/400/0/0 press 37 FREE release 38", "ANYWHERE J16 0/400/0/0 press 37 FREE release 38"}},
     };
 
     std::vector<std::string> describeAreas(const Profile& p)
