@@ -125,7 +125,8 @@ struct PointerLimits {
     float handSpeed;     // pixels a second it likes to throw with
 };
 
-// A thrower with a pointer: it takes the carrot by its root, then moves the
+// A thrower with a pointer: it takes the carrot by its root and lifts it,
+// drawing it back from a snowman that stands near, then moves the
 // pointer up towards the snowman along the angle and at the speed its sense
 // of the throw says will bring the carrot down on the snowman, and lets go.
 // How it presses and lets go is left to the kind of input.
@@ -220,9 +221,22 @@ private:
         } else if (m_phase == PRESS && m_now >= m_pressAt) {
             press(run);
             m_phase = LIFT;
-            m_liftTo = Pixel{m_pointer.x(), m_pointer.y() - 60.0f * SCALE};
+            m_liftTo = windUp();
             m_liftedAt = -1.0f;
         }
+    }
+
+    // Where to carry the carrot before throwing: up off where it was taken,
+    // and back from the snowman far enough for the hand's throw to end well
+    // before it, as a person draws back rather than push the carrot into
+    // the snow at the snowman's feet.
+    Pixel windUp() const
+    {
+        Pixel to{m_pointer.x(), m_pointer.y() - 60.0f * SCALE};
+        if (seen().snowman)
+            to.x = std::min(to.x, seen().left - 2.0f * m_limits.handSpeed * SCALE * m_limits.throwSeconds);
+        to.x = std::max(to.x, 20.0f * SCALE);
+        return to;
     }
 
     // Plans the throw from the latest scene: the snowman's middle, moved by
@@ -251,11 +265,12 @@ private:
     void learn()
     {
         const bool knewFlight = m_sense.flightsSeen > 0;
-        if (!m_landing.flight().empty())
-            m_sense.learn(m_landing.flight(), m_handSpeed * SCALE);
+        const bool learnt = !m_landing.flight().empty() && m_sense.learn(m_landing.flight(), m_handSpeed * SCALE);
         const Landing::Outcome outcome = m_landing.follow(seen());
         const float most = 150.0f * SCALE;
-        if (knewFlight && (outcome == Landing::SHORT || outcome == Landing::LONG))
+        // A flight just learnt already mends the next throw; one too short to
+        // learn from would otherwise be thrown again the same way.
+        if ((knewFlight || !learnt) && (outcome == Landing::SHORT || outcome == Landing::LONG))
             m_aimShift = std::max(-most, std::min(most, m_aimShift - 0.5f * m_landing.beyond()));
     }
 
