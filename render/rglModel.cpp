@@ -13,6 +13,9 @@
 
 #include <GL/glew.h>
 
+#include <cstddef>
+#include <vector>
+
 namespace RGL {
 
 namespace {
@@ -59,31 +62,34 @@ Render::I_RenderController* renderController()
 }
 
 // Puts the faces' corners from the byte offset on: per corner its position,
-// then two floats per texture layer, then the colour when one is given.
+// then two floats per texture layer, then the colour when one is given. The
+// corners are laid out here and handed over in one piece: a GL buffer takes
+// each hand-over as a call of its own.
 int putFaces(Render::I_VertexArray& array, const Model::Model& model, const FaceGroup& faces,
              int textureLayers, const unsigned char* colour, int offset)
 {
     const std::vector<MathStuff::Vector3<float> >& points = model.getPoints();
     const MathStuff::Vector3<float> none;
+    std::vector<unsigned char> bytes;
+    const auto append = [&bytes](const void* from, std::size_t size) {
+        const unsigned char* at = static_cast<const unsigned char*>(from);
+        bytes.insert(bytes.end(), at, at + size);
+    };
     for (const Model::Model::Face_s* face : faces) {
         for (int j = 0; j < 3; ++j) {
             const int index = face->pointIndices[j];
             const bool known = index >= 0 && static_cast<std::size_t>(index) < points.size();
             const MathStuff::Vector3<float>& p = known ? points[index] : none;
             const float xyz[3] = {p.x, p.y, p.z};
-            array.putVertices(xyz, 1, offset);
-            offset += 12;
-            for (int t = 0; t < textureLayers; ++t) {
-                array.putData(face->coordinates + 6 * t + 2 * j, 8, offset);
-                offset += 8;
-            }
-            if (colour != nullptr) {
-                array.putData(colour, 4, offset);
-                offset += 4;
-            }
+            append(xyz, sizeof xyz);
+            for (int t = 0; t < textureLayers; ++t)
+                append(face->coordinates + 6 * t + 2 * j, 8);
+            if (colour != nullptr)
+                append(colour, 4);
         }
     }
-    return offset;
+    array.putData(bytes.data(), static_cast<int>(bytes.size()), offset);
+    return offset + static_cast<int>(bytes.size());
 }
 
 // Whether every part's material is made of colour layers alone, so that the

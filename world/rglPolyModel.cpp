@@ -2,8 +2,12 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstring>
 #include <iostream>
+#include <vector>
 
 #include "core/Matrix4x4.h"
 #include "physics/Triangulate2D.h"
@@ -157,17 +161,21 @@ void rglPolyModel::fillArray(const Points& vertices)
     m_controller = controller;
     m_array->defineVertexInfo(3, Render::I_VertexArray::FLOAT);
     m_array->defineColorInfo(4, Render::I_VertexArray::UNSIGNED_BYTE);
-    m_array->beginUsing();
+    // Laid out here and handed over in one piece: a GL buffer takes each
+    // hand-over as a call of its own.
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(count) * VERTEX_BYTES);
     for (int i = 0; i < count; ++i) {
         const float xyz[3] = {vertices[i].x, vertices[i].y, vertices[i].z};
-        m_array->putVertices(xyz, 1, i * VERTEX_BYTES);
+        std::memcpy(&bytes[static_cast<std::size_t>(i) * VERTEX_BYTES], xyz, sizeof xyz);
     }
     for (const Part* part : m_parts) {
         const Physics::PolyModel::Colour& c = part->colour;
         const unsigned char rgba[4] = {c.red, c.green, c.blue, c.alpha};
-        for (int i = part->first; i < part->first + part->count; ++i)
-            m_array->putData(rgba, 4, i * VERTEX_BYTES + POSITION_BYTES);
+        for (int i = std::max(part->first, 0); i < std::min(part->first + part->count, count); ++i)
+            std::memcpy(&bytes[static_cast<std::size_t>(i) * VERTEX_BYTES + POSITION_BYTES], rgba, sizeof rgba);
     }
+    m_array->beginUsing();
+    m_array->putData(bytes.data(), static_cast<int>(bytes.size()), 0);
     m_array->endUsing();
 }
 
