@@ -46,15 +46,6 @@ WholeRun::Act press(std::shared_ptr<Pad> pad)
     };
 }
 
-WholeRun::Act quit()
-{
-    return [](WholeRun&, int) {
-        EVT::Event quitEvent(EVT::EVENT_QUIT);
-        EVT::EventBus::instance()->raiseEvent(&quitEvent, false);
-        return true;
-    };
-}
-
 } // namespace
 
 TEST(JoypadPlay, ButtonOneChoosesPlayLeavesTheStoryAndTakesAndThrowsTheCarrot)

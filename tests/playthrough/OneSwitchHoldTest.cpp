@@ -106,15 +106,6 @@ WholeRun::Act holdFrom(int pressFrame, std::shared_ptr<Held> held)
     };
 }
 
-WholeRun::Act quit()
-{
-    return [](WholeRun&, int) {
-        EVT::Event quitEvent(EVT::EVENT_QUIT);
-        EVT::EventBus::instance()->raiseEvent(&quitEvent, false);
-        return true;
-    };
-}
-
 // The level frame of the press: a fifth of a second before the leaves first
 // come under the pointer (at 1.5 s of the level), and after they have left
 // it again (at 2.1 s), to be held through the swing's next pass.

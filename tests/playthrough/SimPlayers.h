@@ -83,16 +83,12 @@ inline Result playGame(int kind, unsigned seed, int levels = 0)
     typedef KWEP::ClientFSM States;
     std::shared_ptr<Player> player(makePlayer(kind, seed));
     auto lostRule = std::make_shared<std::string>();
-    const WholeRun::Act quit = [](WholeRun&, int) {
-        EVT::Event quitEvent(EVT::EVENT_QUIT);
-        EVT::EventBus::instance()->raiseEvent(&quitEvent, false);
-        return true;
-    };
-    const WholeRun::Act play = [player, lostRule, levels, quit](WholeRun& run, int frame) {
+    const WholeRun::Act leave = quit();
+    const WholeRun::Act play = [player, lostRule, levels, leave](WholeRun& run, int frame) {
         *lostRule = CFG::get("LOST_GAME_RULE");
         player->act(run);
         if (levels > 0 && static_cast<int>(run.heardOf(EVT::EVENT_SNOWMAN_DOWN).size()) >= levels)
-            return quit(run, frame);
+            return leave(run, frame);
         return !run.heardOf(EVT::EVENT_GAME_OVER).empty();
     };
     std::vector<WholeRun::Step> steps;
@@ -117,7 +113,7 @@ inline Result playGame(int kind, unsigned seed, int levels = 0)
         steps.push_back({States::STATE_STARTING, taps({RETURN})});
     }
     steps.push_back({States::STATE_RUNNING, play});
-    steps.push_back({States::STATE_ENDING, quit});
+    steps.push_back({States::STATE_ENDING, leave});
     WholeRun run(steps, 12000);
     // The player looks at every other picture, about 31 a second.
     run.drawEvery = 2;

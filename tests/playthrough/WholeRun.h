@@ -17,6 +17,7 @@
 #include "client/GameClient.h"
 #include "client/clientMain.h"
 #include "core/CFG.h"
+#include "core/Event.h"
 #include "core/EventBus.h"
 #include "core/EventIds.h"
 #include "core/EventWithString.h"
@@ -279,6 +280,16 @@ inline WholeRun::Act hold(unsigned char code, int frames)
 }
 
 inline WholeRun::Act tap(unsigned char code) { return hold(code, 1); }
+
+// The player leaves the game: the run ends after this frame.
+inline WholeRun::Act quit()
+{
+    return [](WholeRun&, int) {
+        EVT::Event quitEvent(EVT::EVENT_QUIT);
+        EVT::EventBus::instance()->raiseEvent(&quitEvent, false);
+        return true;
+    };
+}
 
 // The acts one after the other, all in the same state.
 inline WholeRun::Act then(std::vector<WholeRun::Act> acts)

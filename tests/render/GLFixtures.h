@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <sys/stat.h>
@@ -37,7 +36,7 @@ public:
     ~DataFolder()
     {
         if (!m_previous.empty() && ::chdir(m_previous.c_str()) != 0)
-            return;
+            ADD_FAILURE() << "could not go back to " << m_previous;
     }
     DataFolder(const DataFolder&) = delete;
     DataFolder& operator=(const DataFolder&) = delete;
